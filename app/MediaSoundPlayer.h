@@ -1,0 +1,31 @@
+// The sound player: Qt Multimedia, playing each file as soon as it is assigned.
+#pragma once
+
+#include "quiz/SoundPlayer.h"
+
+#include <memory>
+
+class QAudioOutput;
+class QMediaPlayer;
+
+namespace app {
+
+class MediaSoundPlayer : public quiz::SoundPlayer
+{
+public:
+    MediaSoundPlayer();
+    ~MediaSoundPlayer() override;
+
+    void setUrl(const QString &path) override;
+
+    static constexpr float kVolume = 0.37f;
+
+private:
+    void createPlayer();
+
+    std::unique_ptr<QMediaPlayer> m_player;
+    std::unique_ptr<QAudioOutput> m_output;
+    bool m_failed = false;
+};
+
+} // namespace app

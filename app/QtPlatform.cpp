@@ -1,0 +1,35 @@
+#include "app/QtPlatform.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QTime>
+
+namespace app {
+
+QString boxTextForDisplay(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
+void QtMessageBox::show(const BoxRequest &request)
+{
+    QMessageBox box(request.icon == BoxRequest::Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    request.caption, boxTextForDisplay(request.text), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void DesktopWebOpener::open(const QUrl &address)
+{
+    QDesktopServices::openUrl(address);
+}
+
+float SystemClock::secondsSinceMidnight() const
+{
+    return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+}
+
+} // namespace app

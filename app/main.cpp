@@ -1,0 +1,20 @@
+#include "app/Form1.h"
+#include "app/QtPlatform.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    // GStreamer plays the .wma sounds; Qt's FFmpeg backend crashes without a sound device.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    QApplication application(argc, argv);
+    // Without it, a desktop lacking a default sans-serif face would fall back to a monospaced one.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+
+    app::QtPlatform platform;
+    app::Form1 form(platform.platform(), app::ProgramFolder::ofExecutable());
+    form.Form_Load();
+    form.show();
+    return application.exec();
+}

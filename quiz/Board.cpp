@@ -1,0 +1,133 @@
+#include "quiz/Board.h"
+
+#include "app/Failure.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace quiz {
+
+namespace {
+
+template<class Collection>
+auto &checked(Collection &collection, int index, const char *what)
+{
+    if (index < 0 || index >= int(collection.size()))
+        throw app::Failure(QStringLiteral("%1 %2 does not exist").arg(QLatin1String(what)).arg(index));
+    return collection[std::size_t(index)];
+}
+
+} // namespace
+
+Board::Board()
+{
+    for (int i = 0; i < kHotspotCount; ++i)
+        m_shapes[i] = {kHotspots[i].rect, kHotspots[i].tag.toString(), true};
+    m_dropTargets[0] = DropTarget{kFirstDropTargetRect, QString(), true};
+    m_dropTargetOrder = {0};
+    m_lineVisible.fill(true);
+}
+
+ListEntry &Board::labels(int k) { return checked(m_labels, k, "List entry"); }
+const ListEntry &Board::labels(int k) const { return checked(m_labels, k, "List entry"); }
+NameSlot &Board::maplabel(int k) { return checked(m_slots, k, "Name slot"); }
+const NameSlot &Board::maplabel(int k) const { return checked(m_slots, k, "Name slot"); }
+HotspotOutline &Board::shape(int i) { return checked(m_shapes, i, "Hotspot"); }
+const HotspotOutline &Board::shape(int i) const { return checked(m_shapes, i, "Hotspot"); }
+
+DropTarget &Board::piccoor(int i)
+{
+    return const_cast<DropTarget &>(std::as_const(*this).piccoor(i));
+}
+
+const DropTarget &Board::piccoor(int i) const
+{
+    const auto &slot = checked(m_dropTargets, i, "Drop target");
+    if (!slot)
+        throw app::Failure(QStringLiteral("Drop target %1 does not exist").arg(i));
+    return *slot;
+}
+
+bool Board::lineVisible(int n) const { return checked(m_lineVisible, n - 1, "Line"); }
+void Board::setLineVisible(int n, bool visible) { checked(m_lineVisible, n - 1, "Line") = visible; }
+
+void Board::loadDropTarget(int i)
+{
+    auto &slot = checked(m_dropTargets, i, "Drop target");
+    if (slot)
+        throw app::Failure(QStringLiteral("Drop target %1 already exists").arg(i));
+    DropTarget created = piccoor(0);
+    created.visible = false;
+    slot = created;
+    m_dropTargetOrder.push_back(i);
+}
+
+bool Board::dropTargetExists(int i) const
+{
+    return i >= 0 && i < kHotspotCount && m_dropTargets[std::size_t(i)].has_value();
+}
+
+void Board::bringToFront(int dropTarget)
+{
+    piccoor(dropTarget); // fails for a target that does not exist
+    std::erase(m_dropTargetOrder, dropTarget);
+    m_dropTargetOrder.push_back(dropTarget);
+}
+
+void Board::addPlaced()
+{
+    if (m_placedCount == std::numeric_limits<qint16>::max())
+        throw app::Failure(QStringLiteral("Overflow"));
+    ++m_placedCount;
+}
+
+std::optional<int> Board::frontDropTargetAt(TwipPoint p) const
+{
+    for (auto it = m_dropTargetOrder.rbegin(); it != m_dropTargetOrder.rend(); ++it) {
+        const DropTarget &target = *m_dropTargets[std::size_t(*it)];
+        if (target.visible && target.rect.contains(p))
+            return *it;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> Board::frontListEntryAt(TwipPoint p) const
+{
+    for (int k = kListEntryCount - 1; k >= 0; --k) {
+        if (m_labels[k].visible && listEntryRect(k).contains(p))
+            return k;
+    }
+    return std::nullopt;
+}
+
+BoardElement Board::elementAt(TwipPoint p) const
+{
+    if (kRestartButtonRect.contains(p))
+        return {ElementKind::RestartButton};
+    if (kExitButtonRect.contains(p))
+        return {ElementKind::ExitButton};
+    if (auto target = frontDropTargetAt(p))
+        return {ElementKind::DropTarget, *target};
+    for (int k = kCountryCount - 1; k >= 0; --k) {
+        if (m_slots[k].visible && kSlotRects[k].contains(p))
+            return {ElementKind::NameSlot, k};
+    }
+    // The heading over the list lies between entry 0 and the other entries.
+    if (auto entry = frontListEntryAt(p); entry && *entry > 0)
+        return {ElementKind::ListEntry, *entry};
+    if (kCountriesHeading.rect.contains(p))
+        return {ElementKind::Heading, 3};
+    if (m_labels[0].visible && listEntryRect(0).contains(p))
+        return {ElementKind::ListEntry, 0};
+    if (kInstructionsHeading.rect.contains(p))
+        return {ElementKind::Heading, 1};
+    if (kInstruction.rect.contains(p))
+        return {ElementKind::Heading, 2};
+    if (kPanelPictureRect.contains(p))
+        return {ElementKind::PanelPicture};
+    if (kMapPictureRect.contains(p))
+        return {ElementKind::MapPicture};
+    return {ElementKind::Surface};
+}
+
+} // namespace quiz

@@ -1,0 +1,108 @@
+// The state of every element on the quiz board, and which element lies at a point.
+//
+// Elements are addressed by index as on the window: labels(k) is list entry k,
+// maplabel(k) name slot k, shape(i) the outline of hotspot i, piccoor(i) its drop
+// target, line(n) leader line n. An index outside its collection throws a Failure,
+// which the error trap of the running handler reports.
+#pragma once
+
+#include "quiz/BoardLayout.h"
+#include "quiz/BoardTables.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace quiz {
+
+struct ListEntry {
+    QString caption{kListEntryDesignCaption.toString()};
+    QString tag;
+    bool visible = true;
+    // Set by the drag-over handler; while it is set, dragging shows the push-pin.
+    bool hasDragIcon = false;
+};
+
+struct NameSlot {
+    QString caption{kSlotDesignCaption.toString()};
+    bool bold = false;
+    bool visible = false;
+};
+
+struct HotspotOutline {
+    TwipRect rect;
+    QString tag;
+    bool visible = true;
+};
+
+struct DropTarget {
+    TwipRect rect;
+    QString tag;
+    bool visible = true;
+};
+
+enum class ElementKind {
+    RestartButton,
+    ExitButton,
+    DropTarget,
+    NameSlot,
+    ListEntry,
+    Heading, // index 1 to 3: Label1 to Label3
+    PanelPicture,
+    MapPicture,
+    Surface,
+};
+
+struct BoardElement {
+    ElementKind kind;
+    int index = 0;
+    bool operator==(const BoardElement &) const = default;
+};
+
+class Board
+{
+public:
+    Board();
+
+    ListEntry &labels(int k);
+    const ListEntry &labels(int k) const;
+    NameSlot &maplabel(int k);
+    const NameSlot &maplabel(int k) const;
+    HotspotOutline &shape(int i);
+    const HotspotOutline &shape(int i) const;
+    DropTarget &piccoor(int i);
+    const DropTarget &piccoor(int i) const;
+    bool lineVisible(int n) const;
+    void setLineVisible(int n, bool visible);
+
+    // Creates drop target i with the values of drop target 0, hidden and in front.
+    void loadDropTarget(int i);
+    bool dropTargetExists(int i) const;
+    void bringToFront(int dropTarget);
+    // Drop targets from back to front.
+    const std::vector<int> &dropTargetOrder() const { return m_dropTargetOrder; }
+
+    qint16 placedCount() const { return m_placedCount; }
+    void setPlacedCount(qint16 count) { m_placedCount = count; }
+    void addPlaced();
+
+    // The frontmost element at a point, as the window stacks them. Leader lines and
+    // hotspot outlines never take the mouse; hidden elements take no part.
+    BoardElement elementAt(TwipPoint p) const;
+
+private:
+    std::optional<int> frontDropTargetAt(TwipPoint p) const;
+    std::optional<int> frontListEntryAt(TwipPoint p) const;
+
+    std::array<ListEntry, kListEntryCount> m_labels;
+    std::array<NameSlot, kCountryCount> m_slots;
+    std::array<HotspotOutline, kHotspotCount> m_shapes;
+    std::array<std::optional<DropTarget>, kHotspotCount> m_dropTargets;
+    std::vector<int> m_dropTargetOrder;
+    std::array<bool, kLeaderLineCount> m_lineVisible;
+    qint16 m_placedCount = 0;
+};
+
+} // namespace quiz

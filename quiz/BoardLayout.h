@@ -1,0 +1,67 @@
+// Where everything on the window lies, apart from the hotspot, slot and leader-line
+// tables in BoardTables.h. All values are twips from the client area's top-left corner.
+#pragma once
+
+#include "quiz/Twips.h"
+
+#include <QStringView>
+
+namespace quiz {
+
+inline constexpr int kClientWidth = 14985;
+inline constexpr int kClientHeight = 10590;
+inline constexpr TwipRect kClientRect{0, 0, kClientWidth, kClientHeight};
+
+// Pictures are stretched into these rectangles, each axis on its own; whatever
+// falls outside the client area is cut off.
+inline constexpr TwipRect kMapPictureRect{30, -180, 8625, 10890};    // Image1
+inline constexpr TwipRect kPanelPictureRect{8700, -120, 6285, 10815}; // Image3
+
+// The one drop target that exists before set-up, parked in the side panel.
+inline constexpr TwipRect kFirstDropTargetRect{14130, 7980, 765, 225};
+
+// The name list: two columns; each entry is 75 twips taller than the spacing,
+// so neighbours overlap and the higher index lies in front.
+inline constexpr int kListEntryCount = 48;
+inline constexpr int kLeftColumnEntries = 27;
+inline constexpr int kListSpacing = 210;
+inline constexpr TwipRect kLeftColumnFirst{8760, 1440, 3630, 285};
+inline constexpr TwipRect kRightColumnFirst{12450, 1440, 2460, 285};
+
+constexpr TwipRect listEntryRect(int k)
+{
+    const bool left = k < kLeftColumnEntries;
+    TwipRect r = left ? kLeftColumnFirst : kRightColumnFirst;
+    r.top += kListSpacing * (left ? k : k - kLeftColumnEntries);
+    return r;
+}
+
+struct Heading {
+    TwipRect rect;
+    QStringView text;
+    bool bold;
+};
+
+inline constexpr Heading kInstructionsHeading{{9090, 270, 1785, 255}, u"INSTRUCTIONS", true}; // Label1
+inline constexpr Heading kInstruction{
+    {9060, 540, 5445, 315}, u"DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP", false}; // Label2
+inline constexpr Heading kCountriesHeading{{9090, 1020, 1785, 255}, u"COUNTRIES :", true};   // Label3
+
+inline constexpr TwipRect kRestartButtonRect{8880, 9600, 2880, 405}; // PushButton1
+inline constexpr TwipRect kExitButtonRect{11880, 9600, 2880, 405};   // PushButton2
+inline constexpr QStringView kRestartCaption = u"Restart";
+inline constexpr QStringView kExitCaption = u"Exit";
+
+// Text1 lies right of the client area: never seen, but it takes the first focus.
+inline constexpr TwipRect kHiddenTextBoxRect{15120, 1830, 1335, 345};
+
+// Captions as laid out, before set-up fills them in.
+inline constexpr QStringView kListEntryDesignCaption = u"Label3";
+inline constexpr QStringView kSlotDesignCaption = u"*************";
+
+// Font sizes in pixels, as 8.25 pt and 11.25 pt come out at 96 dpi, so the layout
+// does not move with the screen's dpi setting.
+inline constexpr int kSmallTextPixels = 11;
+inline constexpr int kLargeTextPixels = 15;
+
+} // namespace quiz

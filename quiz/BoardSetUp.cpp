@@ -1,0 +1,76 @@
+#include "quiz/BoardSetUp.h"
+
+#include "quiz/CountryListFile.h"
+#include "quiz/NewGame.h"
+
+namespace quiz {
+
+namespace {
+
+// A faulty line (a blank one, or one past the last list entry) costs two reports.
+// A few are reported one by one; past that the rest of the file is skipped, so a
+// wrong or damaged file cannot bury the player under boxes.
+constexpr int kReadingReportBudget = 8;
+
+void readCountryList(Quiz &quiz, app::ErrorTrap &trap)
+{
+    Board &board = quiz.board;
+    CountryListFile file;
+    trap.run(132, [&] { file.open(quiz.folder.file(app::files::kCountryList)); });
+    int i = 0;
+    trap.run(134, [&] { i = 0; });
+    trap.setReportBudget(kReadingReportBudget,
+                         QStringLiteral("Too many faulty lines: the rest of items.txt was ignored"));
+    while (trap.test(136, [&] { return !file.atEnd(); })) {
+        QString line;
+        QString wholeLine;
+        CommaFields fields;
+        trap.run(138, [&] { line = file.readLine(); });
+        trap.run(140, [&] { wholeLine = line; });
+        trap.run(142, [&] { fields = CommaFields(line); });
+        trap.run(144, [&] { board.labels(i).caption = fields.first(); });
+        if (trap.test(146, [&] { return fields.count() >= 2; }))
+            trap.run(148, [&] { board.labels(i).tag = wholeLine; });
+        else
+            trap.run(150, [&] { board.labels(i).tag = fields.first(); });
+        trap.run(152, [&] { ++i; });
+        if (trap.budgetExhausted())
+            break;
+    }
+    if (file.wasCut() && !trap.budgetExhausted()) {
+        trap.run(136, [] {
+            throw app::Failure(QStringLiteral("items.txt is larger than %1 bytes: the rest of it was ignored")
+                                   .arg(CountryListFile::kMaxBytes));
+        });
+    }
+    trap.clearReportBudget();
+}
+
+void layDropTargets(Board &board, app::ErrorTrap &trap)
+{
+    for (int j = 0; j <= 155; ++j) {
+        if (trap.test(156, [&] { return j > 0; }))
+            trap.run(158, [&] { board.loadDropTarget(j); });
+        trap.run(160, [&] { board.shape(j).visible = false; });
+        trap.run(162, [&] { board.piccoor(j).rect.left = board.shape(j).rect.left; });
+        trap.run(164, [&] { board.piccoor(j).rect.top = board.shape(j).rect.top; });
+        trap.run(166, [&] { board.piccoor(j).rect.width = board.shape(j).rect.width; });
+        trap.run(168, [&] { board.piccoor(j).rect.height = board.shape(j).rect.height; });
+        trap.run(170, [&] { board.piccoor(j).tag = board.shape(j).tag; });
+        // Line 172 puts the target in manual drag mode; here only list entries ever start a drag.
+        trap.run(174, [&] { board.piccoor(j).visible = true; });
+        trap.run(176, [&] { board.bringToFront(j); });
+    }
+}
+
+} // namespace
+
+void setUpBoard(Quiz &quiz, app::ErrorTrap &trap)
+{
+    trap.run(130, [&] { quiz.board.setPlacedCount(0); });
+    readCountryList(quiz, trap);
+    layDropTargets(quiz.board, trap);
+    trap.run(178, [&] { cmdNewGame_Click(quiz.board, quiz.boxes); });
+}
+
+} // namespace quiz

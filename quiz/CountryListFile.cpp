@@ -1,0 +1,80 @@
+#include "quiz/CountryListFile.h"
+
+#include "app/Failure.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace quiz {
+
+namespace {
+
+bool holdsMultiByteUtf8(const QByteArray &bytes)
+{
+    const bool nonAscii = std::any_of(bytes.begin(), bytes.end(),
+                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (!nonAscii)
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString text = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+} // namespace
+
+QString decodeCountryList(const QByteArray &bytes)
+{
+    if (const auto marked = QStringConverter::encodingForData(bytes)) {
+        QStringDecoder decoder(*marked);
+        return decoder.decode(bytes);
+    }
+    if (holdsMultiByteUtf8(bytes))
+        return QString::fromUtf8(bytes);
+    QStringDecoder windows1252("windows-1252");
+    if (!windows1252.isValid())
+        return QString::fromLatin1(bytes);
+    return windows1252.decode(bytes);
+}
+
+void CountryListFile::open(const QString &path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir())
+        throw app::Failure(QStringLiteral("Path/File access error: %1 is a folder").arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw app::Failure(QStringLiteral("File not found or not readable: %1").arg(path));
+    QByteArray bytes = file.read(kMaxBytes + 1);
+    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
+        throw app::Failure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    m_cut = bytes.size() > kMaxBytes;
+    if (m_cut)
+        bytes.truncate(kMaxBytes);
+    m_text = decodeCountryList(bytes);
+    m_next = 0;
+}
+
+QString CountryListFile::readLine()
+{
+    if (atEnd())
+        throw app::Failure(QStringLiteral("Input past end of file"));
+    qsizetype end = m_next;
+    while (end < m_text.size() && m_text[end] != u'\r' && m_text[end] != u'\n')
+        ++end;
+    QString line = m_text.sliced(m_next, end - m_next);
+    m_next = end;
+    if (m_next < m_text.size()) {
+        const bool crlf = m_text[m_next] == u'\r' && m_next + 1 < m_text.size() && m_text[m_next + 1] == u'\n';
+        m_next += crlf ? 2 : 1;
+    }
+    return line;
+}
+
+QString CommaFields::first() const
+{
+    if (count() == 0)
+        throw app::Failure(QStringLiteral("Subscript out of range"));
+    return m_line.left(m_line.indexOf(u','));
+}
+
+} // namespace quiz

@@ -1,0 +1,77 @@
+#include "quiz/DropRules.h"
+
+#include "app/ErrorTrap.h"
+#include "quiz/CountryListFile.h"
+#include "quiz/NewGame.h"
+
+#include <QCoreApplication>
+
+namespace quiz {
+
+namespace {
+
+constexpr int kPlacedToComplete = 48;
+
+void play(Quiz &quiz, QStringView sound)
+{
+    quiz.wmp1.setUrl(quiz.folder.file(sound));
+}
+
+} // namespace
+
+QString trimSpaces(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+void labels_DragOver(Board &board, int source)
+{
+    board.labels(source).hasDragIcon = true;
+}
+
+void labels_DragDrop(Board &board, int source)
+{
+    board.labels(source).visible = true;
+}
+
+void piccoor_DragDrop(Quiz &quiz, int index, int source)
+{
+    Board &board = quiz.board;
+    app::ErrorTrap trap(quiz.boxes, QStringLiteral("Form1.piccoor_DragDrop"));
+    const bool right = trap.test(106, [&] {
+        return trimSpaces(board.piccoor(index).tag) == trimSpaces(board.labels(source).tag);
+    });
+    if (!right) {
+        trap.run(190, [&] { board.labels(source).visible = true; });
+        trap.run(192, [&] { play(quiz, app::files::kWrongSound); });
+        return;
+    }
+    trap.run(108, [&] { board.labels(source).visible = false; });
+    CommaFields fields;
+    trap.run(110, [&] { fields = CommaFields(board.labels(source).tag); });
+    trap.run(112, [&] { board.maplabel(source).caption = fields.first(); });
+    trap.run(114, [&] { board.maplabel(source).bold = true; });
+    trap.run(116, [&] { board.maplabel(source).visible = true; });
+    for (int row = 0; row < kLeaderLineCount; ++row) {
+        if (trap.test(118 + 4 * row, [&] { return board.labels(source).tag == kLeaderLines[row].country; }))
+            trap.run(120 + 4 * row, [&] { board.setLineVisible(row + 1, true); });
+    }
+    trap.run(178, [&] { board.addPlaced(); });
+    trap.run(180, [&] { play(quiz, app::files::kCorrectSound); });
+    if (trap.test(182, [&] { return board.placedCount() >= kPlacedToComplete; })) {
+        trap.run(184, [&] { play(quiz, app::files::kCompleteSound); });
+        trap.run(186, [&] {
+            quiz.boxes.show({QStringLiteral("CONGRATULATIONS! THE MAP IS COMPLETE!"),
+                             QCoreApplication::applicationName(), app::BoxRequest::Icon::None});
+        });
+        trap.run(188, [&] { cmdNewGame_Click(board, quiz.boxes); });
+    }
+}
+
+} // namespace quiz

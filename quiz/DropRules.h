@@ -1,0 +1,23 @@
+// What happens when a dragged name reaches the list or a hotspot.
+#pragma once
+
+#include "quiz/Quiz.h"
+
+#include <QString>
+
+namespace quiz {
+
+// A drag moves over a list entry: the dragged name shows the push-pin from now on.
+void labels_DragOver(Board &board, int source);
+
+// A name is dropped on a list entry, itself included: it stays in the list.
+void labels_DragDrop(Board &board, int source);
+
+// A name is dropped on drop target `index`: judged right or wrong, under the
+// handler's own error trap.
+void piccoor_DragDrop(Quiz &quiz, int index, int source);
+
+// Spaces only: tabs and other white space count as part of the text.
+QString trimSpaces(const QString &text);
+
+} // namespace quiz

@@ -1,0 +1,19 @@
+#include "quiz/NewGame.h"
+
+#include "app/ErrorTrap.h"
+
+namespace quiz {
+
+void cmdNewGame_Click(Board &board, app::MessageBox &boxes)
+{
+    app::ErrorTrap trap(boxes, QStringLiteral("Form1.cmdNewGame_Click"));
+    trap.run(100, [&] { board.setPlacedCount(0); });
+    for (int i = 0; i <= 47; ++i) {
+        trap.run(104, [&] { board.maplabel(i).visible = false; });
+        trap.run(106, [&] { board.labels(i).visible = true; });
+    }
+    for (int n = 1; n <= kLeaderLineCount; ++n)
+        trap.run(106 + 2 * n, [&] { board.setLineVisible(n, false); });
+}
+
+} // namespace quiz

@@ -1,0 +1,40 @@
+// A board set up from a program folder, as start-up leaves it, with recorders
+// for the boxes and sounds.
+#pragma once
+
+#include "FakePlatform.h"
+#include "ProgramFolderFixture.h"
+
+#include "app/ErrorTrap.h"
+#include "quiz/BoardSetUp.h"
+#include "quiz/Quiz.h"
+
+namespace testing {
+
+struct ReadyBoard {
+    ProgramFolderFixture folder;
+    FakePlatform outside;
+    quiz::Board board;
+    quiz::Quiz quiz{board, outside.boxes, outside.sound, app::ProgramFolder(folder.path())};
+
+    // Runs the set-up; `prepare` may change the folder first.
+    template<class Prepare>
+    explicit ReadyBoard(Prepare &&prepare)
+    {
+        prepare(folder);
+        app::ErrorTrap trap(outside.boxes, QStringLiteral("Form1.Form_Load"));
+        quiz::setUpBoard(quiz, trap);
+    }
+    ReadyBoard() : ReadyBoard([](ProgramFolderFixture &) {}) {}
+
+    // The report lines of the boxes shown so far, in order.
+    QList<int> reportLines() const;
+    QString soundFile(QStringView relative) const { return quiz.folder.file(relative); }
+};
+
+// A point inside hotspot i that no later (frontmost) hotspot covers.
+quiz::TwipPoint pointOnHotspot(int i);
+// The centre of the area two rectangles share.
+quiz::TwipPoint sharedPoint(const quiz::TwipRect &a, const quiz::TwipRect &b);
+
+} // namespace testing

@@ -51,11 +51,12 @@ void ErrorTrap::reportCurrentException()
 
 void ErrorTrap::report(const QString &description)
 {
+    if (m_budgetExhausted)
+        return;
     QString shown = description;
     if (m_budget == 0) {
         shown = m_exhaustedDescription;
         m_budgetExhausted = true;
-        m_budget = -1;
     } else if (m_budget > 0) {
         --m_budget;
     }

@@ -54,7 +54,8 @@ public:
     int reportCount() const { return m_reportCount; }
 
     // Limits the reports still to come. Once the budget is spent, the next failure
-    // is reported with `exhaustedDescription` instead, and budgetExhausted() turns true.
+    // is reported with `exhaustedDescription` instead, budgetExhausted() turns true
+    // and later failures pass unreported until the budget is cleared.
     void setReportBudget(int reports, QString exhaustedDescription);
     void clearReportBudget();
     bool budgetExhausted() const { return m_budgetExhausted; }

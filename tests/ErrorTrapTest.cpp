@@ -136,6 +136,8 @@ private slots:
         QVERIFY(trap.budgetExhausted());
         QCOMPARE(box.shown.size(), 3u);
         QVERIFY(box.shown[2].text.startsWith(QStringLiteral("the rest was ignored\r\n")));
+        trap.run(152, [] { fail("passes unreported"); });
+        QCOMPARE(box.shown.size(), 3u);
         trap.clearReportBudget();
         trap.run(160, [] { fail("later"); });
         QVERIFY(box.shown[3].text.startsWith(QStringLiteral("later\r\n")));

@@ -1,0 +1,260 @@
+// The real window, offscreen: its layout, what it paints, and play with the mouse.
+#include "FakePlatform.h"
+#include "ProgramFolderFixture.h"
+#include "ReadyBoard.h"
+
+#include "app/Form1.h"
+#include "app/QtPlatform.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace quiz;
+
+namespace {
+
+QPoint pixelsOf(TwipPoint p) { return {p.x / kTwipsPerPixel, p.y / kTwipsPerPixel}; }
+
+QPoint onListEntry(int k)
+{
+    const TwipRect r = listEntryRect(k);
+    return pixelsOf({r.left + 60, r.top + 60});
+}
+
+QPoint onHotspotOf(int row)
+{
+    for (int i = 0; i < kHotspotCount; ++i) {
+        if (kHotspots[i].tag == kCountryNames[row])
+            return pixelsOf(testing::pointOnHotspot(i)) + QPoint(1, 1);
+    }
+    return {};
+}
+
+int pixelsBrighterThan(const QImage &image, const QRect &area, int lightness)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += QColor(image.pixel(x, y)).lightness() > lightness;
+    return count;
+}
+
+int pixelsDarkerThan(const QImage &image, const QRect &area, int lightness)
+{
+    return area.width() * area.height() - pixelsBrighterThan(image, area, lightness - 1);
+}
+
+struct ShownWindow {
+    testing::ProgramFolderFixture folder;
+    testing::FakePlatform outside;
+    app::Form1 form;
+
+    explicit ShownWindow(app::MessageBox *boxes = nullptr)
+        : form(app::Platform{boxes ? *boxes : outside.boxes, outside.sound, outside.web, outside.clock},
+               app::ProgramFolder(folder.path()))
+    {
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    }
+
+    void drag(QPoint from, QPoint to)
+    {
+        QTest::mousePress(&form, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&form, (from + to) / 2);
+        QTest::mouseMove(&form, to);
+        QTest::mouseRelease(&form, Qt::LeftButton, {}, to);
+    }
+
+    QImage picture() { return form.grab().toImage(); }
+};
+
+} // namespace
+
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowIsLaidOutAsDesigned()
+    {
+        ShownWindow w;
+        QCOMPARE(w.form.size(), QSize(999, 706));
+        QCOMPARE(w.form.minimumSize(), w.form.maximumSize());
+        QVERIFY(!(w.form.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(w.form.pushButton1().geometry(), QRect(592, 640, 192, 27));
+        QCOMPARE(w.form.pushButton2().geometry(), QRect(792, 640, 192, 27));
+        QCOMPARE(w.form.pushButton1().text(), QStringLiteral("Restart"));
+        QCOMPARE(w.form.pushButton2().text(), QStringLiteral("Exit"));
+        QCOMPARE(w.form.pushButton1().font().pixelSize(), 15);
+        QVERIFY(w.form.pushButton2().font().bold());
+        QCOMPARE(QFontInfo(w.form.pushButton1().font()).family(), QStringLiteral("Liberation Sans"));
+        QVERIFY(!w.form.rect().intersects(w.form.text1().geometry()));
+        QCOMPARE(QApplication::focusWidget(), &w.form.text1());
+    }
+
+    void tabGoesFromTheHiddenBoxToTheButtons()
+    {
+        ShownWindow w;
+        QWidget *expected[] = {&w.form.pushButton1(), &w.form.pushButton2(), &w.form.text1()};
+        for (QWidget *next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void paintsMapPanelAndList()
+    {
+        ShownWindow w;
+        const QImage shot = w.picture();
+        QCOMPARE(QColor(shot.pixel(0, 300)), QColor(Qt::white));   // bare surface left of the map
+        const QImage map(QStringLiteral(":/pictures/map.jpg"));
+        const QPoint mapPixel(350, 376); // stretched: x 2 + 350 * 575 / 700, y -12 + 376 * 726 / 752
+        const QColor expected = map.pixelColor(mapPixel);
+        const QColor drawn = shot.pixelColor(2 + 350 * 575 / 700, -12 + 376 * 726 / 752);
+        QVERIFY(std::abs(expected.red() - drawn.red()) < 24 && std::abs(expected.blue() - drawn.blue()) < 24);
+        const QColor panel = shot.pixelColor(990, 400);
+        QVERIFY(panel.blue() > panel.red());
+        const QRect firstEntry = listEntryRect(0).toPixels().toRect();
+        QVERIFY(pixelsBrighterThan(shot, firstEntry, 240) > 20);
+    }
+
+    void dragToTheRightCountryPlacesTheName()
+    {
+        ShownWindow w;
+        const int benin = 2;
+        QTest::mousePress(&w.form, Qt::LeftButton, {}, onListEntry(benin));
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor);
+        QTest::mouseMove(&w.form, onHotspotOf(benin));
+        QTest::mouseRelease(&w.form, Qt::LeftButton, {}, onHotspotOf(benin));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(!w.form.board().labels(benin).visible);
+        QVERIFY(w.form.board().maplabel(benin).visible);
+        QVERIFY(w.form.board().maplabel(benin).bold);
+        QCOMPARE(w.outside.sound.played.size(), 1);
+        QVERIFY(w.outside.sound.played[0].endsWith(QStringLiteral("sounds/correct.wma")));
+
+        const QImage shot = w.picture();
+        QCOMPARE(pixelsBrighterThan(shot, listEntryRect(benin).toPixels().toRect().adjusted(0, 5, 0, -5), 240), 0);
+        QVERIFY(pixelsDarkerThan(shot, kSlotRects[benin].toPixels().toRect(), 60) > 10);
+        const QLineF line = kLeaderLines[0].ends.toPixels();
+        const QPoint middle = line.pointAt(0.5).toPoint();
+        QVERIFY(pixelsDarkerThan(shot, QRect(middle - QPoint(1, 1), QSize(3, 3)), 100) > 0);
+    }
+
+    void dropsThatAreNotRight_data()
+    {
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("another country") << onHotspotOf(1) << QStringLiteral("sounds/wrong.wma");
+        QTest::newRow("the sea") << QPoint(540, 660) << QString();
+        QTest::newRow("a list name") << onListEntry(30) << QString();
+        QTest::newRow("itself") << onListEntry(0) << QString();
+    }
+
+    void dropsThatAreNotRight()
+    {
+        QFETCH(QPoint, to);
+        QFETCH(QString, sound);
+        ShownWindow w;
+        w.drag(onListEntry(0), to);
+        QVERIFY(w.form.board().labels(0).visible);
+        QCOMPARE(w.form.board().placedCount(), 0);
+        QCOMPARE(w.outside.sound.played.size(), sound.isEmpty() ? 0 : 1);
+        if (!sound.isEmpty())
+            QVERIFY(w.outside.sound.played[0].endsWith(sound));
+    }
+
+    void hoverOverButtonsShowsTheCustomPointer()
+    {
+        ShownWindow w;
+        QCOMPARE(w.form.cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseMove(&w.form.pushButton2(), QPoint(20, 10));
+        QCOMPARE(w.form.pointer().mousePointer(), 99);
+        QCOMPARE(w.form.cursor().shape(), Qt::BitmapCursor);
+        QTest::mouseMove(&w.form, onHotspotOf(0)); // the map keeps whatever pointer there is
+        QCOMPARE(w.form.pointer().mousePointer(), 99);
+        QTest::mouseMove(&w.form, QPoint(990, 500)); // the panel brings the normal one back
+        QCOMPARE(w.form.pointer().mousePointer(), 0);
+        QCOMPARE(w.form.cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseMove(&w.form.pushButton1(), QPoint(20, 10));
+        QTest::mouseMove(&w.form, QPoint(0, 300)); // so does the bare surface
+        QCOMPARE(w.form.pointer().mousePointer(), 0);
+    }
+
+    void restartPutsEveryNameBack()
+    {
+        ShownWindow w;
+        w.drag(onListEntry(13), onHotspotOf(13));
+        QVERIFY(!w.form.board().labels(13).visible);
+        QTest::mouseClick(&w.form.pushButton1(), Qt::LeftButton);
+        QVERIFY(w.form.board().labels(13).visible);
+        QVERIFY(!w.form.board().maplabel(13).visible);
+        QCOMPARE(w.form.board().placedCount(), 0);
+    }
+
+    void exitClosesTheWindow()
+    {
+        ShownWindow w;
+        QTest::mouseClick(&w.form.pushButton2(), Qt::LeftButton);
+        QVERIFY(!w.form.isVisible());
+        QVERIFY(w.outside.boxes.shown.empty());
+    }
+
+    void completionShowsTheRealBoxThenANewGame()
+    {
+        app::QtMessageBox realBoxes;
+        ShownWindow w(&realBoxes);
+        for (int row = 0; row < kCountryCount - 1; ++row)
+            w.drag(onListEntry(row), onHotspotOf(row));
+        QCOMPARE(w.form.board().placedCount(), 47);
+
+        QString text;
+        QString caption;
+        QMessageBox::Icon icon = QMessageBox::Warning;
+        int buttons = 0;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            text = box->text();
+            caption = box->windowTitle();
+            icon = box->icon();
+            buttons = int(box->buttons().size());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        w.drag(onListEntry(47), onHotspotOf(47));
+        QCOMPARE(text, QStringLiteral("CONGRATULATIONS! THE MAP IS COMPLETE!"));
+        QCOMPARE(caption, QStringLiteral("Quillmere"));
+        QCOMPARE(icon, QMessageBox::NoIcon);
+        QCOMPARE(buttons, 1);
+        QVERIFY(w.outside.sound.played.last().endsWith(QStringLiteral("sounds/complete.wma")));
+        QCOMPARE(w.form.board().placedCount(), 0);
+        QVERIFY(w.form.board().labels(47).visible);
+        QVERIFY(!w.form.board().maplabel(0).visible);
+    }
+
+    void errorBoxShowsItsLinesOnScreen()
+    {
+        app::QtMessageBox realBoxes;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            text = box->text();
+            icon = box->icon();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        realBoxes.show({QStringLiteral("a\r\nb\r\rc"), QStringLiteral("Application Error"), app::BoxRequest::Icon::Warning});
+        QCOMPARE(text, QStringLiteral("a\nb\n\nc"));
+        QCOMPARE(icon, QMessageBox::Warning);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"

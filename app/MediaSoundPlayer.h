@@ -20,6 +20,9 @@ public:
 
     static constexpr float kVolume = 0.37f;
 
+    // The player now in use; none before the first sound.
+    const QMediaPlayer *mediaPlayer() const { return m_player.get(); }
+
 private:
     void createPlayer();
 

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Quillmere, builds it, and then starts the game
+# (`./build.sh play`) or runs every test (`./build.sh test`). Safe to run again:
+# packages already present are not fetched twice and the build is incremental.
+set -euo pipefail
+cd "$(dirname "$(readlink -f "$0")")"
+
+packages=(
+    cmake g++ make qt6-base-dev qt6-multimedia-dev
+    fonts-liberation fonts-dejavu-core
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
+    xvfb xauth xdotool x11-utils imagemagick
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_packages() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        as_root apt-get update
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+    fi
+}
+
+build() {
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j "$(nproc)"
+}
+
+case "${1:-}" in
+play)
+    install_packages "${packages[@]}"
+    build
+    exec build/program/quillmere
+    ;;
+test)
+    install_packages "${packages[@]}"
+    build
+    ctest --test-dir build --output-on-failure -j "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 play|test" >&2
+    exit 2
+    ;;
+esac

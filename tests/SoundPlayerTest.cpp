@@ -1,0 +1,72 @@
+// The sound player on Qt Multimedia's GStreamer backend, playing the shipped files
+// for real (silently, where the machine has no sound device).
+#include "ProgramFolderFixture.h"
+
+#include "app/MediaSoundPlayer.h"
+
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QtTest>
+
+class SoundPlayerTest : public QObject
+{
+    Q_OBJECT
+
+    testing::ProgramFolderFixture m_folder;
+
+    QString sound(const char *name) const { return m_folder.file(QStringLiteral("sounds/%1.wma").arg(QLatin1String(name))); }
+
+private slots:
+    void startsAtOnceAtItsVolume()
+    {
+        app::MediaSoundPlayer player;
+        QVERIFY(!player.mediaPlayer()); // nothing is made before the first sound
+        player.setUrl(sound("correct"));
+        QVERIFY(player.mediaPlayer());
+        QCOMPARE(player.mediaPlayer()->source(), QUrl::fromLocalFile(sound("correct")));
+        QCOMPARE(player.mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
+        QCOMPARE(player.mediaPlayer()->audioOutput()->volume(), 0.37f);
+        QTRY_VERIFY(player.mediaPlayer()->mediaStatus() == QMediaPlayer::BufferedMedia
+                    || player.mediaPlayer()->mediaStatus() == QMediaPlayer::EndOfMedia);
+        QCOMPARE(player.mediaPlayer()->error(), QMediaPlayer::NoError);
+    }
+
+    void newSoundReplacesThePlayingOne()
+    {
+        app::MediaSoundPlayer player;
+        player.setUrl(sound("complete"));
+        QTRY_COMPARE(player.mediaPlayer()->mediaStatus(), QMediaPlayer::BufferedMedia);
+        player.setUrl(sound("wrong"));
+        QCOMPARE(player.mediaPlayer()->source(), QUrl::fromLocalFile(sound("wrong")));
+        QCOMPARE(player.mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
+    }
+
+    void missingFileIsSilentAndNeverReachesThePlayer()
+    {
+        app::MediaSoundPlayer player;
+        player.setUrl(sound("complete"));
+        player.setUrl(m_folder.file(QStringLiteral("sounds/none.wma")));
+        QCOMPARE(player.mediaPlayer()->playbackState(), QMediaPlayer::StoppedState);
+        QCOMPARE(player.mediaPlayer()->source(), QUrl::fromLocalFile(sound("complete")));
+        player.setUrl(sound("correct"));
+        QCOMPARE(player.mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
+    }
+
+    void brokenFileHandsOverToAFreshPlayer()
+    {
+        // After a failure a player may stall on its next source; a fresh one plays instead.
+        m_folder.write(QStringLiteral("sounds/garbage.wma"), QByteArray(4000, '\x5a'));
+        app::MediaSoundPlayer player;
+        player.setUrl(m_folder.file(QStringLiteral("sounds/garbage.wma")));
+        const QMediaPlayer *failed = player.mediaPlayer();
+        QTRY_COMPARE(failed->error(), QMediaPlayer::ResourceError);
+        QSignalSpy retired(failed, &QObject::destroyed);
+        player.setUrl(sound("correct"));
+        QCOMPARE(retired.size(), 1);
+        QCOMPARE(player.mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
+        QCOMPARE(player.mediaPlayer()->audioOutput()->volume(), 0.37f);
+    }
+};
+
+QTEST_MAIN(SoundPlayerTest)
+#include "SoundPlayerTest.moc"

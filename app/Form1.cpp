@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 namespace app {
 
@@ -156,7 +157,7 @@ void Form1::showEvent(QShowEvent *event)
     if (!m_centred) {
         m_centred = true;
         if (const QScreen *s = screen())
-            move(s->availableGeometry().center() - rect().center());
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), s->availableGeometry()));
     }
     QWidget::showEvent(event);
 }

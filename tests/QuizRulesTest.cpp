@@ -53,6 +53,24 @@ class QuizRulesTest : public QObject
     Q_OBJECT
 
 private slots:
+    void boardAsLaidOutBeforeSetUp()
+    {
+        const Board board;
+        for (int k = 0; k < kListEntryCount; ++k) {
+            QCOMPARE(board.labels(k).caption, QStringLiteral("Label3"));
+            QVERIFY(board.labels(k).tag.isEmpty());
+            QCOMPARE(board.maplabel(k).caption, QStringLiteral("*************"));
+            QVERIFY(!board.maplabel(k).visible);
+        }
+        QVERIFY(board.shape(0).visible && board.lineVisible(15));
+        QCOMPARE(board.dropTargetOrder(), std::vector<int>{0});
+        QCOMPARE(board.piccoor(0).rect.left, 14130);
+        QCOMPARE(board.elementAt({14200, 8000}), (BoardElement{ElementKind::DropTarget, 0}));
+        QVERIFY_THROWS_EXCEPTION(app::Failure, board.piccoor(1));
+        QVERIFY_THROWS_EXCEPTION(app::Failure, board.labels(48));
+        QVERIFY_THROWS_EXCEPTION(app::Failure, board.lineVisible(16));
+    }
+
     void setUpLeavesTheBoardReadyToPlay()
     {
         ReadyBoard b;

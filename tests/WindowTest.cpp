@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -95,6 +96,9 @@ private slots:
         QCOMPARE(QFontInfo(w.form.pushButton1().font()).family(), QStringLiteral("Liberation Sans"));
         QVERIFY(!w.form.rect().intersects(w.form.text1().geometry()));
         QCOMPARE(QApplication::focusWidget(), &w.form.text1());
+        // Centred on the screen, give or take the few pixels of a frame that hangs off a small screen.
+        const QPoint offCentre = w.form.geometry().center() - w.form.screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 4, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
     }
 
     void tabGoesFromTheHiddenBoxToTheButtons()

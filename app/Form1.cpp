@@ -139,8 +139,8 @@ void Form1::endDrag()
 
 bool Form1::event(QEvent *event)
 {
-    // A drag whose release never reaches the window (it lost the mouse or the focus) ends without a drop.
-    if (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::UngrabMouse)
+    // A drag whose release may never reach the window, because it lost the focus, ends without a drop.
+    if (event->type() == QEvent::WindowDeactivate)
         endDrag();
     return QWidget::event(event);
 }

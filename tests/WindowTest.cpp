@@ -174,6 +174,29 @@ private slots:
             QVERIFY(w.outside.sound.played[0].endsWith(sound));
     }
 
+    void dragsCutShortLeaveTheBoardAsItWas()
+    {
+        ShownWindow w;
+        // Released off the window.
+        w.drag(onListEntry(0), QPoint(1200, 300));
+        // A second press during a drag is ignored; the first drag ends at the release.
+        QTest::mousePress(&w.form, Qt::LeftButton, {}, onListEntry(1));
+        QTest::mousePress(&w.form, Qt::RightButton, {}, onListEntry(5));
+        QCOMPARE(w.form.drag().source(), std::optional<int>(1));
+        QTest::mouseRelease(&w.form, Qt::RightButton, {}, onHotspotOf(5));
+        QCOMPARE(w.form.drag().source(), std::optional<int>(1));
+        // Losing the focus mid-drag ends it without a drop.
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&w.form, &deactivate);
+        QVERIFY(!w.form.drag().source());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QTest::mouseRelease(&w.form, Qt::LeftButton, {}, onHotspotOf(1));
+        for (int k = 0; k < kCountryCount; ++k)
+            QVERIFY(w.form.board().labels(k).visible);
+        QCOMPARE(w.form.board().placedCount(), 0);
+        QVERIFY(w.outside.sound.played.isEmpty());
+    }
+
     void hoverOverButtonsShowsTheCustomPointer()
     {
         ShownWindow w;

@@ -47,11 +47,17 @@ void CountryListFile::open(const QString &path)
     QByteArray bytes = file.read(kMaxBytes + 1);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
         throw app::Failure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    m_cut = bytes.size() > kMaxBytes;
-    if (m_cut)
+    const bool cut = bytes.size() > kMaxBytes;
+    if (cut)
         bytes.truncate(kMaxBytes);
+    load(bytes, cut);
+}
+
+void CountryListFile::load(const QByteArray &bytes, bool cut)
+{
     m_text = decodeCountryList(bytes);
     m_next = 0;
+    m_cut = cut;
 }
 
 QString CountryListFile::readLine()

@@ -21,6 +21,8 @@ public:
 
     // Throws a Failure when the file cannot be opened or read.
     void open(const QString &path);
+    // Takes the file's bytes as read, at most kMaxBytes of them; `cut` says there were more.
+    void load(const QByteArray &bytes, bool cut);
 
     // A file that never opened is at its end, so reading stops at once.
     bool atEnd() const { return m_next >= m_text.size(); }

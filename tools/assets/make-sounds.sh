@@ -39,12 +39,14 @@ held() {
 }
 
 # Renders the expression $2 for $3 seconds into $work/$1.wav, fading out over the
-# last $4 seconds.
+# last $4 seconds. Silence follows: the decoder that the game plays through (ASF
+# demuxer with libav's WMA decoder under GStreamer) keeps the encoder's delay and
+# cuts the last few milliseconds, which must not be part of the fade.
 render() {
     local name=$1 expression=$2 seconds=$3 fade=$4
     ffmpeg -hide_banner -loglevel error -y -f lavfi \
         -i "aevalsrc='${expression}':s=${rate}:c=mono:d=${seconds}" \
-        -af "afade=t=out:st=$(calc "$seconds - $fade"):d=${fade}" \
+        -af "afade=t=out:st=$(calc "$seconds - $fade"):d=${fade},apad=pad_dur=0.08" \
         -c:a pcm_f32le "$work/$name.wav"
 }
 
@@ -63,7 +65,7 @@ encode() {
 }
 
 bell="1 0.3 0.1"
-render correct "0.5*($(tone 987.77 0 "$bell" 7)+$(tone 1318.51 0.11 "$bell" 6))" 0.5 0.05
+render correct "0.5*($(tone 987.77 0 "$bell" 7)+$(tone 1318.51 0.11 "$bell" 6))" 0.46 0.05
 encode correct -20
 
 # Two voices a few hertz apart beat against each other; the pitch sinks from

@@ -35,13 +35,13 @@ QByteArray bitmap(const IconImage &entry)
         << quint16(entry.bitsPerPixel) << quint32(0) << quint32((colourRow + maskRow) * size)
         << qint32(0) << qint32(0) << quint32(0) << quint32(0);
 
+    const bool opaqueOnly = entry.bitsPerPixel == 24;
     for (int y = size - 1; y >= 0; --y) {
         QByteArray row(colourRow, '\0');
         auto *dst = reinterpret_cast<uchar *>(row.data());
         const auto *src = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < size; ++x) {
             const QRgb pixel = src[x];
-            const bool opaqueOnly = entry.bitsPerPixel == 24;
             const bool hidden = opaqueOnly && maskedOut(pixel);
             *dst++ = hidden ? 0 : qBlue(pixel);
             *dst++ = hidden ? 0 : qGreen(pixel);

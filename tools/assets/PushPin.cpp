@@ -8,7 +8,7 @@ namespace assets {
 
 namespace {
 
-// Lit from the upper left: a highlight left of the middle, shade at the edges.
+// A round body lit from one side: a highlight left of the middle, shade to the right.
 QLinearGradient roundShading(double halfWidth, const QColor &light, const QColor &body, const QColor &shade)
 {
     QLinearGradient gradient(-halfWidth, 0, halfWidth, 0);

@@ -23,7 +23,8 @@ void writeAll(const assets::AssetWriter &out)
     out.writeImage("pictures/panel.jpg", assets::panelBand(), "jpeg", kPanelJpegQuality);
     out.writeImage("pictures/pushpin.png", assets::toIndexed256(assets::dragPointerPicture()), "png");
 
-    // The order and depths are those that Windows shells have long picked from.
+    // A 24-bit image first for shells that read only the first one, then large
+    // images with alpha.
     out.write("icons/quillmere.ico", assets::iconFile({{assets::appIcon(32, assets::IconTile::Square), 24},
                                                        {assets::appIcon(256), 32},
                                                        {assets::appIcon(128), 32},

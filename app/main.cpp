@@ -9,6 +9,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication application(argc, argv);
+    // Lets Wayland desktops match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Quillmere"));
     // Without it, a desktop lacking a default sans-serif face would fall back to a monospaced one.
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
 

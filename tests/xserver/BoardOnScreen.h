@@ -1,0 +1,32 @@
+// The board as the test sees it on the screen: where a player points and where the
+// test looks, in pixels of the client area, worked out from the board's tables
+// (twips, 15 to a pixel). A pixel (x, y) reaches the program as the twip point (15 x, 15 y).
+#pragma once
+
+#include "quiz/Twips.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+namespace xtest {
+
+QRect pixelRect(const quiz::TwipRect &rect);
+// The part of the map picture inside the client area.
+QRect visibleMapArea();
+
+// A point of list entry k that neither neighbour covers.
+QPoint onListEntry(int k);
+// The rows of entry k that only its own name is painted on: neighbouring entries
+// overlap it at the top and the bottom.
+QRect listEntryBand(int k);
+QRect slotArea(int k);
+// Every list entry shows its name in white.
+bool everyNameShown(const QImage &shot);
+// A point of one of the hotspots of country row `row` that no hotspot in front covers,
+// as near the middle of that hotspot as there is one.
+QPoint onHotspotOf(int row);
+// A point of the map that no hotspot covers.
+QPoint onTheSea();
+
+} // namespace xtest

@@ -1,0 +1,44 @@
+#include "ProgramUnderTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace xtest {
+
+namespace {
+
+const QString kExecutable = QStringLiteral("quillmere");
+
+} // namespace
+
+ProgramUnderTest::ProgramUnderTest()
+{
+    const QString built = QDir(qEnvironmentVariable("QUILLMERE_PROGRAM_DIR")).filePath(kExecutable);
+    const QString copy = m_folder.file(kExecutable);
+    QVERIFY2(QFile::copy(built, copy), qPrintable(built));
+    QVERIFY(QFile::setPermissions(copy, QFile::permissions(built)));
+}
+
+void ProgramUnderTest::start(const XDesktop &desktop)
+{
+    m_process.setProcessEnvironment(desktop.clientEnvironment());
+    // Started from elsewhere, so only its own folder can lead the program to its files.
+    m_process.setWorkingDirectory(QDir::tempPath());
+    m_process.setProcessChannelMode(QProcess::ForwardedChannels);
+    m_process.start(m_folder.file(kExecutable), {});
+    QVERIFY2(m_process.waitForStarted(10000), qPrintable(m_process.errorString()));
+}
+
+std::optional<XWindow> ProgramUnderTest::waitForMainWindow(const XDesktop &desktop) const
+{
+    return desktop.waitForWindow(pid(), kMainWindowTitle, kClientSize);
+}
+
+bool ProgramUnderTest::endsCleanlyWithin(int timeoutMs)
+{
+    return m_process.waitForFinished(timeoutMs) && m_process.exitStatus() == QProcess::NormalExit
+        && m_process.exitCode() == 0;
+}
+
+} // namespace xtest

@@ -1,0 +1,37 @@
+// The program as a player runs it: the built executable and the files beside it,
+// copied into a temporary program folder of its own (the program reads its files
+// from its executable's folder), started as a process on the test's X server.
+#pragma once
+
+#include "OwnedProcess.h"
+#include "ProgramFolderFixture.h"
+#include "XDesktop.h"
+
+#include <optional>
+
+namespace xtest {
+
+inline const QString kMainWindowTitle = QStringLiteral("Quillmere");
+inline constexpr QSize kClientSize{999, 706};
+
+class ProgramUnderTest
+{
+public:
+    ProgramUnderTest();
+
+    // The folder may be changed until the program starts.
+    const testing::ProgramFolderFixture &folder() const { return m_folder; }
+
+    void start(const XDesktop &desktop);
+    qint64 pid() const { return m_process.processId(); }
+    // The main window, once it shows at the size of the client area.
+    std::optional<XWindow> waitForMainWindow(const XDesktop &desktop) const;
+    // Waits for the process to end by itself; true when it ended normally with exit code 0.
+    bool endsCleanlyWithin(int timeoutMs);
+
+private:
+    testing::ProgramFolderFixture m_folder;
+    OwnedProcess m_process;
+};
+
+} // namespace xtest

@@ -1,0 +1,22 @@
+// Shows one message box through the program's own box code and waits for OK:
+//     quillmere_show_box <caption> <warning|none> <text>
+// Tests compare the program's boxes with this one, drawn on the same X server,
+// to read a box's text without a screen reader.
+#include "app/QtPlatform.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    // The font the program's main() gives the whole application.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 4)
+        return 2;
+    const auto icon = arguments[2] == QLatin1String("warning") ? app::BoxRequest::Icon::Warning
+                                                               : app::BoxRequest::Icon::None;
+    app::QtMessageBox().show({arguments[3], arguments[1], icon});
+    return 0;
+}

@@ -1,0 +1,69 @@
+// A fault at start-up as the player meets it on a real X server: one report box
+// before the window, and the window once the box is answered.
+#include "ProgramOnX.h"
+#include "ReferenceBox.h"
+
+#include "app/BuildSettings.h"
+#include "app/CursorFile.h"
+#include "app/ErrorTrap.h"
+#include "app/ProgramFolder.h"
+
+#include <QFileInfo>
+#include <QtTest>
+
+using namespace xtest;
+
+namespace {
+
+const QString kReportCaption = QStringLiteral("Application Error");
+
+// What the program's cursor reader says of the file, where the program finds it:
+// in its own folder, with links resolved.
+QString cursorFailure(const ProgramUnderTest &program)
+{
+    const app::ProgramFolder folder(QFileInfo(program.folder().path()).canonicalFilePath());
+    try {
+        app::loadCursorFile(folder.file(app::files::kCursor));
+    } catch (const app::Failure &failure) {
+        return failure.description();
+    }
+    return {};
+}
+
+} // namespace
+
+class StartUpReportOnXTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void corruptPointerFileGivesOneReportThenTheWindow()
+    {
+        ProgramOnX x;
+        QVERIFY2(x.display.isRunning(), qPrintable(x.display.failure()));
+        x.program.folder().write(app::files::kCursor.toString(), QByteArray("not a cursor at all\n").repeated(20));
+        const QString description = cursorFailure(x.program);
+        QVERIFY2(!description.isEmpty(), "the cursor reader took the corrupt file");
+        const app::BoxRequest report{
+            app::errorReportText(description, QStringLiteral("Form1.Form_Load"), 106, app::supportEmailAddress()),
+            kReportCaption, app::BoxRequest::Icon::Warning};
+        const QImage expected = expectedBoxPicture(x.desktop, report);
+        QVERIFY2(!expected.isNull(), "the box helper never showed its box");
+        const auto untouched = x.program.folder().checksums();
+
+        x.program.start(x.desktop);
+        const std::optional<XWindow> box = x.desktop.waitForWindow(x.program.pid(), kReportCaption);
+        QVERIFY(box);
+        QVERIFY2(x.desktop.windows(x.program.pid(), kMainWindowTitle).isEmpty(), "the window showed before the report");
+        QTRY_COMPARE_WITH_TIMEOUT(x.desktop.focusedWindow(), box->id, 5000);
+        QVERIFY(waitUntilShows(x.desktop, box->id, expected));
+
+        x.desktop.pressKey(QStringLiteral("Return"));
+        QVERIFY2(x.program.waitForMainWindow(x.desktop), "no window after the report");
+        QVERIFY2(x.desktop.windows(x.program.pid(), kReportCaption).isEmpty(), "a second report");
+        QCOMPARE(x.program.folder().checksums(), untouched);
+    }
+};
+
+QTEST_GUILESS_MAIN(StartUpReportOnXTest)
+#include "StartUpReportOnXTest.moc"

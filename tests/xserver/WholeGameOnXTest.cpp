@@ -1,0 +1,83 @@
+// A whole game on a real X server, played with the pointer as a player plays it:
+// every name dragged from the list to its country, then the completion box, then
+// the board back at its start.
+#include "BoardOnScreen.h"
+#include "ProgramOnX.h"
+#include "ReferenceBox.h"
+#include "ScreenPixels.h"
+
+#include "quiz/BoardLayout.h"
+#include "quiz/BoardTables.h"
+
+#include <QtTest>
+
+using namespace xtest;
+using quiz::kCountryNames;
+
+namespace {
+
+// Names in a slot are small: a short one still darkens this many pixels.
+constexpr int kSlotTextPixels = 8;
+
+} // namespace
+
+class WholeGameOnXTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyNameToItsCountryThenANewGame()
+    {
+        ProgramOnX x;
+        QVERIFY2(x.display.isRunning(), qPrintable(x.display.failure()));
+        const QImage congratulations = expectedBoxPicture(
+            x.desktop, {QStringLiteral("CONGRATULATIONS! THE MAP IS COMPLETE!"), kMainWindowTitle, app::BoxRequest::Icon::None});
+        QVERIFY2(!congratulations.isNull(), "the box helper never showed its box");
+        const auto untouched = x.program.folder().checksums();
+        x.program.start(x.desktop);
+        const std::optional<XWindow> window = x.program.waitForMainWindow(x.desktop);
+        QVERIFY(window);
+        x.desktop.parkPointer();
+        const std::optional<QImage> atStart = x.desktop.grabWhen(window->id, everyNameShown);
+        QVERIFY2(atStart, "the 48 names never all showed");
+
+        // Neither drop may change anything; the first right drop after them shows
+        // that the program has handled them.
+        const int wrongName = 47;
+        const int seaName = 46;
+        x.desktop.drag(window->id, onListEntry(wrongName), onHotspotOf(0));
+        x.desktop.drag(window->id, onListEntry(seaName), onTheSea());
+
+        for (int k = 0; k + 1 < quiz::kCountryCount; ++k) {
+            x.desktop.drag(window->id, onListEntry(k), onHotspotOf(k));
+            const bool placed = bool(x.desktop.grabWhen(window->id, [&](const QImage &shot) {
+                return whitePixels(shot, listEntryBand(k)) == 0
+                    && newDarkPixels(*atStart, shot, slotArea(k)) >= kSlotTextPixels;
+            }));
+            QVERIFY2(placed, qPrintable(kCountryNames[k].toString() + QStringLiteral(" did not move from the list to its slot")));
+            if (k == 0) {
+                const QImage shot = x.desktop.grab(window->id);
+                for (int unmoved : {wrongName, seaName}) {
+                    QVERIFY(sameInArea(shot, *atStart, listEntryBand(unmoved)));
+                    QVERIFY(sameInArea(shot, *atStart, slotArea(unmoved)));
+                }
+            }
+        }
+
+        const int last = quiz::kCountryCount - 1;
+        x.desktop.drag(window->id, onListEntry(last), onHotspotOf(last));
+        const std::optional<XWindow> box = x.desktop.waitForWindow(x.program.pid(), kMainWindowTitle, congratulations.size());
+        QVERIFY2(box, "no completion box");
+        QTRY_COMPARE_WITH_TIMEOUT(x.desktop.focusedWindow(), box->id, 5000);
+        QVERIFY(waitUntilShows(x.desktop, box->id, congratulations));
+
+        x.desktop.pressKey(QStringLiteral("Return"));
+        const bool backAtStart = bool(x.desktop.grabWhen(window->id, [&](const QImage &shot) { return shot == *atStart; }));
+        QVERIFY2(backAtStart, "the board did not come back to its start");
+        QVERIFY(x.desktop.windows(x.program.pid(), kMainWindowTitle).size() == 1);
+        QCOMPARE(x.program.folder().checksums(), untouched);
+    }
+};
+
+QTEST_GUILESS_MAIN(WholeGameOnXTest)
+#include "WholeGameOnXTest.moc"

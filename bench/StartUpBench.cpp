@@ -1,6 +1,7 @@
 #include "StartUpBench.h"
 
 #include "FirstFrameRun.h"
+#include "InstructionCount.h"
 #include "ProgramFolderCopy.h"
 #include "Samples.h"
 
@@ -41,7 +42,7 @@ constexpr int kWarmUpRuns = 2;
 
 } // namespace
 
-void benchStartUp(const QString &platformName, const QStringList &settings, int runs)
+void benchStartUp(const QString &platformName, const QStringList &settings, int runs, bool countInstructions)
 {
     const ProgramFolderCopy folder;
     Program quillmere{folder.file(QStringLiteral("quillmere")), {}, {}};
@@ -66,6 +67,14 @@ void benchStartUp(const QString &platformName, const QStringList &settings, int 
     std::printf("  peak memory         Quillmere %7.1f MB   bare window %7.1f MB   ratio %.2f"
                 " (goal %.1f MB: 1.3 x bare + %.1f MB of pictures)\n",
                 memory, bareMemory, memory / bareMemory, allowance, decodedPicturesMegabytes());
+    if (countInstructions) {
+        const auto count = instructionsToFirstFrame(quillmere.path, settings);
+        const auto bareCount = instructionsToFirstFrame(bare.path, settings);
+        if (count && bareCount)
+            std::printf("  instructions        Quillmere %7.1f M    bare window %7.1f M    ratio %.2f"
+                        " (callgrind, all threads, one run)\n",
+                        *count / 1e6, *bareCount / 1e6, *count / *bareCount);
+    }
     std::fflush(stdout);
 }
 

@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
 
     bench::benchStartUp(QStringLiteral("Qt's offscreen platform"), {QStringLiteral("QT_QPA_PLATFORM=offscreen")},
-                        runs);
+                        runs, true);
     {
         const bench::XvfbServer server;
         if (server.display().isEmpty())
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
         else
             bench::benchStartUp(QStringLiteral("Xvfb"),
                                 {QStringLiteral("QT_QPA_PLATFORM=xcb"), QStringLiteral("DISPLAY=") + server.display()},
-                                runs);
+                                runs, false);
     }
 
     // The rest runs in this process, on the platform the window tests use.

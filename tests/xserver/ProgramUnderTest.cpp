@@ -32,7 +32,8 @@ void ProgramUnderTest::start(const XDesktop &desktop)
 
 std::optional<XWindow> ProgramUnderTest::waitForMainWindow(const XDesktop &desktop) const
 {
-    return desktop.waitForWindow(pid(), kMainWindowTitle, kClientSize);
+    return desktop.waitForWindow(pid(), kMainWindowTitle,
+                                 [](const XWindow &w) { return w.geometry.size() == kClientSize; });
 }
 
 bool ProgramUnderTest::endsCleanlyWithin(int timeoutMs)

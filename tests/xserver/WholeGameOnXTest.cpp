@@ -58,15 +58,18 @@ private slots:
             if (k == 0) {
                 const QImage shot = x.desktop.grab(window->id);
                 for (int unmoved : {wrongName, seaName}) {
-                    QVERIFY(sameInArea(shot, *atStart, listEntryBand(unmoved)));
-                    QVERIFY(sameInArea(shot, *atStart, slotArea(unmoved)));
+                    const QString name = kCountryNames[unmoved].toString();
+                    QVERIFY2(sameInArea(shot, *atStart, listEntryBand(unmoved)), qPrintable(name + QStringLiteral(" left the list")));
+                    QVERIFY2(sameInArea(shot, *atStart, slotArea(unmoved)), qPrintable(name + QStringLiteral(" showed in its slot")));
                 }
             }
         }
 
         const int last = quiz::kCountryCount - 1;
         x.desktop.drag(window->id, onListEntry(last), onHotspotOf(last));
-        const std::optional<XWindow> box = x.desktop.waitForWindow(x.program.pid(), kMainWindowTitle, congratulations.size());
+        // The box has the main window's title; it is the program's other window of that title.
+        const std::optional<XWindow> box = x.desktop.waitForWindow(
+            x.program.pid(), kMainWindowTitle, [&](const XWindow &w) { return w.id != window->id; });
         QVERIFY2(box, "no completion box");
         QTRY_COMPARE_WITH_TIMEOUT(x.desktop.focusedWindow(), box->id, 5000);
         QVERIFY(waitUntilShows(x.desktop, box->id, congratulations));

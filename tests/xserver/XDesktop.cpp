@@ -94,13 +94,15 @@ QList<XWindow> XDesktop::windows(qint64 pid, const QString &title) const
     return found;
 }
 
-std::optional<XWindow> XDesktop::waitForWindow(qint64 pid, const QString &title, QSize size, int timeoutMs) const
+std::optional<XWindow> XDesktop::waitForWindow(qint64 pid, const QString &title,
+                                               const std::function<bool(const XWindow &)> &accept,
+                                               int timeoutMs) const
 {
     const QDeadlineTimer deadline(timeoutMs);
     do {
         QList<XWindow> shown = windows(pid, title);
-        if (!size.isEmpty())
-            shown.removeIf([&](const XWindow &w) { return w.geometry.size() != size; });
+        if (accept)
+            shown.removeIf([&](const XWindow &w) { return !accept(w); });
         if (shown.size() == 1)
             return shown.front();
         QTest::qWait(50);

@@ -32,8 +32,9 @@ public:
 
     // The mapped top-level windows of process `pid` titled exactly `title`.
     QList<XWindow> windows(qint64 pid, const QString &title) const;
-    // Waits until the process shows exactly one such window (of `size`, unless it is empty).
-    std::optional<XWindow> waitForWindow(qint64 pid, const QString &title, QSize size = {},
+    // Waits until the process shows exactly one such window that `accept` takes (any, without it).
+    std::optional<XWindow> waitForWindow(qint64 pid, const QString &title,
+                                         const std::function<bool(const XWindow &)> &accept = {},
                                          int timeoutMs = 15000) const;
     WindowId focusedWindow() const;
 

@@ -1,8 +1,13 @@
 #include "app/BoardPainter.h"
 
+#include "app/BoardAreas.h"
+
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPixmap>
 #include <QPalette>
+#include <QRegion>
+#include <QScreen>
 
 namespace app {
 
@@ -23,30 +28,33 @@ LabelText headingText(const quiz::Heading &heading)
     return LabelText(arial(quiz::kSmallTextPixels, heading.bold), Qt::AlignLeft, Qt::white);
 }
 
-} // namespace
-
-void BoardPainter::ScaledPicture::draw(QPainter &painter, qreal devicePixelRatio)
+void paintHeading(QPainter &painter, LabelText &text, const quiz::Heading &heading, const QRegion &exposed)
 {
-    if (scaledFor != devicePixelRatio) {
-        const QImage &best = devicePixelRatio > 1 && !source2x.isNull() ? source2x : source;
-        const QSize pixels = (target.size() * devicePixelRatio).toSize();
-        scaled = QPixmap::fromImage(best.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        scaled.setDevicePixelRatio(devicePixelRatio);
-        scaledFor = devicePixelRatio;
-    }
-    painter.drawPixmap(target.topLeft(), scaled);
+    const QRectF rect = heading.rect.toPixels();
+    if (exposed.intersects(areas::covered(rect)))
+        text.draw(painter, rect, heading.text.toString(), heading.bold);
 }
 
+qreal screenPixelRatio()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1;
+}
+
+} // namespace
+
 BoardPainter::BoardPainter()
-    : m_headings{headingText(quiz::kInstructionsHeading), headingText(quiz::kInstruction),
+    : m_map(QStringLiteral(":/pictures/map.jpg"), QStringLiteral(":/pictures/map@2x.jpg"),
+            quiz::kMapPictureRect.toPixels()),
+      m_panel(QStringLiteral(":/pictures/panel.jpg"), QString(), quiz::kPanelPictureRect.toPixels()),
+      m_lineColour(QGuiApplication::palette().color(QPalette::WindowText)),
+      m_headings{headingText(quiz::kInstructionsHeading), headingText(quiz::kInstruction),
                  headingText(quiz::kCountriesHeading)}
 {
-    m_map.source = QImage(QStringLiteral(":/pictures/map.jpg"));
-    m_map.source2x = QImage(QStringLiteral(":/pictures/map@2x.jpg"));
-    m_map.target = quiz::kMapPictureRect.toPixels();
-    m_panel.source = QImage(QStringLiteral(":/pictures/panel.jpg"));
-    m_panel.target = quiz::kPanelPictureRect.toPixels();
-    m_dragIcon = QPixmap(QStringLiteral(":/pictures/pushpin.png"));
+    // The window is most likely shown on the primary screen: its pictures can be
+    // ready by the first paint.
+    m_map.prepare(screenPixelRatio());
+    m_panel.prepare(screenPixelRatio());
 
     const QFont listFont = arial(quiz::kLargeTextPixels, true);
     m_listTexts.assign(quiz::kListEntryCount, LabelText(listFont, Qt::AlignLeft, Qt::white));
@@ -55,67 +63,70 @@ BoardPainter::BoardPainter()
     m_slotTexts.assign(quiz::kCountryCount, LabelText(slotFont, Qt::AlignHCenter, slotColour));
 }
 
-QCursor BoardPainter::dragCursor() const
+const QCursor &BoardPainter::dragCursor()
 {
     // Where the needle's tip lies in the 32 x 32 picture.
     constexpr int kTipX = 3;
     constexpr int kTipY = 28;
-    return QCursor(m_dragIcon, kTipX, kTipY);
+    if (!m_dragCursor)
+        m_dragCursor.emplace(QPixmap(QStringLiteral(":/pictures/pushpin.png")), kTipX, kTipY);
+    return *m_dragCursor;
 }
 
-void BoardPainter::paint(QPainter &painter, const quiz::Board &board, qreal devicePixelRatio)
+void BoardPainter::paint(QPainter &painter, const quiz::Board &board, qreal devicePixelRatio,
+                         const QRegion &exposed)
 {
-    m_map.draw(painter, devicePixelRatio);
-    m_panel.draw(painter, devicePixelRatio);
-    paintHeadings(painter);
-    paintList(painter, board);
-    paintMapOverlay(painter, board);
+    for (ScaledPicture *picture : {&m_map, &m_panel}) {
+        if (exposed.intersects(areas::covered(picture->target())))
+            picture->draw(painter, devicePixelRatio);
+    }
+    paintHeadings(painter, exposed);
+    paintList(painter, board, exposed);
+    paintMapOverlay(painter, board, exposed);
 }
 
-void BoardPainter::paintHeadings(QPainter &painter)
+void BoardPainter::paintHeadings(QPainter &painter, const QRegion &exposed)
 {
     // Label2 lies behind Label1; the list heading is painted with the list.
-    m_headings[1].draw(painter, quiz::kInstruction.rect.toPixels(), quiz::kInstruction.text.toString(),
-                       quiz::kInstruction.bold);
-    m_headings[0].draw(painter, quiz::kInstructionsHeading.rect.toPixels(),
-                       quiz::kInstructionsHeading.text.toString(), quiz::kInstructionsHeading.bold);
+    paintHeading(painter, m_headings[1], quiz::kInstruction, exposed);
+    paintHeading(painter, m_headings[0], quiz::kInstructionsHeading, exposed);
 }
 
-void BoardPainter::paintList(QPainter &painter, const quiz::Board &board)
+void BoardPainter::paintList(QPainter &painter, const quiz::Board &board, const QRegion &exposed)
 {
     auto paintEntry = [&](int k) {
         const quiz::ListEntry &entry = board.labels(k);
-        if (entry.visible)
-            m_listTexts[k].draw(painter, quiz::listEntryRect(k).toPixels(), entry.caption, true);
+        const QRectF rect = areas::listEntry(k);
+        if (entry.visible && exposed.intersects(areas::covered(rect)))
+            m_listTexts[k].draw(painter, rect, entry.caption, true);
     };
     // Entry 0 lies behind the list heading, every other entry in front of it.
     paintEntry(0);
-    m_headings[2].draw(painter, quiz::kCountriesHeading.rect.toPixels(),
-                       quiz::kCountriesHeading.text.toString(), quiz::kCountriesHeading.bold);
+    paintHeading(painter, m_headings[2], quiz::kCountriesHeading, exposed);
     for (int k = 1; k < quiz::kListEntryCount; ++k)
         paintEntry(k);
 }
 
-void BoardPainter::paintMapOverlay(QPainter &painter, const quiz::Board &board)
+void BoardPainter::paintMapOverlay(QPainter &painter, const quiz::Board &board, const QRegion &exposed)
 {
-    const QPalette palette = QGuiApplication::palette();
-    painter.save();
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(palette.color(QPalette::WindowText), 1));
+    painter.setPen(QPen(m_lineColour, 1));
     for (int i = 0; i < quiz::kHotspotCount; ++i) {
         const quiz::HotspotOutline &outline = board.shape(i);
-        if (outline.visible)
-            painter.drawRect(outline.rect.toPixels().adjusted(0.5, 0.5, -0.5, -0.5));
+        const QRectF rect = outline.rect.toPixels();
+        if (outline.visible && exposed.intersects(areas::covered(rect)))
+            painter.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
     }
     for (int n = 1; n <= quiz::kLeaderLineCount; ++n) {
-        if (board.lineVisible(n))
-            painter.drawLine(quiz::kLeaderLines[n - 1].ends.toPixels().translated(0.5, 0.5));
+        const QLineF line = areas::leaderLine(n);
+        if (board.lineVisible(n) && exposed.intersects(areas::covered(line)))
+            painter.drawLine(line);
     }
-    painter.restore();
     for (int k = 0; k < quiz::kCountryCount; ++k) {
         const quiz::NameSlot &slot = board.maplabel(k);
-        if (slot.visible)
-            m_slotTexts[k].draw(painter, quiz::kSlotRects[k].toPixels(), slot.caption, slot.bold);
+        const QRectF rect = areas::nameSlot(k);
+        if (slot.visible && exposed.intersects(areas::covered(rect)))
+            m_slotTexts[k].draw(painter, rect, slot.caption, slot.bold);
     }
 }
 

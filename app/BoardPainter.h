@@ -1,20 +1,22 @@
 // Paints the board as the window stacks it, from the back: the map, the panel, the
 // headings, the name list, the hotspot outlines, the leader lines and the name slots.
-// Pictures are scaled once for the screen's pixel ratio; label text is laid out
-// once per caption.
+// Only the elements that meet the exposed area are painted. Pictures are scaled once
+// for the screen's pixel ratio; label text is laid out once per caption.
 #pragma once
 
 #include "app/LabelText.h"
+#include "app/ScaledPicture.h"
 #include "quiz/Board.h"
 
-#include <QImage>
+#include <QColor>
 #include <QCursor>
-#include <QPixmap>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QPainter;
+class QRegion;
 
 namespace app {
 
@@ -23,29 +25,21 @@ class BoardPainter
 public:
     BoardPainter();
 
-    void paint(QPainter &painter, const quiz::Board &board, qreal devicePixelRatio);
+    // The painter is clipped to `exposed` already.
+    void paint(QPainter &painter, const quiz::Board &board, qreal devicePixelRatio, const QRegion &exposed);
 
     // The push-pin shown while a name is dragged, pointing with its needle.
-    QCursor dragCursor() const;
+    const QCursor &dragCursor();
 
 private:
-    struct ScaledPicture {
-        QImage source;
-        QImage source2x; // drawn where the screen has more than one pixel per point
-        QRectF target;
-        QPixmap scaled;
-        qreal scaledFor = 0;
-
-        void draw(QPainter &painter, qreal devicePixelRatio);
-    };
-
-    void paintHeadings(QPainter &painter);
-    void paintList(QPainter &painter, const quiz::Board &board);
-    void paintMapOverlay(QPainter &painter, const quiz::Board &board);
+    void paintHeadings(QPainter &painter, const QRegion &exposed);
+    void paintList(QPainter &painter, const quiz::Board &board, const QRegion &exposed);
+    void paintMapOverlay(QPainter &painter, const quiz::Board &board, const QRegion &exposed);
 
     ScaledPicture m_map;
     ScaledPicture m_panel;
-    QPixmap m_dragIcon;
+    QColor m_lineColour;
+    std::optional<QCursor> m_dragCursor; // made on the first drag
     std::array<LabelText, 3> m_headings;
     std::vector<LabelText> m_listTexts;
     std::vector<LabelText> m_slotTexts;

@@ -1,11 +1,13 @@
 #include "app/Form1.h"
 
+#include "app/BoardLook.h"
 #include "app/ErrorTrap.h"
 #include "quiz/NewGame.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -77,8 +79,7 @@ void Form1::setBackColor(QColor colour)
 
 void Form1::PushButton1_Click()
 {
-    quiz::cmdNewGame_Click(m_board, m_platform.boxes);
-    update();
+    changeBoard([&] { quiz::cmdNewGame_Click(m_board, m_platform.boxes); });
 }
 
 void Form1::PushButton2_Click()
@@ -90,10 +91,24 @@ void Form1::PushButton2_Click()
     });
 }
 
-void Form1::paintEvent(QPaintEvent *)
+void Form1::changeBoard(const std::function<void()> &change)
 {
+    const BoardLook before(m_board);
+    const quint64 paintsBefore = m_paints;
+    change();
+    // A box shown during the change lets the window paint a state in between, which
+    // the change's own difference would not cover.
+    if (m_paints == paintsBefore)
+        update(before.changedIn(m_board));
+    else
+        update();
+}
+
+void Form1::paintEvent(QPaintEvent *event)
+{
+    ++m_paints;
     QPainter painter(this);
-    m_painter.paint(painter, m_board, devicePixelRatioF());
+    m_painter.paint(painter, m_board, devicePixelRatioF(), event->region());
 }
 
 void Form1::mousePressEvent(QMouseEvent *event)
@@ -125,8 +140,7 @@ void Form1::mouseReleaseEvent(QMouseEvent *event)
         return;
     QGuiApplication::restoreOverrideCursor();
     const bool inside = rect().contains(event->position().toPoint());
-    m_drag.release(quiz::twipsFromPixels(event->position()), inside);
-    update();
+    changeBoard([&] { m_drag.release(quiz::twipsFromPixels(event->position()), inside); });
 }
 
 void Form1::endDrag()

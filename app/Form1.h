@@ -14,6 +14,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 class QPushButton;
 
@@ -58,6 +60,8 @@ protected:
 private:
     void setWindowPointer(qint16 value);
     void endDrag();
+    // Runs `change` on the board, then repaints the parts of the window it changed.
+    void changeBoard(const std::function<void()> &change);
 
     Platform m_platform;
     quiz::Board m_board;
@@ -71,6 +75,7 @@ private:
     QPushButton *m_pushButton2 = nullptr;
     QLineEdit *m_text1 = nullptr;
     bool m_centred = false;
+    quint64 m_paints = 0;
 };
 
 } // namespace app

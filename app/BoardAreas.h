@@ -1,0 +1,19 @@
+// Where each board element paints, in window pixels: the area to repaint when it
+// changes, and the area within which the painter draws it.
+#pragma once
+
+#include <QLineF>
+#include <QRect>
+#include <QRectF>
+
+namespace app::areas {
+
+QRectF listEntry(int k);
+QRectF nameSlot(int k);
+QLineF leaderLine(int n);     // n from 1; through the centres of its pixels
+
+// The whole pixels an element's painting can touch.
+QRect covered(const QRectF &area);
+QRect covered(const QLineF &line);
+
+} // namespace app::areas

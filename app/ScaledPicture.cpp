@@ -1,0 +1,48 @@
+#include "app/ScaledPicture.h"
+
+#include <QPainter>
+
+namespace app {
+
+namespace {
+
+// Reads only its arguments, so it can run on any thread.
+QImage decodeAndScale(const QString &file, const QString &file2x, QSizeF targetSize, qreal devicePixelRatio)
+{
+    QImage source;
+    if (devicePixelRatio > 1 && !file2x.isEmpty())
+        source.load(file2x);
+    if (source.isNull())
+        source.load(file);
+    QImage scaled = source.scaled((targetSize * devicePixelRatio).toSize(), Qt::IgnoreAspectRatio,
+                                  Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(devicePixelRatio);
+    return scaled;
+}
+
+} // namespace
+
+ScaledPicture::ScaledPicture(QString file, QString file2x, QRectF target)
+    : m_file(std::move(file)), m_file2x(std::move(file2x)), m_target(target)
+{
+}
+
+void ScaledPicture::prepare(qreal devicePixelRatio)
+{
+    if (m_pending.valid() || m_scaledRatio == devicePixelRatio)
+        return;
+    m_pendingRatio = devicePixelRatio;
+    m_pending = std::async(std::launch::async, decodeAndScale, m_file, m_file2x, m_target.size(), devicePixelRatio);
+}
+
+void ScaledPicture::draw(QPainter &painter, qreal devicePixelRatio)
+{
+    if (m_scaledRatio != devicePixelRatio) {
+        const bool prepared = m_pending.valid() && m_pendingRatio == devicePixelRatio;
+        m_scaled = prepared ? m_pending.get() : decodeAndScale(m_file, m_file2x, m_target.size(), devicePixelRatio);
+        m_scaledRatio = devicePixelRatio;
+    }
+    painter.drawImage(m_target.topLeft(), m_scaled);
+}
+
+} // namespace app

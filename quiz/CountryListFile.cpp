@@ -40,8 +40,12 @@ QString decodeCountryList(const QByteArray &bytes)
 void CountryListFile::open(const QString &path)
 {
     QFile file(path);
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         throw app::Failure(QStringLiteral("Path/File access error: %1 is a folder").arg(path));
+    // Opening a named pipe would wait for a writer that never comes.
+    if (info.exists() && !info.isFile())
+        throw app::Failure(QStringLiteral("Path/File access error: %1 is not a regular file").arg(path));
     if (!file.open(QIODevice::ReadOnly))
         throw app::Failure(QStringLiteral("File not found or not readable: %1").arg(path));
     QByteArray bytes = file.read(kMaxBytes + 1);

@@ -31,7 +31,8 @@ struct CursorHeader {
 CursorHeader readHeader(const QString &path)
 {
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    // Neither a folder nor a named pipe is a cursor, and opening a pipe would wait for a writer.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         notACursor(path);
     QDataStream in(&file);
     in.setByteOrder(QDataStream::LittleEndian);

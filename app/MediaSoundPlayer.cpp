@@ -24,8 +24,9 @@ void MediaSoundPlayer::createPlayer()
 void MediaSoundPlayer::setUrl(const QString &path)
 {
     // The player is made on first use, so it never delays the window's first frame.
-    // After a failure a player may stall on its next source, so a fresh one takes over.
-    if (!m_player || m_failed)
+    // A player that failed, or that is still loading a file that may yet fail, can
+    // stall for a second on its next source or stop, so a fresh one takes over.
+    if (!m_player || m_failed || m_player->mediaStatus() == QMediaPlayer::LoadingMedia)
         createPlayer();
     if (!QFileInfo(path).isFile()) {
         m_player->stop();

@@ -45,6 +45,7 @@ private slots:
     {
         app::MediaSoundPlayer player;
         player.setUrl(sound("complete"));
+        QTRY_COMPARE(player.mediaPlayer()->mediaStatus(), QMediaPlayer::BufferedMedia);
         player.setUrl(m_folder.file(QStringLiteral("sounds/none.wma")));
         QCOMPARE(player.mediaPlayer()->playbackState(), QMediaPlayer::StoppedState);
         QCOMPARE(player.mediaPlayer()->source(), QUrl::fromLocalFile(sound("complete")));
@@ -64,6 +65,22 @@ private slots:
         QVERIFY(failed.isNull());
         QCOMPARE(player.mediaPlayer()->playbackState(), QMediaPlayer::PlayingState);
         QCOMPARE(player.mediaPlayer()->audioOutput()->volume(), 0.37f);
+    }
+
+    void loadingPlayerHandsOverToAFreshPlayer()
+    {
+        // While it loads, a broken file has not failed yet, and the player would stall
+        // on its next source or stop: on fast drops, or the right and the completion
+        // sound of the last drop.
+        m_folder.write(QStringLiteral("sounds/garbage.wma"), QByteArray(4000, '\x5a'));
+        for (const QString &next : {sound("correct"), m_folder.file(QStringLiteral("sounds/none.wma"))}) {
+            app::MediaSoundPlayer player;
+            player.setUrl(m_folder.file(QStringLiteral("sounds/garbage.wma")));
+            QPointer<const QMediaPlayer> loading = player.mediaPlayer();
+            QCOMPARE(loading->mediaStatus(), QMediaPlayer::LoadingMedia);
+            player.setUrl(next);
+            QVERIFY(loading.isNull());
+        }
     }
 };
 

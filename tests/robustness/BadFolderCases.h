@@ -1,0 +1,42 @@
+// The corpus of spoilt program folders: how each is made, the error reports the
+// window must show for it (and no others), and what the board must look like.
+#pragma once
+
+#include "CaseFolder.h"
+
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace testing {
+
+// A drag of list entry `entry` onto the country in row `country`, and its outcome.
+struct Drop {
+    enum Outcome { Placed, Stays, Completes };
+    int entry;
+    int country;
+    Outcome outcome;
+};
+
+enum class Skin { None, ColoursOnly, Applied };
+
+struct BadFolderCase {
+    QString name;
+    std::function<void(CaseFolder &)> spoil;
+    // Each as reportAt(procedure, line), in the order shown.
+    QStringList reports{};
+    // The 48 captions of the list after start-up.
+    QStringList captions{};
+    std::vector<Drop> drops{};
+    bool pointerImage = true;
+    Skin skin = Skin::None;
+    // The sounds of the drops are real files that play to the end without an error.
+    bool soundsPlay = false;
+    // A file without read permission must be unreadable, which it is not for root.
+    bool needsBindingPermissions = false;
+};
+
+const std::vector<BadFolderCase> &badFolderCases();
+
+} // namespace testing

@@ -59,8 +59,9 @@ private slots:
         QVERIFY(waitUntilShows(x.desktop, box->id, expected));
 
         x.desktop.pressKey(QStringLiteral("Return"));
-        QVERIFY2(x.program.waitForMainWindow(x.desktop), "no window after the report");
+        const bool windowShown = bool(x.program.waitForMainWindow(x.desktop));
         QVERIFY2(x.desktop.windows(x.program.pid(), kReportCaption).isEmpty(), "a second report");
+        QVERIFY2(windowShown, "no window after the report");
         QCOMPARE(x.program.folder().checksums(), untouched);
     }
 };

@@ -3,12 +3,15 @@
 #include "ProgramFolderFixture.h"
 #include "ReadyBoard.h"
 
+#include "app/BoardPainter.h"
 #include "app/Form1.h"
 #include "app/QtPlatform.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -72,7 +75,46 @@ struct ShownWindow {
     }
 
     QImage picture() { return form.grab().toImage(); }
+    // What the window shows now, as the offscreen platform holds it after the repaints so far.
+    QImage shown() { return form.screen()->grabWindow(form.winId()).toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage fullPaint() { return picture().convertToFormat(QImage::Format_RGB32); }
 };
+
+// Gathers the areas the window repaints.
+struct PaintRecorder : QObject {
+    QRegion painted;
+
+    explicit PaintRecorder(QWidget &window) { window.installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+    bool covers(const QRect &area) const { return (QRegion(area) - painted).isEmpty(); }
+};
+
+// The mean difference of the colour channels over the map picture's part of `shot`,
+// against `file` stretched into the picture's rectangle at the shot's pixel ratio.
+double differenceFromMapPicture(const QImage &shot, const QString &file)
+{
+    const qreal ratio = shot.devicePixelRatio();
+    const QRectF target = kMapPictureRect.toPixels();
+    const QImage expected = QImage(file).scaled((target.size() * ratio).toSize(), Qt::IgnoreAspectRatio,
+                                                Qt::SmoothTransformation);
+    const QPoint origin = (target.topLeft() * ratio).toPoint();
+    double sum = 0;
+    int count = 0;
+    for (int y = 0; y < shot.height(); y += 3) {
+        for (int x = origin.x(); x < origin.x() + expected.width(); x += 3) {
+            const QColor a = shot.pixelColor(x, y);
+            const QColor b = expected.pixelColor(x - origin.x(), y - origin.y());
+            sum += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+            count += 3;
+        }
+    }
+    return sum / count;
+}
 
 } // namespace
 
@@ -149,6 +191,71 @@ private slots:
         const QLineF line = kLeaderLines[0].ends.toPixels();
         const QPoint middle = line.pointAt(0.5).toPoint();
         QVERIFY(pixelsDarkerThan(shot, QRect(middle - QPoint(1, 1), QSize(3, 3)), 100) > 0);
+    }
+
+    void dropsRepaintWhatTheyChangeAndNoMore()
+    {
+        ShownWindow w;
+        PaintRecorder recorder(w.form);
+        const int benin = 2;
+        w.drag(onListEntry(benin), onHotspotOf(benin));
+        QTRY_VERIFY(!recorder.painted.isEmpty());
+        QVERIFY(recorder.covers(listEntryRect(benin).toPixels().toAlignedRect()));
+        QVERIFY(recorder.covers(kSlotRects[benin].toPixels().toAlignedRect()));
+        const QLineF line = kLeaderLines[0].ends.toPixels();
+        for (qreal t = 0; t <= 1; t += 0.125)
+            QVERIFY(recorder.covers(QRect(line.pointAt(t).toPoint(), QSize(1, 1))));
+        QVERIFY(recorder.painted.boundingRect().width() < w.form.width() || recorder.painted.rectCount() > 1);
+        QTRY_COMPARE(w.shown(), w.fullPaint());
+
+        // A wrong drop changes nothing that shows.
+        recorder.painted = {};
+        w.drag(onListEntry(0), onHotspotOf(1));
+        QCoreApplication::processEvents();
+        QVERIFY(recorder.painted.isEmpty());
+
+        QTest::mouseClick(&w.form.pushButton1(), Qt::LeftButton);
+        QTRY_VERIFY(recorder.covers(kSlotRects[benin].toPixels().toAlignedRect()));
+        QTRY_COMPARE(w.shown(), w.fullPaint());
+    }
+
+    void windowPaintedWhileTheCompletionBoxIsOpenKeepsNoPlacedName()
+    {
+        ShownWindow w;
+        // The box hides part of the window and shows it again, with the 48th name placed.
+        w.outside.boxes.whileOpen = [&](const app::BoxRequest &) { w.form.repaint(); };
+        for (int row = 0; row < kCountryCount; ++row)
+            w.drag(onListEntry(row), onHotspotOf(row));
+        QCOMPARE(w.outside.boxes.shown.size(), std::size_t(1));
+        QTRY_COMPARE(w.shown(), w.fullPaint());
+    }
+
+    void picturesFollowThePixelRatio_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QString>("drawn");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("1") << 1.0 << QStringLiteral(":/pictures/map.jpg") << QStringLiteral(":/pictures/map@2x.jpg");
+        QTest::newRow("2") << 2.0 << QStringLiteral(":/pictures/map@2x.jpg") << QStringLiteral(":/pictures/map.jpg");
+    }
+
+    void picturesFollowThePixelRatio()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(QString, drawn);
+        QFETCH(QString, other);
+        const testing::ReadyBoard ready;
+        app::BoardPainter painter; // prepared for the offscreen screen, whose ratio is 1
+        const QRect window(QPoint(), kClientRect.toPixels().toRect().size());
+        QImage shot(window.size() * ratio, QImage::Format_RGB32);
+        shot.setDevicePixelRatio(ratio);
+        shot.fill(Qt::white);
+        QPainter p(&shot);
+        painter.paint(p, ready.board, ratio, window);
+        p.end();
+        const double difference = differenceFromMapPicture(shot, drawn);
+        QVERIFY2(difference < 1, qPrintable(QString::number(difference)));
+        QVERIFY(difference < differenceFromMapPicture(shot, other));
     }
 
     void dropsThatAreNotRight_data()

@@ -188,10 +188,11 @@ Atlas loadAtlas(const QString& dataDir)
             if (geos::intersects(*quiz[j], *quiz[k]))
                 atlas.neighbours.emplace_back(j, k);
     }
-    for (const geos::Geometry& other : others)
-        atlas.otherLand.push_back(writer.shapeOf(other.get()));
     for (const geos::Geometry& lake : readLakes(sane))
         atlas.lakes.push_back(writer.shapeOf(lake.get()));
+    atlas.indexVertexCount = int(atlas.lonLat.x.size());
+    for (const geos::Geometry& other : others)
+        atlas.otherLand.push_back(writer.shapeOf(other.get()));
     return atlas;
 }
 

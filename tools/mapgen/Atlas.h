@@ -30,6 +30,8 @@ struct VertexBuffer {
 
 struct Atlas {
     VertexBuffer lonLat; // degrees
+    // The countries' and lakes' vertices come first: all the country index needs.
+    int indexVertexCount = 0;
     std::array<Shape, quiz::kCountryCount> countries;
     std::vector<Shape> otherLand;
     std::vector<Shape> lakes;

@@ -27,16 +27,35 @@ QJsonObject projectionJson(const MapFit& fit)
         x.append(rounded(fit.planeMap.coefficients()[t], 3));
         y.append(rounded(fit.planeMap.coefficients()[terms + t], 3));
     }
-    return {
+    QJsonObject o{
         {"family", fit.family->name},
         {"proj", Projection(*fit.family, fit.familyValues).definition()},
         {"parameters", parameters},
         {"planeMap",
          QJsonObject{{"degree", fit.planeMap.degree()},
-                     {"terms", "1, u, v, u^2, uv, v^2, u^3, u^2v, uv^2, v^3 (as far as the degree goes)"},
+                     {"terms", "1, u, v, u^2, uv, v^2, u^3, u^2v, uv^2, v^3 (up to the degree)"},
                      {"x", x},
                      {"y", y}}},
     };
+    const LocalWarp& warp = fit.localWarp;
+    if (!warp.centres().empty()) {
+        QJsonArray bumps;
+        for (std::size_t j = 0; j < warp.centres().size(); ++j)
+            bumps.append(QJsonArray{rounded(warp.centres()[j].x(), 1), rounded(warp.centres()[j].y(), 1),
+                                    rounded(warp.shifts()[2 * j], 2), rounded(warp.shifts()[2 * j + 1], 2)});
+        o["localWarp"] = QJsonObject{
+            {"about", "after the plane map, each vertex moves by the sum over bumps of "
+                      "exp(-d^2 / (2 width^2)) * (dx, dy), d its distance from the bump's centre"},
+            {"width", rounded(warp.width(), 1)},
+            {"bumps (x, y, dx, dy in twips)", bumps},
+        };
+    }
+    return o;
+}
+
+QJsonObject fitJson(const MapFit& fit, const QJsonObject& figures)
+{
+    return {{"projection", projectionJson(fit)}, {"loss", rounded(fit.loss, 5)}, {"figures", figures}};
 }
 
 QJsonObject figuresJson(const HotspotFigures& f)
@@ -66,27 +85,29 @@ QJsonObject figuresJson(const HotspotFigures& f)
 
 } // namespace
 
-QByteArray fitReport(const MapFit& chosen, const std::vector<MapFit>& families,
-                     const HotspotFigures& pictureFigures, const CountryColours& colours)
+QByteArray fitReport(const FitStages& stages, const HotspotFigures& pictureFigures,
+                     const CountryColours& colours)
 {
-    QJsonArray tried;
-    for (const MapFit& fit : families)
-        tried.append(QJsonObject{{"projection", projectionJson(fit)},
-                                 {"loss", rounded(fit.loss, 5)},
-                                 {"figures", figuresJson(fit.figures)}});
+    QJsonArray families;
+    for (const MapFit& fit : stages.families)
+        families.append(fitJson(fit, figuresJson(fit.figures)));
     QJsonObject countryColours;
     for (int k = 0; k < quiz::kCountryCount; ++k)
         countryColours[quiz::kCountryNames[k].toString()] = colours[k].name();
     const QJsonObject root{
-        {"fitted", QJsonObject{{"projection", projectionJson(chosen)}, {"loss", rounded(chosen.loss, 5)}}},
-        {"figures", figuresJson(pictureFigures)},
-        {"familiesWithoutWarp", tried},
+        {"chosen", fitJson(stages.local, figuresJson(pictureFigures))},
+        {"familiesWithAffinePlaneMap", families},
+        {"bestFamilyWithCubicPlaneMap", fitJson(stages.cubic, figuresJson(stages.cubic.figures))},
         {"countryColours", countryColours},
         {"countryIndex", "country-index.png: 8-bit grey, one byte a pixel in the map picture's "
                          "700 x 752 grid; k + 1 for row k of the country table, 0 for sea, lakes "
                          "and land outside the quiz"},
-        {"placement", "lon/lat (degrees) -> PROJ on the unit sphere -> plane map -> client "
-                      "twips; the picture spans Left 30, Top -180, Width 8625, Height 10890 twips"},
+        {"placement", "lon/lat (degrees) -> PROJ on the unit sphere -> plane map (u, v) -> "
+                      "local warp -> client twips; the picture spans Left 30, Top -180, "
+                      "Width 8625, Height 10890 twips"},
+        {"figures", "measured in the 999 x 706 client grid, frontmost (highest index) hotspot "
+                    "owning each pixel; the chosen fit's figures are those of the committed "
+                    "country-index.png"},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

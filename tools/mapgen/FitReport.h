@@ -10,7 +10,13 @@
 
 namespace mapgen {
 
-QByteArray fitReport(const MapFit& chosen, const std::vector<MapFit>& families,
-                     const HotspotFigures& pictureFigures, const CountryColours& colours);
+struct FitStages {
+    std::vector<MapFit> families; // each family with an affine plane map
+    MapFit cubic;                 // the best family with a cubic plane map
+    MapFit local;                 // ... and the local warp: the chosen fit
+};
+
+QByteArray fitReport(const FitStages& stages, const HotspotFigures& pictureFigures,
+                     const CountryColours& colours);
 
 } // namespace mapgen

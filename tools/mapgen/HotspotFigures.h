@@ -53,14 +53,20 @@ public:
         : cells_(std::size_t(kClientPixelWidth) * kClientPixelHeight, kNoCountry)
     {
         const QImage index = countryIndex.convertToFormat(QImage::Format_Grayscale8);
+        // The stretch is separable: the picture column depends on the client
+        // column alone, the picture row on the client row alone.
         const double half = quiz::kTwipsPerPixel / 2.0;
+        std::vector<int> columns(kClientPixelWidth);
+        for (int cx = 0; cx < kClientPixelWidth; ++cx)
+            columns[cx] = picturePixelAt(cx * quiz::kTwipsPerPixel + half, 0).x();
         for (int cy = 0; cy < kClientPixelHeight; ++cy) {
-            for (int cx = 0; cx < kClientPixelWidth; ++cx) {
-                const QPoint p = picturePixelAt(cx * quiz::kTwipsPerPixel + half,
-                                                cy * quiz::kTwipsPerPixel + half);
-                if (index.rect().contains(p))
-                    cells_[cy * kClientPixelWidth + cx] = index.constScanLine(p.y())[p.x()];
-            }
+            const int py = picturePixelAt(0, cy * quiz::kTwipsPerPixel + half).y();
+            if (py < 0 || py >= index.height())
+                continue;
+            const std::uint8_t* line = index.constScanLine(py);
+            for (int cx = 0; cx < kClientPixelWidth; ++cx)
+                if (columns[cx] >= 0 && columns[cx] < index.width())
+                    cells_[cy * kClientPixelWidth + cx] = line[columns[cx]];
         }
     }
 

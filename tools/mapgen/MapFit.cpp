@@ -2,11 +2,8 @@
 
 #include <nlopt.hpp>
 
-#include <QtGlobal>
-
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace mapgen {
 namespace {
@@ -25,16 +22,23 @@ constexpr double kWrongDropCeiling = 0.041;
 constexpr double kCountryRecallFloor = 0.735;
 constexpr double kCountryWrongDropCeiling = 0.16;
 constexpr double kBarPenalty = 10.0;
-// What a hotspot centre or leader-line end wholly off its country costs,
-// against precision plus recall.
-constexpr double kPointPenalty = 0.006;
+// What a hotspot centre or leader-line end off its country costs, against
+// precision plus recall: a share for how far off it is, and a fixed sum.
+constexpr double kPointPenalty = 0.01;
+constexpr double kMissPenalty = 0.01;
 // Half the side, in client pixels, of the square whose share off the country
 // stands in for "this point is off its country": unlike the yes-or-no, the
 // share changes smoothly as the map moves.
 constexpr int kPointReach = 2;
+// Limits that keep the warps mild. Polynomial terms are in twips at the unit
+// circle (the continent reaches about 0.7 of it, where a cubic term moves a
+// third as far); bumps move at most this far, and every twip costs a little.
+constexpr double kPolynomialTermLimit = 900.0;
+constexpr double kBumpShiftLimit = 180.0;
+constexpr double kBumpCost = 0.004;
 constexpr double kFailedLoss = 1e9;
 
-double offCountryShare(const ClientCountryGrid& grid, quiz::TwipPoint p, int code)
+double pointLoss(const ClientCountryGrid& grid, quiz::TwipPoint p, int code)
 {
     const int cx = p.x / quiz::kTwipsPerPixel;
     const int cy = p.y / quiz::kTwipsPerPixel;
@@ -45,7 +49,7 @@ double offCountryShare(const ClientCountryGrid& grid, quiz::TwipPoint p, int cod
             off += grid.codeAt(x, y) != code;
             ++all;
         }
-    return double(off) / all;
+    return kPointPenalty * off / all + (grid.codeAt(cx, cy) != code ? kMissPenalty : 0.0);
 }
 
 double fitLoss(const HotspotFigures& f, const ClientCountryGrid& grid)
@@ -58,20 +62,32 @@ double fitLoss(const HotspotFigures& f, const ClientCountryGrid& grid)
         loss += kBarPenalty * (shortfall(c.recall(), kCountryRecallFloor)
                                + shortfall(-c.wrongDrop(), -kCountryWrongDropCeiling));
     for (const quiz::Hotspot& h : quiz::kHotspots)
-        loss += kPointPenalty * offCountryShare(grid, hotspotCentre(h.rect), countryRow(h.tag) + 1);
+        loss += pointLoss(grid, hotspotCentre(h.rect), countryRow(h.tag) + 1);
     for (const quiz::LeaderLine& line : quiz::kLeaderLines) {
         const int code = countryRow(line.country) + 1;
-        loss += kPointPenalty
-                * std::min(offCountryShare(grid, {line.ends.x1, line.ends.y1}, code),
-                           offCountryShare(grid, {line.ends.x2, line.ends.y2}, code));
+        loss += std::min(pointLoss(grid, {line.ends.x1, line.ends.y1}, code),
+                         pointLoss(grid, {line.ends.x2, line.ends.y2}, code));
     }
     return loss;
+}
+
+double bumpCost(const LocalWarp& warp)
+{
+    double sum = 0;
+    for (double s : warp.shifts())
+        sum += (s / kBumpShiftLimit) * (s / kBumpShiftLimit);
+    return warp.shifts().empty() ? 0.0 : kBumpCost * sum / warp.shifts().size();
 }
 
 bool allFinite(const VertexBuffer& v)
 {
     const auto finite = [](double d) { return std::isfinite(d); };
     return std::all_of(v.x.begin(), v.x.end(), finite) && std::all_of(v.y.begin(), v.y.end(), finite);
+}
+
+VertexBuffer prefix(const VertexBuffer& v, int count)
+{
+    return {{v.x.begin(), v.x.begin() + count}, {v.y.begin(), v.y.begin() + count}};
 }
 
 // NLopt's C++ interface takes a plain function and a data pointer.
@@ -102,32 +118,66 @@ std::vector<double> minimise(nlopt::algorithm algorithm, std::vector<double> x,
     return x;
 }
 
+std::vector<double> head(const std::vector<double>& v, std::size_t n)
+{
+    return {v.begin(), v.begin() + n};
+}
+
+std::vector<double> tail(const std::vector<double>& v, std::size_t n)
+{
+    return {v.begin() + n, v.end()};
+}
+
 } // namespace
 
-MapFitter::MapFitter(const Atlas& atlas) : atlas_(atlas) {}
-
-MapFit MapFitter::evaluate(const ProjectionFamily& family, std::vector<double> familyValues,
-                           PlaneMap planeMap) const
+MapFitter::MapFitter(const Atlas& atlas)
+    : atlas_(atlas), indexLonLat_(prefix(atlas.lonLat, atlas.indexVertexCount))
 {
-    MapFit fit{&family, std::move(familyValues), std::move(planeMap), {}, kFailedLoss, 1};
+}
+
+VertexBuffer MapFitter::placeVertices(const MapFit& fit, const VertexBuffer& lonLat) const
+{
+    const Projection projection(*fit.family, fit.familyValues);
+    return fit.localWarp.apply(fit.planeMap.map(projection.project(lonLat)));
+}
+
+PlacedAtlas MapFitter::place(const MapFit& fit) const
+{
+    return {atlas_, placeVertices(fit, atlas_.lonLat)};
+}
+
+MapFit MapFitter::scored(MapFit fit) const
+{
+    fit.loss = kFailedLoss;
+    fit.evaluations = 1;
     try {
-        const Projection projection(family, fit.familyValues);
-        const PlacedAtlas placed{atlas_, fit.planeMap.map(projection.project(atlas_.lonLat))};
+        const PlacedAtlas placed{atlas_, placeVertices(fit, indexLonLat_)};
         if (!allFinite(placed.twips))
             return fit;
         const ClientCountryGrid grid(renderCountryIndex(placed));
         fit.figures = measureHotspotFigures(grid);
-        fit.loss = fitLoss(fit.figures, grid);
+        fit.loss = fitLoss(fit.figures, grid) + bumpCost(fit.localWarp);
     } catch (const std::exception&) {
         // Parameters PROJ cannot use: leave the loss at its worst.
     }
     return fit;
 }
 
-PlacedAtlas MapFitter::place(const MapFit& fit) const
+MapFit MapFitter::search(const SearchSpace& space, int budget) const
 {
-    const Projection projection(*fit.family, fit.familyValues);
-    return {atlas_, fit.planeMap.map(projection.project(atlas_.lonLat))};
+    int evaluations = 0;
+    const auto loss = [&](const std::vector<double>& x) {
+        ++evaluations;
+        return space.fitAt(x).loss;
+    };
+    // Subplex stalls now and then on the figures' fine steps; a restart from
+    // where it stopped, with fresh steps, gets it going again.
+    std::vector<double> x = space.start;
+    for (int round = 0; round < 3; ++round)
+        x = minimise(nlopt::LN_SBPLX, x, space.lower, space.upper, space.steps, budget, loss);
+    MapFit best = space.fitAt(x);
+    best.evaluations = evaluations;
+    return best;
 }
 
 MapFit MapFitter::fitFamily(const ProjectionFamily& family) const
@@ -143,25 +193,24 @@ MapFit MapFitter::fitFamily(const ProjectionFamily& family) const
     const VertexBuffer target = kReferencePlaneMap.map(
         Projection(projectionFamilies().front(), kReferenceCentre).project(samples));
 
-    const int n = int(family.parameters.size());
-    std::vector<double> x, lower, upper, steps;
+    const std::size_t n = family.parameters.size();
+    SearchSpace space;
     for (const FamilyParameter& p : family.parameters) {
-        x.push_back(p.start);
-        lower.push_back(p.lower);
-        upper.push_back(p.upper);
-        steps.push_back(1.0);
+        space.start.push_back(p.start);
+        space.lower.push_back(p.lower);
+        space.upper.push_back(p.upper);
+        space.steps.push_back(0.5);
     }
-    for (double c : kReferencePlaneMap.coefficients()) {
-        x.push_back(c);
-        lower.push_back(-1e6);
-        upper.push_back(1e6);
-        steps.push_back(100.0);
+    for (int i = 0; i < int(kReferencePlaneMap.coefficients().size()); ++i) {
+        space.start.push_back(kReferencePlaneMap.coefficients()[i]);
+        space.lower.push_back(-1e6);
+        space.upper.push_back(1e6);
+        space.steps.push_back(i % 3 == 0 ? 20.0 : 60.0); // offsets, then linear terms
     }
     const auto meanSquareDistance = [&](const std::vector<double>& v) {
         try {
-            const Projection projection(family, std::vector<double>(v.begin(), v.begin() + n));
-            const VertexBuffer placed = PlaneMap(1, std::vector<double>(v.begin() + n, v.end()))
-                                            .map(projection.project(samples));
+            const VertexBuffer placed =
+                PlaneMap(1, tail(v, n)).map(Projection(family, head(v, n)).project(samples));
             double sum = 0;
             for (std::size_t i = 0; i < placed.x.size(); ++i)
                 sum += std::pow(placed.x[i] - target.x[i], 2) + std::pow(placed.y[i] - target.y[i], 2);
@@ -170,63 +219,55 @@ MapFit MapFitter::fitFamily(const ProjectionFamily& family) const
             return kFailedLoss;
         }
     };
-    x = minimise(nlopt::LN_BOBYQA, x, lower, upper, steps, 3000, meanSquareDistance);
-    const MapFit start = evaluate(family, std::vector<double>(x.begin(), x.begin() + n),
-                                  PlaneMap(1, std::vector<double>(x.begin() + n, x.end())));
-    fprintf(stderr, "start %s loss %.5f prec %.4f rec %.4f wd %.4f centres %d lines %d\n", family.name, start.loss, start.figures.precision, start.figures.recall, start.figures.wrongDrop, start.figures.centresOnOwnCountry(), start.figures.linesOnOwnCountry());
-    return optimiseFigures(start, {});
+    space.start = minimise(nlopt::LN_BOBYQA, space.start, space.lower, space.upper, space.steps,
+                           3000, meanSquareDistance);
+    space.fitAt = [&](const std::vector<double>& v) {
+        MapFit candidate;
+        candidate.family = &family;
+        candidate.familyValues = head(v, n);
+        candidate.planeMap = PlaneMap(1, tail(v, n));
+        return scored(candidate);
+    };
+    return search(space, 700);
 }
 
-MapFit MapFitter::addWarp(const MapFit& fit, int degree) const
+MapFit MapFitter::addPolynomialWarp(const MapFit& fit, int degree) const
 {
     const PlaneMap raised = fit.planeMap.raisedTo(degree);
-    // Limit each higher term, in twips at the unit circle; the continent
-    // reaches about 0.7 of it, where a cubic term moves a third as far.
-    std::vector<double> limits(raised.coefficients().size(), 0.0);
-    for (int axis = 0; axis < 2; ++axis)
-        for (int t = PlaneMap::termCount(1); t < PlaneMap::termCount(degree); ++t)
-            limits[axis * PlaneMap::termCount(degree) + t] = 900.0;
-    return optimiseFigures(evaluate(*fit.family, fit.familyValues, raised), limits);
+    const int terms = PlaneMap::termCount(degree);
+    SearchSpace space;
+    space.start = raised.coefficients();
+    for (int i = 0; i < int(space.start.size()); ++i) {
+        const int t = i % terms;
+        const bool warpTerm = t >= PlaneMap::termCount(1);
+        const double c = space.start[i];
+        space.lower.push_back(warpTerm ? -kPolynomialTermLimit : c - 1e6);
+        space.upper.push_back(warpTerm ? kPolynomialTermLimit : c + 1e6);
+        space.steps.push_back(t == 0 ? 20.0 : warpTerm ? 40.0 : 60.0);
+    }
+    space.fitAt = [&](const std::vector<double>& v) {
+        MapFit candidate = fit;
+        candidate.planeMap = PlaneMap(degree, v);
+        return scored(candidate);
+    };
+    return search(space, 2500);
 }
 
-MapFit MapFitter::optimiseFigures(const MapFit& start, const std::vector<double>& warpLimits) const
+MapFit MapFitter::addLocalWarp(const MapFit& fit, double spacing) const
 {
-    const ProjectionFamily& family = *start.family;
-    const int n = int(family.parameters.size());
-    const PlaneMap& map = start.planeMap;
-    const int terms = PlaneMap::termCount(map.degree());
-    std::vector<double> x = start.familyValues, lower, upper, steps;
-    for (const FamilyParameter& p : family.parameters) {
-        lower.push_back(p.lower);
-        upper.push_back(p.upper);
-        steps.push_back(0.5);
-    }
-    for (int i = 0; i < int(map.coefficients().size()); ++i) {
-        const int t = i % terms;
-        const double c = map.coefficients()[i];
-        x.push_back(c);
-        const bool warpTerm = t >= PlaneMap::termCount(1);
-        const double limit = warpTerm ? warpLimits[i] : 1e6;
-        lower.push_back(warpTerm ? -limit : c - limit);
-        upper.push_back(warpTerm ? limit : c + limit);
-        steps.push_back(t == 0 ? 20.0 : warpTerm ? 40.0 : 60.0);
-    }
-    int evaluations = start.evaluations;
-    const auto loss = [&](const std::vector<double>& v) {
-        ++evaluations;
-        return evaluate(family, std::vector<double>(v.begin(), v.begin() + n),
-                        PlaneMap(map.degree(), std::vector<double>(v.begin() + n, v.end())))
-            .loss;
+    MapFit base = fit;
+    base.localWarp = LocalWarp(placeVertices(fit, indexLonLat_), spacing);
+    SearchSpace space;
+    space.start = base.localWarp.shifts();
+    space.lower.assign(space.start.size(), -kBumpShiftLimit);
+    space.upper.assign(space.start.size(), kBumpShiftLimit);
+    space.steps.assign(space.start.size(), 40.0);
+    space.fitAt = [&](const std::vector<double>& v) {
+        MapFit candidate = base;
+        candidate.localWarp.setShifts(v);
+        return scored(candidate);
     };
-    // Subplex stalls now and then on the figures' fine steps; a restart from
-    // where it stopped, with fresh steps, gets it going again.
-    const int budget = warpLimits.empty() ? 700 : 2500;
-    for (int round = 0; round < 3; ++round)
-        x = minimise(nlopt::LN_SBPLX, x, lower, upper, steps, budget, loss);
-    MapFit best = evaluate(family, std::vector<double>(x.begin(), x.begin() + n),
-                           PlaneMap(map.degree(), std::vector<double>(x.begin() + n, x.end())));
-    best.evaluations = evaluations;
-    return best;
+    return search(space, 4000);
 }
 
 } // namespace mapgen

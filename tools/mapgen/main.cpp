@@ -9,6 +9,7 @@
 #include "tools/mapgen/Atlas.h"
 #include "tools/mapgen/CountryColours.h"
 #include "tools/mapgen/FitReport.h"
+#include "tools/mapgen/JpegFile.h"
 #include "tools/mapgen/MapFit.h"
 
 #include <QCoreApplication>
@@ -16,12 +17,18 @@
 #include <QFile>
 #include <QImageWriter>
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
 namespace {
 
 using namespace mapgen;
+
+constexpr int kJpegQuality = 92;
+// About 93 client pixels: fine enough to fit one region of West Africa
+// without its neighbours, coarse enough to keep the warp gentle.
+constexpr double kBumpSpacing = 1400;
 
 void print(const char* label, const MapFit& fit)
 {
@@ -34,14 +41,13 @@ void print(const char* label, const MapFit& fit)
     std::fflush(stdout);
 }
 
-void save(const QImage& image, const QString& path, const char* format, int quality = -1)
+void savePng(const QImage& image, const QString& path)
 {
     QImage copy = image;
     // A fixed 96 dpi, so that nothing in the file depends on the machine.
     copy.setDotsPerMeterX(3780);
     copy.setDotsPerMeterY(3780);
-    QImageWriter writer(path, format);
-    writer.setQuality(quality);
+    QImageWriter writer(path, "png");
     if (!writer.write(copy))
         throw std::runtime_error("cannot write " + path.toStdString() + ": "
                                  + writer.errorString().toStdString());
@@ -59,19 +65,18 @@ int run(const QString& dataDir, const QString& assetsDir)
     const Atlas atlas = loadAtlas(dataDir);
     const MapFitter fitter(atlas);
 
-    std::vector<MapFit> families;
+    FitStages stages;
     for (const ProjectionFamily& family : projectionFamilies()) {
-        families.push_back(fitter.fitFamily(family));
-        print(family.name, families.back());
-        if (qEnvironmentVariableIsSet("MAPGEN_QUICK")) break;
+        stages.families.push_back(fitter.fitFamily(family));
+        print(family.name, stages.families.back());
     }
-    const MapFit* best = &families.front();
-    for (const MapFit& fit : families)
-        if (fit.loss < best->loss)
-            best = &fit;
-    const MapFit warped = fitter.addWarp(*best, 3);
-    print("with cubic warp", warped);
-    const MapFit& chosen = warped.loss < best->loss ? warped : *best;
+    const auto best = std::min_element(stages.families.begin(), stages.families.end(),
+                                       [](const MapFit& a, const MapFit& b) { return a.loss < b.loss; });
+    stages.cubic = fitter.addPolynomialWarp(*best, 3);
+    print("with cubic warp", stages.cubic);
+    stages.local = fitter.addLocalWarp(stages.cubic, kBumpSpacing);
+    print("with local warp", stages.local);
+    const MapFit& chosen = stages.local;
 
     const PlacedAtlas placed = fitter.place(chosen);
     const QImage index = renderCountryIndex(placed);
@@ -79,10 +84,10 @@ int run(const QString& dataDir, const QString& assetsDir)
     const CountryColours colours = colourCountries(atlas.neighbours);
 
     QDir(assetsDir).mkpath("map");
-    save(index, assetsDir + "/map/country-index.png", "png");
-    save(renderMapPicture(placed, colours, 1), assetsDir + "/pictures/map.jpg", "jpeg", 92);
-    save(renderMapPicture(placed, colours, 2), assetsDir + "/pictures/map@2x.jpg", "jpeg", 92);
-    saveText(fitReport(chosen, families, figures, colours), assetsDir + "/map/fit.json");
+    savePng(index, assetsDir + "/map/country-index.png");
+    writeJpeg(renderMapPicture(placed, colours, 1), assetsDir + "/pictures/map.jpg", kJpegQuality);
+    writeJpeg(renderMapPicture(placed, colours, 2), assetsDir + "/pictures/map@2x.jpg", kJpegQuality);
+    saveText(fitReport(stages, figures, colours), assetsDir + "/map/fit.json");
     return 0;
 }
 

@@ -1,0 +1,245 @@
+// The committed map against the board's hotspot table. The figures come from
+// the lossless country index alone; the pictures are then checked to show that
+// same index: every country in one flat colour, its neighbours in clearly
+// different ones, and the 2x picture the same map at twice the size.
+#include "tools/mapgen/HotspotFigures.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QtTest>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+using namespace mapgen;
+
+namespace {
+
+QString sourceFile(const QString &relative)
+{
+    return qEnvironmentVariable("QUILLMERE_SOURCE_DIR") + u'/' + relative;
+}
+
+// The picture, or a null image with the reason in `error`.
+QImage readPicture(const QString &relative, const QByteArray &expectedFormat, QString &error)
+{
+    QImageReader reader(sourceFile(relative));
+    if (reader.format() != expectedFormat) {
+        error = relative + " is not " + expectedFormat;
+        return {};
+    }
+    const QImage image = reader.read();
+    error = relative + ": " + reader.errorString();
+    return image;
+}
+
+int codeAt(const QImage &index, int x, int y) { return index.constScanLine(y)[x]; }
+
+// A pixel whose whole square of the given reach has its code: far enough from
+// any border for JPEG's ringing and the grey border line to have died away.
+bool inside(const QImage &index, int x, int y, int reach)
+{
+    const int code = codeAt(index, x, y);
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const int nx = x + dx, ny = y + dy;
+            if (nx < 0 || ny < 0 || nx >= index.width() || ny >= index.height()
+                || codeAt(index, nx, ny) != code)
+                return false;
+        }
+    return true;
+}
+
+int colourDistance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+QRgb medianColour(std::vector<QRgb> colours)
+{
+    const auto channelMedian = [&](int (*channel)(QRgb)) {
+        std::vector<int> values;
+        for (QRgb c : colours)
+            values.push_back(channel(c));
+        std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+        return values[values.size() / 2];
+    };
+    return qRgb(channelMedian(qRed), channelMedian(qGreen), channelMedian(qBlue));
+}
+
+// JPEG noise in flat areas stays well inside this; the palette's colours lie
+// much further apart.
+constexpr int kFlatTolerance = 14;
+constexpr int kNeighbourMinimumDistance = 40;
+
+} // namespace
+
+class MapFitTest : public QObject {
+    Q_OBJECT
+
+private:
+    QImage index_;
+    QImage map_;
+    QImage map2x_;
+    HotspotFigures figures_;
+    // The map's colours on each country's inner pixels, and their median.
+    std::array<std::vector<QRgb>, quiz::kCountryCount> innerColours_;
+    std::array<QRgb, quiz::kCountryCount> flatColour_{};
+
+private slots:
+    void initTestCase()
+    {
+        QString error;
+        index_ = readPicture("assets/map/country-index.png", "png", error);
+        QVERIFY2(!index_.isNull(), qPrintable(error));
+        map_ = readPicture("assets/pictures/map.jpg", "jpeg", error);
+        QVERIFY2(!map_.isNull(), qPrintable(error));
+        map2x_ = readPicture("assets/pictures/map@2x.jpg", "jpeg", error);
+        QVERIFY2(!map2x_.isNull(), qPrintable(error));
+        figures_ = measureHotspotFigures(ClientCountryGrid(index_));
+
+        const HotspotFigures &f = figures_;
+        const int worstRecall = f.worstRecallRow();
+        const int worstWrong = f.worstWrongDropRow();
+        qInfo("hotspot precision %.4f, drop recall %.4f, wrong-drop %.4f", f.precision, f.recall,
+              f.wrongDrop);
+        qInfo("worst recall %.4f (%s), worst wrong-drop %.4f (%s)",
+              f.countries[worstRecall].recall(), qPrintable(quiz::kCountryNames[worstRecall].toString()),
+              f.countries[worstWrong].wrongDrop(), qPrintable(quiz::kCountryNames[worstWrong].toString()));
+        qInfo("hotspot centres on their country %d of %d, leader lines %d of %d",
+              f.centresOnOwnCountry(), quiz::kHotspotCount, f.linesOnOwnCountry(),
+              quiz::kLeaderLineCount);
+        for (int i : f.centreMisses)
+            qInfo("  centre of hotspot %d (%s) is off its country", i,
+                  qPrintable(quiz::kHotspots[i].tag.toString()));
+
+        for (int y = 0; y < index_.height(); ++y)
+            for (int x = 0; x < index_.width(); ++x)
+                if (codeAt(index_, x, y) != kNoCountry && inside(index_, x, y, 1))
+                    innerColours_[codeAt(index_, x, y) - 1].push_back(map_.pixel(x, y));
+        for (int k = 0; k < quiz::kCountryCount; ++k)
+            if (!innerColours_[k].empty())
+                flatColour_[k] = medianColour(innerColours_[k]);
+    }
+
+    void picturesHaveTheirFormats()
+    {
+        QCOMPARE(index_.size(), kMapPictureSize);
+        QCOMPARE(index_.format(), QImage::Format_Grayscale8);
+        QCOMPARE(map_.size(), kMapPictureSize);
+        QCOMPARE(map_.format(), QImage::Format_RGB32); // a colour JPEG, not grey
+        QCOMPARE(map2x_.size(), kMapPictureSize * 2);
+        QCOMPARE(map2x_.format(), QImage::Format_RGB32);
+    }
+
+    void indexHoldsEveryCountryAndNothingElse()
+    {
+        std::set<int> codes;
+        for (int y = 0; y < index_.height(); ++y)
+            for (int x = 0; x < index_.width(); ++x)
+                codes.insert(codeAt(index_, x, y));
+        QCOMPARE(*codes.begin(), int(kNoCountry));
+        QCOMPARE(*codes.rbegin(), quiz::kCountryCount);
+        QCOMPARE(int(codes.size()), quiz::kCountryCount + 1);
+    }
+
+    void dropsLandOnTheRightCountry()
+    {
+        const HotspotFigures &f = figures_;
+        QVERIFY2(f.precision >= 0.865, qPrintable(QString::number(f.precision)));
+        QVERIFY2(f.recall >= 0.885, qPrintable(QString::number(f.recall)));
+        QVERIFY2(f.wrongDrop <= 0.043, qPrintable(QString::number(f.wrongDrop)));
+        for (int k = 0; k < quiz::kCountryCount; ++k) {
+            const CountryFigures &c = f.countries[k];
+            const QString name = quiz::kCountryNames[k].toString();
+            QVERIFY2(c.recall() >= 0.72, qPrintable(name + " recall " + QString::number(c.recall())));
+            QVERIFY2(c.wrongDrop() <= 0.17,
+                     qPrintable(name + " wrong-drop " + QString::number(c.wrongDrop())));
+        }
+    }
+
+    void hotspotCentresAndLeaderLinesLieOnTheirCountry()
+    {
+        QVERIFY(figures_.centresOnOwnCountry() >= quiz::kHotspotCount - 1);
+        QVERIFY2(figures_.lineMisses.empty(),
+                 qPrintable(QString("Line%1 misses its country").arg(figures_.lineMisses.front() + 1)));
+    }
+
+    void eachCountryIsOneFlatColour()
+    {
+        for (int k = 0; k < quiz::kCountryCount; ++k) {
+            const QString name = quiz::kCountryNames[k].toString();
+            const std::vector<QRgb> &inner = innerColours_[k];
+            // Even the smallest country (Gambia, a few pixels across) shows its colour.
+            QVERIFY2(inner.size() >= 3, qPrintable(name + " has no visible inside"));
+            const auto off = std::count_if(inner.begin(), inner.end(), [&](QRgb c) {
+                return colourDistance(c, flatColour_[k]) > kFlatTolerance;
+            });
+            QVERIFY2(off <= qMax<qsizetype>(1, inner.size() / 50),
+                     qPrintable(QString("%1: %2 of %3 inner pixels off its colour")
+                                    .arg(name).arg(off).arg(inner.size())));
+        }
+    }
+
+    void neighboursHaveClearlyDifferentColours()
+    {
+        std::map<std::pair<int, int>, int> sharedEdges;
+        for (int y = 0; y + 1 < index_.height(); ++y)
+            for (int x = 0; x + 1 < index_.width(); ++x)
+                for (const QPoint n : {QPoint(x + 1, y), QPoint(x, y + 1)}) {
+                    const int a = codeAt(index_, x, y), b = codeAt(index_, n.x(), n.y());
+                    if (a != b && a != kNoCountry && b != kNoCountry)
+                        ++sharedEdges[{std::min(a, b) - 1, std::max(a, b) - 1}];
+                }
+        QVERIFY(sharedEdges.size() > quiz::kCountryCount);
+        for (const auto &[pair, edges] : sharedEdges) {
+            const int distance = colourDistance(flatColour_[pair.first], flatColour_[pair.second]);
+            QVERIFY2(distance >= kNeighbourMinimumDistance,
+                     qPrintable(QString("%1 and %2 look alike")
+                                    .arg(quiz::kCountryNames[pair.first].toString(),
+                                         quiz::kCountryNames[pair.second].toString())));
+        }
+    }
+
+    // Sea, lakes and foreign land are white, blue or grey: no country's colour
+    // shows outside the countries.
+    void noCountryColourOutsideTheCountries()
+    {
+        int inner = 0, coloured = 0;
+        for (int y = 0; y < index_.height(); ++y)
+            for (int x = 0; x < index_.width(); ++x) {
+                if (codeAt(index_, x, y) != kNoCountry || !inside(index_, x, y, 2))
+                    continue;
+                ++inner;
+                const QRgb c = map_.pixel(x, y);
+                coloured += std::any_of(flatColour_.begin(), flatColour_.end(), [&](QRgb flat) {
+                    return colourDistance(c, flat) <= kFlatTolerance;
+                });
+            }
+        QVERIFY2(coloured <= inner / 1000, qPrintable(QString("%1 of %2").arg(coloured).arg(inner)));
+    }
+
+    // Every inner pixel of the 1x map has its colour in the matching 2 x 2
+    // block of the 2x map; a shifted or different map fails along every border.
+    void hiDpiPictureIsTheSameMapTwiceAsLarge()
+    {
+        int inner = 0, off = 0;
+        for (int y = 0; y < index_.height(); ++y)
+            for (int x = 0; x < index_.width(); ++x) {
+                const int code = codeAt(index_, x, y);
+                if (code == kNoCountry || !inside(index_, x, y, 2))
+                    continue;
+                ++inner;
+                for (int dy = 0; dy < 2; ++dy)
+                    for (int dx = 0; dx < 2; ++dx)
+                        off += colourDistance(map2x_.pixel(2 * x + dx, 2 * y + dy), flatColour_[code - 1])
+                               > kFlatTolerance;
+            }
+        QVERIFY2(off <= inner * 4 / 200, qPrintable(QString("%1 of %2").arg(off).arg(inner * 4)));
+    }
+};
+
+QTEST_GUILESS_MAIN(MapFitTest)
+#include "MapFitTest.moc"

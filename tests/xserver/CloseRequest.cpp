@@ -59,8 +59,12 @@ bool sendCloseRequest(const XDesktop &desktop, WindowId window)
     message.type = protocols;
     message.data.data32[0] = deleteWindow;
     message.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection.get(), 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&message));
-    return xcb_flush(connection.get()) > 0;
+    // Checked, so the server has handled the request before the connection closes: a
+    // request still unread when its client hangs up may be dropped.
+    const ReplyPtr<xcb_generic_error_t> error(xcb_request_check(
+        connection.get(), xcb_send_event_checked(connection.get(), 0, window, XCB_EVENT_MASK_NO_EVENT,
+                                                 reinterpret_cast<const char *>(&message))));
+    return !error;
 }
 
 } // namespace xtest

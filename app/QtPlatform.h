@@ -2,8 +2,9 @@
 // and the media player.
 #pragma once
 
-#include "app/MediaSoundPlayer.h"
+#include "app/LazySoundPlayer.h"
 #include "app/Platform.h"
+#include "app/ProgramFolder.h"
 
 namespace app {
 
@@ -36,7 +37,7 @@ public:
 
 private:
     QtMessageBox m_boxes;
-    MediaSoundPlayer m_sound;
+    LazySoundPlayer m_sound{ProgramFolder::ofExecutable().path()};
     DesktopWebOpener m_web;
     SystemClock m_clock;
 };

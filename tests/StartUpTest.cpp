@@ -6,9 +6,11 @@
 #include "app/BuildSettings.h"
 #include "app/Form1.h"
 #include "app/HomePage.h"
+#include "app/LazySoundPlayer.h"
 
 #include <QApplication>
 #include <QImageWriter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -64,6 +66,31 @@ class StartUpTest : public QObject
     Q_OBJECT
 
 private slots:
+    void soundLibrariesWaitForTheFirstSound()
+    {
+        const QString programFolder = qEnvironmentVariable("QUILLMERE_PROGRAM_DIR");
+        QProcess readelf;
+        readelf.start(QStringLiteral("readelf"), {QStringLiteral("-d"), programFolder + QStringLiteral("/quillmere")});
+        QVERIFY(readelf.waitForFinished());
+        const QByteArray needed = readelf.readAllStandardOutput();
+        QVERIFY(needed.contains("libQt6Widgets"));
+        QVERIFY(!needed.contains("libQt6Multimedia"));
+
+        const ProgramFolderFixture folder;
+        const QString missingSound = folder.file(QStringLiteral("sounds/none.wma"));
+        app::LazySoundPlayer player(folder.path());
+        QVERIFY(!player.loaded());
+        player.setUrl(missingSound);
+        QVERIFY(player.loaded());
+
+        // Without its module the program stays silent, and goes on.
+        const ProgramFolderFixture bare(false);
+        app::LazySoundPlayer lost(bare.path());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^No sound: ")));
+        lost.setUrl(missingSound);
+        QVERIFY(!lost.loaded());
+    }
+
     void shippedFolderStartsQuietly()
     {
         ProgramFolderFixture folder;

@@ -1,0 +1,33 @@
+// The program's sound player. Qt Multimedia and the audio libraries under it take
+// megabytes of memory and milliseconds to load, so the player lives in a module of
+// its own beside the program, loaded on the first sound instead of at start-up.
+#pragma once
+
+#include "quiz/SoundPlayer.h"
+
+#include <memory>
+
+namespace app {
+
+class LazySoundPlayer : public quiz::SoundPlayer
+{
+public:
+    // `moduleFolder` holds the module; the program's own folder unless a test says otherwise.
+    explicit LazySoundPlayer(QString moduleFolder);
+    ~LazySoundPlayer() override;
+
+    void setUrl(const QString &path) override;
+
+    // Whether the module has been loaded and gave a player.
+    bool loaded() const { return m_player != nullptr; }
+
+    static constexpr const char *kModuleName = "quillmere-sound";
+    static constexpr const char *kFactoryName = "quillmere_create_sound_player";
+
+private:
+    QString m_moduleFolder;
+    bool m_tried = false;
+    std::unique_ptr<quiz::SoundPlayer> m_player;
+};
+
+} // namespace app

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <ctime>
 #include <stdexcept>
 #include <string>
@@ -68,6 +69,27 @@ std::string readUntilClosed(int fd, pid_t child)
     return text;
 }
 
+std::string describe(int status)
+{
+    if (WIFEXITED(status))
+        return "exit status " + std::to_string(WEXITSTATUS(status));
+    if (WIFSIGNALED(status))
+        return "signal " + std::to_string(WTERMSIG(status));
+    return "status " + std::to_string(status);
+}
+
+// The last lines the child wrote to its standard error, kept in `fd`.
+std::string tailOf(int fd)
+{
+    constexpr off_t kTail = 600;
+    const off_t size = lseek(fd, 0, SEEK_END);
+    lseek(fd, size > kTail ? size - kTail : 0, SEEK_SET);
+    std::string text(std::size_t(std::min(size, kTail)), '\0');
+    const ssize_t n = read(fd, text.data(), text.size());
+    text.resize(n > 0 ? std::size_t(n) : 0);
+    return text;
+}
+
 } // namespace
 
 FirstFrame runToFirstFrame(const QString &program, const QStringList &settings)
@@ -86,7 +108,12 @@ FirstFrame runToFirstFrame(const QString &program, const QStringList &settings)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    char errorsPath[] = "/tmp/quillmere-bench-XXXXXX";
+    const int errors = mkostemp(errorsPath, O_CLOEXEC);
+    if (errors < 0)
+        throw std::runtime_error("mkostemp failed");
+    unlink(errorsPath);
+    posix_spawn_file_actions_adddup2(&actions, errors, STDERR_FILENO);
 
     pid_t child = 0;
     const long long spawned = monotonicNanoseconds();
@@ -95,6 +122,7 @@ FirstFrame runToFirstFrame(const QString &program, const QStringList &settings)
     close(out[1]);
     if (failed) {
         close(out[0]);
+        close(errors);
         throw std::runtime_error("cannot start " + path);
     }
     const std::string report = readUntilClosed(out[0], child);
@@ -104,8 +132,12 @@ FirstFrame runToFirstFrame(const QString &program, const QStringList &settings)
 
     long long framed = 0;
     long peakKilobytes = 0;
-    if (std::sscanf(report.c_str(), "first-frame-ns %lld peak-rss-kb %ld", &framed, &peakKilobytes) != 2)
-        throw std::runtime_error(path + " reported no first frame");
+    const bool reported = std::sscanf(report.c_str(), "first-frame-ns %lld peak-rss-kb %ld", &framed,
+                                      &peakKilobytes) == 2;
+    const std::string errorText = reported ? std::string() : tailOf(errors);
+    close(errors);
+    if (!reported)
+        throw std::runtime_error(path + " reported no first frame (" + describe(status) + "): " + errorText);
     return {double(framed - spawned) / 1e6, double(peakKilobytes) / 1024};
 }
 

@@ -8,6 +8,8 @@
 #include "quiz/BoardLayout.h"
 
 #include <cstdio>
+#include <stdexcept>
+#include <string>
 
 namespace bench {
 
@@ -29,12 +31,25 @@ struct Program {
     QString path;
     Samples milliseconds;
     Samples megabytes;
+    int failures = 0;
+    std::string lastFailure;
 
     void run(const QStringList &settings)
     {
-        const FirstFrame frame = runToFirstFrame(path, settings);
-        milliseconds.add(frame.milliseconds);
-        megabytes.add(frame.peakMegabytes);
+        try {
+            const FirstFrame frame = runToFirstFrame(path, settings);
+            milliseconds.add(frame.milliseconds);
+            megabytes.add(frame.peakMegabytes);
+        } catch (const std::runtime_error &failure) {
+            ++failures;
+            lastFailure = failure.what();
+        }
+    }
+
+    void reportFailures() const
+    {
+        if (failures)
+            std::printf("  %d run(s) left out, the last: %s\n", failures, lastFailure.c_str());
     }
 };
 
@@ -45,23 +60,27 @@ constexpr int kWarmUpRuns = 2;
 void benchStartUp(const QString &platformName, const QStringList &settings, int runs, bool countInstructions)
 {
     const ProgramFolderCopy folder;
-    Program quillmere{folder.file(QStringLiteral("quillmere")), {}, {}};
-    Program bare{QStringLiteral(QUILLMERE_BARE_WINDOW), {}, {}};
+    Program quillmere{folder.file(QStringLiteral("quillmere")), {}, {}, 0, {}};
+    Program bare{QStringLiteral(QUILLMERE_BARE_WINDOW), {}, {}, 0, {}};
     for (int i = 0; i < kWarmUpRuns; ++i) {
-        runToFirstFrame(quillmere.path, settings);
-        runToFirstFrame(bare.path, settings);
+        Program(quillmere).run(settings);
+        Program(bare).run(settings);
     }
     // Taking turns spreads any change in the machine's load over both.
     for (int i = 0; i < runs; ++i) {
         quillmere.run(settings);
         bare.run(settings);
     }
+    std::printf("Start-up, %s (median of %d runs each)\n", qPrintable(platformName), runs);
+    quillmere.reportFailures();
+    bare.reportFailures();
+    if (quillmere.milliseconds.empty() || bare.milliseconds.empty())
+        return;
     const double time = quillmere.milliseconds.median();
     const double bareTime = bare.milliseconds.median();
     const double memory = quillmere.megabytes.median();
     const double bareMemory = bare.megabytes.median();
     const double allowance = 1.3 * bareMemory + decodedPicturesMegabytes();
-    std::printf("Start-up, %s (median of %d runs each)\n", qPrintable(platformName), runs);
     std::printf("  to the first frame  Quillmere %7.1f ms   bare window %7.1f ms   ratio %.2f (goal 1.25)\n",
                 time, bareTime, time / bareTime);
     std::printf("  peak memory         Quillmere %7.1f MB   bare window %7.1f MB   ratio %.2f"

@@ -184,6 +184,7 @@ Atlas loadAtlas(const QString& dataDir)
     ShapeWriter writer(atlas.lonLat);
     for (int k = 0; k < quiz::kCountryCount; ++k) {
         atlas.countries[k] = writer.shapeOf(quiz[k]->get());
+        atlas.countryAreas[k] = geos::area(*quiz[k]);
         for (int j = 0; j < k; ++j)
             if (geos::intersects(*quiz[j], *quiz[k]))
                 atlas.neighbours.emplace_back(j, k);

@@ -33,6 +33,7 @@ struct Atlas {
     // The countries' and lakes' vertices come first: all the country index needs.
     int indexVertexCount = 0;
     std::array<Shape, quiz::kCountryCount> countries;
+    std::array<double, quiz::kCountryCount> countryAreas{}; // square degrees
     std::vector<Shape> otherLand;
     std::vector<Shape> lakes;
     std::vector<std::pair<int, int>> neighbours; // country rows sharing a border

@@ -14,8 +14,11 @@ const QColor kForeignLand = Qt::white;
 const QColor kBorder(128, 128, 128);
 const QColor kLake(72, 140, 204);
 const QColor kLakeShore(52, 104, 160);
-// Thin enough that Gambia, a few pixels across, keeps its own colour.
 constexpr double kBorderWidth = 0.7;
+// Countries this small (square degrees: Gambia to Guinea-Bissau) are only a
+// pixel or two across in places. Their fill is laid again over the borders,
+// so that their own colour shows; the outer half of the border stays.
+constexpr double kSmallCountryArea = 3.5;
 
 QPainterPath pathOf(const Shape& shape, const VertexBuffer& twips)
 {
@@ -65,36 +68,53 @@ QImage renderCountryIndex(const PlacedAtlas& placed)
 
 QImage renderMapPicture(const PlacedAtlas& placed, const CountryColours& colours, int scale)
 {
+    const Atlas& atlas = placed.atlas;
+    std::vector<QPainterPath> foreign, countries, lakes;
+    for (const Shape& land : atlas.otherLand)
+        foreign.push_back(pathOf(land, placed.twips));
+    for (const Shape& country : atlas.countries)
+        countries.push_back(pathOf(country, placed.twips));
+    for (const Shape& lake : atlas.lakes)
+        lakes.push_back(pathOf(lake, placed.twips));
+
     QImage image(kMapPictureSize * scale, QImage::Format_RGB32);
     image.fill(kSea);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setTransform(pictureTransform(scale));
-    // Every fill first, then every outline, so that no fill covers half of a
-    // neighbour's border. Pen widths scale with the picture, so the 2x
-    // picture shows the same lines at twice the resolution.
-    std::vector<std::pair<QPainterPath, QColor>> fills;
-    for (const Shape& land : placed.atlas.otherLand)
-        fills.emplace_back(pathOf(land, placed.twips), kForeignLand);
-    for (int k = 0; k < quiz::kCountryCount; ++k)
-        fills.emplace_back(pathOf(placed.atlas.countries[k], placed.twips), colours[k]);
-    const std::size_t landCount = fills.size();
-    for (const Shape& lake : placed.atlas.lakes)
-        fills.emplace_back(pathOf(lake, placed.twips), kLake);
-
-    painter.setPen(Qt::NoPen);
-    for (const auto& [path, colour] : fills) {
+    const auto fill = [&](const QPainterPath& path, const QColor& colour) {
+        painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
         painter.drawPath(path);
-    }
-    painter.setBrush(Qt::NoBrush);
-    for (std::size_t i = 0; i < fills.size(); ++i) {
-        QPen pen(i < landCount ? kBorder : kLakeShore, kBorderWidth * scale);
+    };
+    // Pen widths scale with the picture, so the 2x picture shows the same
+    // lines at twice the resolution.
+    const auto outline = [&](const QPainterPath& path, const QColor& colour, double width) {
+        QPen pen(colour, width * scale);
         pen.setCosmetic(true);
         pen.setJoinStyle(Qt::RoundJoin);
         painter.setPen(pen);
-        painter.drawPath(fills[i].first);
-    }
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
+    };
+
+    // Every fill first, then every outline, so that no fill covers half of a
+    // neighbour's border.
+    for (const QPainterPath& path : foreign)
+        fill(path, kForeignLand);
+    for (int k = 0; k < quiz::kCountryCount; ++k)
+        fill(countries[k], colours[k]);
+    for (const QPainterPath& path : lakes)
+        fill(path, kLake);
+    for (const QPainterPath& path : foreign)
+        outline(path, kBorder, kBorderWidth);
+    for (const QPainterPath& path : countries)
+        outline(path, kBorder, kBorderWidth);
+    for (const QPainterPath& path : lakes)
+        outline(path, kLakeShore, kBorderWidth);
+    for (int k = 0; k < quiz::kCountryCount; ++k)
+        if (atlas.countryAreas[k] < kSmallCountryArea)
+            fill(countries[k], colours[k]);
     return image;
 }
 

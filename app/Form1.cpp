@@ -41,7 +41,8 @@ Form1::Form1(const Platform &platform, ProgramFolder folder, QWidget *parent)
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
       m_platform(platform),
-      m_quiz{m_board, platform.boxes, platform.sound, std::move(folder)},
+      m_boxes(platform.boxes, *this),
+      m_quiz{m_board, m_boxes, platform.sound, std::move(folder)},
       m_drag(m_quiz)
 {
     setFixedSize(pixelRect(quiz::kClientRect).size());
@@ -79,12 +80,12 @@ void Form1::setBackColor(QColor colour)
 
 void Form1::PushButton1_Click()
 {
-    changeBoard([&] { quiz::cmdNewGame_Click(m_board, m_platform.boxes); });
+    changeBoard([&] { quiz::cmdNewGame_Click(m_board, m_boxes); });
 }
 
 void Form1::PushButton2_Click()
 {
-    ErrorTrap trap(m_platform.boxes, QStringLiteral("Form1.PushButton2_Click"));
+    ErrorTrap trap(m_boxes, QStringLiteral("Form1.PushButton2_Click"));
     trap.run(100, [&] {
         if (!close())
             throw Failure(QStringLiteral("The window refused to close"));

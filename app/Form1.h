@@ -6,6 +6,7 @@
 #include "app/Platform.h"
 #include "app/ProgramFolder.h"
 #include "app/SkinComponent.h"
+#include "app/WindowFirstMessageBox.h"
 #include "app/WindowPointer.h"
 #include "quiz/Board.h"
 #include "quiz/DragSession.h"
@@ -64,6 +65,7 @@ private:
     void changeBoard(const std::function<void()> &change);
 
     Platform m_platform;
+    WindowFirstMessageBox m_boxes;
     quiz::Board m_board;
     quiz::Quiz m_quiz;
     quiz::DragSession m_drag;

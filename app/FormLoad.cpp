@@ -11,7 +11,7 @@ namespace app {
 
 void Form1::Form_Load()
 {
-    ErrorTrap trap(m_platform.boxes, QStringLiteral("Form1.Form_Load"));
+    ErrorTrap trap(m_boxes, QStringLiteral("Form1.Form_Load"));
     trap.run(100, [&] { ApplySkin(*this); });
     const QString cursorPath = m_quiz.folder.file(files::kCursor);
     if (trap.test(104, [&] { return FileExists(cursorPath); }))

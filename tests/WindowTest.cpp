@@ -352,9 +352,16 @@ private slots:
         QString caption;
         QMessageBox::Icon icon = QMessageBox::Warning;
         int buttons = 0;
+        bool lastDropShownBehindTheBox = false;
         QTimer::singleShot(0, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
+            // What the screen shows of the window, not a fresh rendering of it.
+            const QRect slot = kSlotRects[47].toPixels().toRect();
+            lastDropShownBehindTheBox = QTest::qWaitFor([&] {
+                const QImage onScreen = w.form.screen()->grabWindow(w.form.winId()).toImage();
+                return pixelsDarkerThan(onScreen, slot, 60) > 10;
+            });
             text = box->text();
             caption = box->windowTitle();
             icon = box->icon();
@@ -366,6 +373,7 @@ private slots:
         QCOMPARE(caption, QStringLiteral("Quillmere"));
         QCOMPARE(icon, QMessageBox::NoIcon);
         QCOMPARE(buttons, 1);
+        QVERIFY(lastDropShownBehindTheBox);
         QVERIFY(w.outside.sound.played.last().endsWith(QStringLiteral("sounds/complete.wma")));
         QCOMPARE(w.form.board().placedCount(), 0);
         QVERIFY(w.form.board().labels(47).visible);

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <algorithm>
 #include <ctime>
 #include <stdexcept>
 #include <string>
@@ -78,16 +77,14 @@ std::string describe(int status)
     return "status " + std::to_string(status);
 }
 
-// The last lines the child wrote to its standard error, kept in `fd`.
-std::string tailOf(int fd)
+// The first line the child wrote to its standard error, kept in `fd`: what went wrong first.
+std::string firstLineOf(int fd)
 {
-    constexpr off_t kTail = 600;
-    const off_t size = lseek(fd, 0, SEEK_END);
-    lseek(fd, size > kTail ? size - kTail : 0, SEEK_SET);
-    std::string text(std::size_t(std::min(size, kTail)), '\0');
+    std::string text(300, '\0');
+    lseek(fd, 0, SEEK_SET);
     const ssize_t n = read(fd, text.data(), text.size());
     text.resize(n > 0 ? std::size_t(n) : 0);
-    return text;
+    return text.substr(0, text.find('\n'));
 }
 
 } // namespace
@@ -134,7 +131,7 @@ FirstFrame runToFirstFrame(const QString &program, const QStringList &settings)
     long peakKilobytes = 0;
     const bool reported = std::sscanf(report.c_str(), "first-frame-ns %lld peak-rss-kb %ld", &framed,
                                       &peakKilobytes) == 2;
-    const std::string errorText = reported ? std::string() : tailOf(errors);
+    const std::string errorText = reported ? std::string() : firstLineOf(errors);
     close(errors);
     if (!reported)
         throw std::runtime_error(path + " reported no first frame (" + describe(status) + "): " + errorText);

@@ -1,3 +1,4 @@
+#include "app/ApplicationSetUp.h"
 #include "app/FirstFrameProbe.h"
 #include "app/Form1.h"
 #include "app/QtPlatform.h"
@@ -10,10 +11,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication application(argc, argv);
-    // Lets Wayland desktops match the window to its menu entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Quillmere"));
-    // Without it, a desktop lacking a default sans-serif face would fall back to a monospaced one.
-    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    app::setUpApplication();
 
     app::QtPlatform platform;
     app::Form1 form(platform.platform(), app::ProgramFolder::ofExecutable());

@@ -2,16 +2,15 @@
 //     quillmere_show_box <caption> <warning|none> <text>
 // Tests compare the program's boxes with this one, drawn on the same X server,
 // to read a box's text without a screen reader.
+#include "app/ApplicationSetUp.h"
 #include "app/QtPlatform.h"
 
 #include <QApplication>
-#include <QFont>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    // The font the program's main() gives the whole application.
-    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    app::setUpApplication();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 4)
         return 2;

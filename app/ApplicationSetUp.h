@@ -1,0 +1,9 @@
+#pragma once
+
+namespace app {
+
+// Program-wide settings, made once the application object exists. Anything else
+// that draws the program's boxes (the tests on an X server) makes the same ones.
+void setUpApplication();
+
+} // namespace app

@@ -6,10 +6,13 @@
 #include "WindowEventBench.h"
 #include "XvfbServer.h"
 
-#include <QApplication>
-#include <QFont>
+#include "app/ApplicationSetUp.h"
 
+#include <QApplication>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -30,8 +33,7 @@ int main(int argc, char *argv[])
     // The rest runs in this process, on the platform the window tests use.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // As the program sets it, so the window lays out the same.
-    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    app::setUpApplication();
     bench::benchBoardPaint();
     bench::benchWindowEvents();
     return 0;

@@ -2,6 +2,7 @@
 //
 //   quillmere-bench [start-up runs]    (default 15)
 #include "BoardPaintBench.h"
+#include "SoundBench.h"
 #include "StartUpBench.h"
 #include "WindowEventBench.h"
 #include "XvfbServer.h"
@@ -30,11 +31,15 @@ int main(int argc, char *argv[])
                                 runs, false);
     }
 
-    // The rest runs in this process, on the platform the window tests use.
+    // The rest runs in this process, on the platform the window tests use, with the
+    // sound backend the program picks.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication application(argc, argv);
     app::setUpApplication();
     bench::benchBoardPaint();
     bench::benchWindowEvents();
+    bench::benchSoundStart();
     return 0;
 }

@@ -1,0 +1,53 @@
+#include "SoundBench.h"
+
+#include "ProgramFolderCopy.h"
+#include "Samples.h"
+
+#include "app/LazySoundPlayer.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+
+namespace bench {
+
+namespace {
+
+constexpr int kLaterSounds = 10;
+
+// Lets the player run for a while, as the player of the game would between drops.
+void playOn(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+} // namespace
+
+void benchSoundStart()
+{
+    const ProgramFolderCopy folder;
+    app::LazySoundPlayer player(folder.path());
+    QElapsedTimer timer;
+    auto start = [&](const char *sound) {
+        timer.start();
+        player.setUrl(folder.file(QStringLiteral("sounds/%1.wma").arg(QLatin1String(sound))));
+        return double(timer.nsecsElapsed()) / 1e6;
+    };
+    const double first = start("correct");
+    playOn(500);
+    Samples later;
+    for (int i = 0; i < kLaterSounds; ++i) {
+        later.add(start(i % 2 ? "wrong" : "correct"));
+        playOn(300);
+    }
+    std::printf("Sound start on the window's thread (the real player; a drop adds it to its time)\n");
+    std::printf("  first sound %7.1f ms   later sounds %5.1f ms (median of %d)%s\n", first, later.median(),
+                kLaterSounds, player.loaded() ? "" : "   no sound module: nothing plays");
+    std::fflush(stdout);
+}
+
+} // namespace bench

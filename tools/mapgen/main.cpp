@@ -84,6 +84,7 @@ int run(const QString& dataDir, const QString& assetsDir)
     const CountryColours colours = colourCountries(atlas.neighbours);
 
     QDir(assetsDir).mkpath("map");
+    QDir(assetsDir).mkpath("pictures");
     savePng(index, assetsDir + "/map/country-index.png");
     writeJpeg(renderMapPicture(placed, colours, 1), assetsDir + "/pictures/map.jpg", kJpegQuality);
     writeJpeg(renderMapPicture(placed, colours, 2), assetsDir + "/pictures/map@2x.jpg", kJpegQuality);

@@ -1,6 +1,7 @@
 #include "app/MediaSoundPlayer.h"
 
 #include <QAudioOutput>
+#include <QFile>
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QUrl>
@@ -12,27 +13,28 @@ MediaSoundPlayer::~MediaSoundPlayer() = default;
 
 void MediaSoundPlayer::createPlayer()
 {
+    m_player.reset();
+    m_file.reset();
     m_player = std::make_unique<QMediaPlayer>();
     m_output = std::make_unique<QAudioOutput>();
     m_output->setVolume(kVolume);
     m_player->setAudioOutput(m_output.get());
-    QObject::connect(m_player.get(), &QMediaPlayer::errorOccurred, m_player.get(),
-                     [this] { m_failed = true; });
-    m_failed = false;
 }
 
 void MediaSoundPlayer::setUrl(const QString &path)
 {
-    // The player is made on first use, so it never delays the window's first frame.
-    // A player that failed, or that is still loading a file that may yet fail, can
-    // stall for a second on its next source or stop, so a fresh one takes over.
-    if (!m_player || m_failed || m_player->mediaStatus() == QMediaPlayer::LoadingMedia)
-        createPlayer();
-    if (!QFileInfo(path).isFile()) {
-        m_player->stop();
+    // Each sound gets a fresh player, which ends the sound of the one before: a player
+    // given a new source or told to stop while its last file still loads, or after that
+    // file failed, can stall the window for a second.
+    // The file goes in as a device, whose data the player reads on this thread once
+    // the event loop runs. Given a path, the player's own threads start decoding while
+    // it still sets itself up here, and now and then the two lock each other up for good.
+    createPlayer();
+    auto file = std::make_unique<QFile>(path);
+    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
         return;
-    }
-    m_player->setSource(QUrl::fromLocalFile(path));
+    m_player->setSourceDevice(file.get(), QUrl::fromLocalFile(path));
+    m_file = std::move(file);
     m_player->play();
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QAudioOutput;
+class QFile;
 class QMediaPlayer;
 
 namespace app {
@@ -26,9 +27,9 @@ public:
 private:
     void createPlayer();
 
+    std::unique_ptr<QFile> m_file;
     std::unique_ptr<QMediaPlayer> m_player;
     std::unique_ptr<QAudioOutput> m_output;
-    bool m_failed = false;
 };
 
 } // namespace app

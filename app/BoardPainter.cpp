@@ -52,9 +52,13 @@ BoardPainter::BoardPainter()
                  headingText(quiz::kCountriesHeading)}
 {
     // The window is most likely shown on the primary screen: its pictures can be
-    // ready by the first paint.
-    m_map.prepare(screenPixelRatio());
-    m_panel.prepare(screenPixelRatio());
+    // ready by the first paint. One worker thread for both costs less memory than two.
+    m_preparing = std::async(std::launch::async,
+                             [map = m_map.preparation(screenPixelRatio()),
+                              panel = m_panel.preparation(screenPixelRatio())]() mutable {
+                                 map();
+                                 panel();
+                             });
 
     const QFont listFont = arial(quiz::kLargeTextPixels, true);
     m_listTexts.assign(quiz::kListEntryCount, LabelText(listFont, Qt::AlignLeft, Qt::white));

@@ -12,6 +12,7 @@
 #include <QCursor>
 
 #include <array>
+#include <future>
 #include <optional>
 #include <vector>
 
@@ -43,6 +44,7 @@ private:
     std::array<LabelText, 3> m_headings;
     std::vector<LabelText> m_listTexts;
     std::vector<LabelText> m_slotTexts;
+    std::future<void> m_preparing; // the pictures' first scaling, on a worker thread
 };
 
 } // namespace app

@@ -27,12 +27,15 @@ ScaledPicture::ScaledPicture(QString file, QString file2x, QRectF target)
 {
 }
 
-void ScaledPicture::prepare(qreal devicePixelRatio)
+std::packaged_task<QImage()> ScaledPicture::preparation(qreal devicePixelRatio)
 {
-    if (m_pending.valid() || m_scaledRatio == devicePixelRatio)
-        return;
+    std::packaged_task<QImage()> task(
+        [file = m_file, file2x = m_file2x, size = m_target.size(), devicePixelRatio] {
+            return decodeAndScale(file, file2x, size, devicePixelRatio);
+        });
+    m_pending = task.get_future();
     m_pendingRatio = devicePixelRatio;
-    m_pending = std::async(std::launch::async, decodeAndScale, m_file, m_file2x, m_target.size(), devicePixelRatio);
+    return task;
 }
 
 void ScaledPicture::draw(QPainter &painter, qreal devicePixelRatio)

@@ -1,7 +1,7 @@
 // A picture stretched into its rectangle on the board. It is decoded and scaled once
 // for the screen's device pixel ratio, from the sharper 2x file where the ratio is
-// above 1, and only the scaled result is kept. The first scaling runs on a worker
-// thread while the window starts up; the first draw waits for it.
+// above 1, and only the scaled result is kept. The first scaling can run on a
+// worker thread while the window starts up; the first draw waits for it.
 #pragma once
 
 #include <QImage>
@@ -20,8 +20,8 @@ public:
     // `file2x` may be empty where there is no sharper picture.
     ScaledPicture(QString file, QString file2x, QRectF target);
 
-    // Starts decoding and scaling for `devicePixelRatio` in the background.
-    void prepare(qreal devicePixelRatio);
+    // The decoding and scaling for `devicePixelRatio`, for a worker thread to run.
+    std::packaged_task<QImage()> preparation(qreal devicePixelRatio);
     void draw(QPainter &painter, qreal devicePixelRatio);
 
     QRectF target() const { return m_target; }

@@ -27,14 +27,27 @@ std::unique_ptr<quiz::SoundPlayer> loadPlayer(const QString &folder)
 LazySoundPlayer::LazySoundPlayer(QString moduleFolder) : m_moduleFolder(std::move(moduleFolder)) {}
 LazySoundPlayer::~LazySoundPlayer() = default;
 
-void LazySoundPlayer::setUrl(const QString &path)
+void LazySoundPlayer::load()
 {
     if (!m_tried) {
         m_tried = true;
         m_player = loadPlayer(m_moduleFolder);
     }
+}
+
+void LazySoundPlayer::setUrl(const QString &path)
+{
+    load();
     if (m_player)
         m_player->setUrl(path);
+}
+
+void LazySoundPlayer::prepare()
+{
+    load();
+    // No file plays nothing; the player makes itself ready on the way.
+    if (m_player)
+        m_player->setUrl(QString());
 }
 
 } // namespace app

@@ -17,6 +17,9 @@ public:
     ~LazySoundPlayer() override;
 
     void setUrl(const QString &path) override;
+    // Loads the module and has the player start up, without a sound, so that the
+    // first drop does not wait for it.
+    void prepare();
 
     // Whether the module has been loaded and gave a player.
     bool loaded() const { return m_player != nullptr; }
@@ -25,6 +28,8 @@ public:
     static constexpr const char *kFactoryName = "quillmere_create_sound_player";
 
 private:
+    void load();
+
     QString m_moduleFolder;
     bool m_tried = false;
     std::unique_ptr<quiz::SoundPlayer> m_player;

@@ -34,6 +34,8 @@ class QtPlatform
 {
 public:
     Platform platform() { return {m_boxes, m_sound, m_web, m_clock}; }
+    // Starts the sound player, which a first sound would otherwise wait for.
+    void prepareSound() { m_sound.prepare(); }
 
 private:
     QtMessageBox m_boxes;

@@ -1,3 +1,4 @@
+#include "app/AfterFirstFrame.h"
 #include "app/ApplicationSetUp.h"
 #include "app/FirstFrameProbe.h"
 #include "app/Form1.h"
@@ -16,6 +17,9 @@ int main(int argc, char *argv[])
     app::QtPlatform platform;
     app::Form1 form(platform.platform(), app::ProgramFolder::ofExecutable());
     form.Form_Load();
+    // The sound player takes tens of milliseconds to start: started once the window
+    // is up, it is ready by the first drop, and it leaves the first frame alone.
+    app::afterFirstFrame(form, [&platform] { platform.prepareSound(); });
     app::quitAfterFirstFrame(form);
     form.show();
     return application.exec();

@@ -1,5 +1,5 @@
-// What a drop's sound costs the window's thread with the real player: the first
-// sound loads the sound module and makes the player; later ones start a file.
+// What sound costs the window's thread with the real player: starting the player
+// once the window is up (loading the sound module and GStreamer), then each sound.
 #pragma once
 
 namespace bench {

@@ -82,6 +82,9 @@ private slots:
         QVERIFY(!player.loaded());
         player.setUrl(missingSound);
         QVERIFY(player.loaded());
+        app::LazySoundPlayer prepared(folder.path());
+        prepared.prepare();
+        QVERIFY(prepared.loaded());
 
         // Without its module the program stays silent, and goes on.
         const ProgramFolderFixture bare(false);

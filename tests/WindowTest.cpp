@@ -3,6 +3,7 @@
 #include "ProgramFolderFixture.h"
 #include "ReadyBoard.h"
 
+#include "app/AfterFirstFrame.h"
 #include "app/BoardPainter.h"
 #include "app/Form1.h"
 #include "app/QtPlatform.h"
@@ -228,6 +229,35 @@ private slots:
             w.drag(onListEntry(row), onHotspotOf(row));
         QCOMPARE(w.outside.boxes.shown.size(), std::size_t(1));
         QTRY_COMPARE(w.shown(), w.fullPaint());
+    }
+
+    void workAfterTheFirstFrameWaitsForItAndRunsOnce()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        QStringList done;
+        struct PaintLog : QObject {
+            QStringList &done;
+            explicit PaintLog(QStringList &log) : done(log) {}
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    done << QStringLiteral("paint");
+                return false;
+            }
+        } paints(done);
+        window.installEventFilter(&paints);
+        app::afterFirstFrame(window, [&] { done << QStringLiteral("asked first"); });
+        app::afterFirstFrame(window, [&] { done << QStringLiteral("asked last"); });
+        QCoreApplication::processEvents();
+        QVERIFY(done.isEmpty());
+        window.show();
+        QTRY_VERIFY(done.contains(QStringLiteral("asked first")));
+        QCOMPARE(done.indexOf(QStringLiteral("paint")), 0);
+        QVERIFY(done.indexOf(QStringLiteral("asked last")) < done.indexOf(QStringLiteral("asked first")));
+        window.repaint();
+        QCoreApplication::processEvents();
+        QCOMPARE(done.count(QStringLiteral("asked first")), 1);
     }
 
     void picturesFollowThePixelRatio_data()

@@ -22,14 +22,21 @@ void eachEntryBelow(const QString &folder, const std::function<void(const QStrin
 
 } // namespace
 
+CaseFolder::CaseFolder()
+    : m_root(std::make_unique<ProgramFolderFixture>()), m_top(m_root->path()), m_path(m_top)
+{
+}
+
+CaseFolder::CaseFolder(QString path) : m_top(path), m_path(std::move(path)) {}
+
 CaseFolder::~CaseFolder()
 {
     const auto writable = [](const QString &path) {
         if (QFileInfo(path).isDir())
             QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     };
-    writable(m_root.path());
-    eachEntryBelow(m_root.path(), writable);
+    writable(m_top);
+    eachEntryBelow(m_top, writable);
 }
 
 QString CaseFolder::file(const QString &relative) const

@@ -9,19 +9,25 @@
 #include <QString>
 
 #include <map>
+#include <memory>
 
 namespace testing {
 
 class CaseFolder
 {
 public:
-    CaseFolder() = default;
+    // A copy of the shipped files in a temporary directory of its own.
+    CaseFolder();
+    // A program folder that another fixture keeps and watches, such as the one a
+    // real-X test starts the program from.
+    explicit CaseFolder(QString path);
     // Gives write permission back, so the temporary directory can go.
     ~CaseFolder();
 
     QString path() const { return m_path; }
     QString file(const QString &relative) const;
-    std::map<QString, QByteArray> checksums() const { return m_root.checksums(); }
+    // Of the folder's own temporary directory.
+    std::map<QString, QByteArray> checksums() const { return m_root->checksums(); }
 
     QByteArray read(const QString &relative) const;
     void write(const QString &relative, const QByteArray &bytes) const;
@@ -39,8 +45,9 @@ public:
     static bool permissionsBind();
 
 private:
-    ProgramFolderFixture m_root;
-    QString m_path = m_root.path();
+    std::unique_ptr<ProgramFolderFixture> m_root;
+    QString m_top;
+    QString m_path;
 };
 
 } // namespace testing

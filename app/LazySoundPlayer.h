@@ -1,6 +1,7 @@
 // The program's sound player. Qt Multimedia and the audio libraries under it take
 // megabytes of memory and milliseconds to load, so the player lives in a module of
-// its own beside the program, loaded on the first sound instead of at start-up.
+// its own beside the program, loaded once the window is up (prepare) or else on the
+// first sound, never before the first frame.
 #pragma once
 
 #include "quiz/SoundPlayer.h"

@@ -1,5 +1,5 @@
-// The entry of the sound module, which LazySoundPlayer loads on the first sound and
-// finds by this name (LazySoundPlayer::kFactoryName).
+// The entry of the sound module, which LazySoundPlayer loads after the first frame
+// and finds by this name (LazySoundPlayer::kFactoryName).
 #include "app/MediaSoundPlayer.h"
 
 #include <QtGlobal>

@@ -1,5 +1,6 @@
 // The real window, offscreen: its layout, what it paints, and play with the mouse.
 #include "FakePlatform.h"
+#include "MouseOnWindow.h"
 #include "ProgramFolderFixture.h"
 #include "ReadyBoard.h"
 
@@ -19,25 +20,10 @@
 #include <QtTest>
 
 using namespace quiz;
+using testing::pixelsOnCountry;
+using testing::pixelsOnListEntry;
 
 namespace {
-
-QPoint pixelsOf(TwipPoint p) { return {p.x / kTwipsPerPixel, p.y / kTwipsPerPixel}; }
-
-QPoint onListEntry(int k)
-{
-    const TwipRect r = listEntryRect(k);
-    return pixelsOf({r.left + 60, r.top + 60});
-}
-
-QPoint onHotspotOf(int row)
-{
-    for (int i = 0; i < kHotspotCount; ++i) {
-        if (kHotspots[i].tag == kCountryNames[row])
-            return pixelsOf(testing::pointOnHotspot(i)) + QPoint(1, 1);
-    }
-    return {};
-}
 
 int pixelsBrighterThan(const QImage &image, const QRect &area, int lightness)
 {
@@ -67,13 +53,7 @@ struct ShownWindow {
         QVERIFY(QTest::qWaitForWindowExposed(&form));
     }
 
-    void drag(QPoint from, QPoint to)
-    {
-        QTest::mousePress(&form, Qt::LeftButton, {}, from);
-        QTest::mouseMove(&form, (from + to) / 2);
-        QTest::mouseMove(&form, to);
-        QTest::mouseRelease(&form, Qt::LeftButton, {}, to);
-    }
+    void drag(QPoint from, QPoint to) { testing::dragWithMouse(form, from, to); }
 
     QImage picture() { return form.grab().toImage(); }
     // What the window shows now, as the offscreen platform holds it after the repaints so far.
@@ -174,11 +154,11 @@ private slots:
     {
         ShownWindow w;
         const int benin = 2;
-        QTest::mousePress(&w.form, Qt::LeftButton, {}, onListEntry(benin));
+        QTest::mousePress(&w.form, Qt::LeftButton, {}, pixelsOnListEntry(benin));
         QVERIFY(QGuiApplication::overrideCursor());
         QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BitmapCursor);
-        QTest::mouseMove(&w.form, onHotspotOf(benin));
-        QTest::mouseRelease(&w.form, Qt::LeftButton, {}, onHotspotOf(benin));
+        QTest::mouseMove(&w.form, pixelsOnCountry(benin));
+        QTest::mouseRelease(&w.form, Qt::LeftButton, {}, pixelsOnCountry(benin));
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(!w.form.board().labels(benin).visible);
         QVERIFY(w.form.board().maplabel(benin).visible);
@@ -199,7 +179,7 @@ private slots:
         ShownWindow w;
         PaintRecorder recorder(w.form);
         const int benin = 2;
-        w.drag(onListEntry(benin), onHotspotOf(benin));
+        w.drag(pixelsOnListEntry(benin), pixelsOnCountry(benin));
         QTRY_VERIFY(!recorder.painted.isEmpty());
         QVERIFY(recorder.covers(listEntryRect(benin).toPixels().toAlignedRect()));
         QVERIFY(recorder.covers(kSlotRects[benin].toPixels().toAlignedRect()));
@@ -211,7 +191,7 @@ private slots:
 
         // A wrong drop changes nothing that shows.
         recorder.painted = {};
-        w.drag(onListEntry(0), onHotspotOf(1));
+        w.drag(pixelsOnListEntry(0), pixelsOnCountry(1));
         QCoreApplication::processEvents();
         QVERIFY(recorder.painted.isEmpty());
 
@@ -226,7 +206,7 @@ private slots:
         // The box hides part of the window and shows it again, with the 48th name placed.
         w.outside.boxes.whileOpen = [&](const app::BoxRequest &) { w.form.repaint(); };
         for (int row = 0; row < kCountryCount; ++row)
-            w.drag(onListEntry(row), onHotspotOf(row));
+            w.drag(pixelsOnListEntry(row), pixelsOnCountry(row));
         QCOMPARE(w.outside.boxes.shown.size(), std::size_t(1));
         QTRY_COMPARE(w.shown(), w.fullPaint());
     }
@@ -292,10 +272,10 @@ private slots:
     {
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<QString>("sound");
-        QTest::newRow("another country") << onHotspotOf(1) << QStringLiteral("sounds/wrong.wma");
+        QTest::newRow("another country") << pixelsOnCountry(1) << QStringLiteral("sounds/wrong.wma");
         QTest::newRow("the sea") << QPoint(540, 660) << QString();
-        QTest::newRow("a list name") << onListEntry(30) << QString();
-        QTest::newRow("itself") << onListEntry(0) << QString();
+        QTest::newRow("a list name") << pixelsOnListEntry(30) << QString();
+        QTest::newRow("itself") << pixelsOnListEntry(0) << QString();
     }
 
     void dropsThatAreNotRight()
@@ -303,7 +283,7 @@ private slots:
         QFETCH(QPoint, to);
         QFETCH(QString, sound);
         ShownWindow w;
-        w.drag(onListEntry(0), to);
+        w.drag(pixelsOnListEntry(0), to);
         QVERIFY(w.form.board().labels(0).visible);
         QCOMPARE(w.form.board().placedCount(), 0);
         QCOMPARE(w.outside.sound.played.size(), sound.isEmpty() ? 0 : 1);
@@ -315,19 +295,19 @@ private slots:
     {
         ShownWindow w;
         // Released off the window.
-        w.drag(onListEntry(0), QPoint(1200, 300));
+        w.drag(pixelsOnListEntry(0), QPoint(1200, 300));
         // A second press during a drag is ignored; the first drag ends at the release.
-        QTest::mousePress(&w.form, Qt::LeftButton, {}, onListEntry(1));
-        QTest::mousePress(&w.form, Qt::RightButton, {}, onListEntry(5));
+        QTest::mousePress(&w.form, Qt::LeftButton, {}, pixelsOnListEntry(1));
+        QTest::mousePress(&w.form, Qt::RightButton, {}, pixelsOnListEntry(5));
         QCOMPARE(w.form.drag().source(), std::optional<int>(1));
-        QTest::mouseRelease(&w.form, Qt::RightButton, {}, onHotspotOf(5));
+        QTest::mouseRelease(&w.form, Qt::RightButton, {}, pixelsOnCountry(5));
         QCOMPARE(w.form.drag().source(), std::optional<int>(1));
         // Losing the focus mid-drag ends it without a drop.
         QEvent deactivate(QEvent::WindowDeactivate);
         QApplication::sendEvent(&w.form, &deactivate);
         QVERIFY(!w.form.drag().source());
         QVERIFY(!QGuiApplication::overrideCursor());
-        QTest::mouseRelease(&w.form, Qt::LeftButton, {}, onHotspotOf(1));
+        QTest::mouseRelease(&w.form, Qt::LeftButton, {}, pixelsOnCountry(1));
         for (int k = 0; k < kCountryCount; ++k)
             QVERIFY(w.form.board().labels(k).visible);
         QCOMPARE(w.form.board().placedCount(), 0);
@@ -341,7 +321,7 @@ private slots:
         QTest::mouseMove(&w.form.pushButton2(), QPoint(20, 10));
         QCOMPARE(w.form.pointer().mousePointer(), 99);
         QCOMPARE(w.form.cursor().shape(), Qt::BitmapCursor);
-        QTest::mouseMove(&w.form, onHotspotOf(0)); // the map keeps whatever pointer there is
+        QTest::mouseMove(&w.form, pixelsOnCountry(0)); // the map keeps whatever pointer there is
         QCOMPARE(w.form.pointer().mousePointer(), 99);
         QTest::mouseMove(&w.form, QPoint(990, 500)); // the panel brings the normal one back
         QCOMPARE(w.form.pointer().mousePointer(), 0);
@@ -354,7 +334,7 @@ private slots:
     void restartPutsEveryNameBack()
     {
         ShownWindow w;
-        w.drag(onListEntry(13), onHotspotOf(13));
+        w.drag(pixelsOnListEntry(13), pixelsOnCountry(13));
         QVERIFY(!w.form.board().labels(13).visible);
         QTest::mouseClick(&w.form.pushButton1(), Qt::LeftButton);
         QVERIFY(w.form.board().labels(13).visible);
@@ -375,7 +355,7 @@ private slots:
         app::QtMessageBox realBoxes;
         ShownWindow w(&realBoxes);
         for (int row = 0; row < kCountryCount - 1; ++row)
-            w.drag(onListEntry(row), onHotspotOf(row));
+            w.drag(pixelsOnListEntry(row), pixelsOnCountry(row));
         QCOMPARE(w.form.board().placedCount(), 47);
 
         QString text;
@@ -398,7 +378,7 @@ private slots:
             buttons = int(box->buttons().size());
             QTest::keyClick(box, Qt::Key_Return);
         });
-        w.drag(onListEntry(47), onHotspotOf(47));
+        w.drag(pixelsOnListEntry(47), pixelsOnCountry(47));
         QCOMPARE(text, QStringLiteral("CONGRATULATIONS! THE MAP IS COMPLETE!"));
         QCOMPARE(caption, QStringLiteral("Quillmere"));
         QCOMPARE(icon, QMessageBox::NoIcon);

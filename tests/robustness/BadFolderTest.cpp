@@ -15,7 +15,7 @@ using namespace testing;
 
 namespace {
 
-// Start-up with the worst of these files takes well under a second.
+// A case takes a second at most; only a hang takes a minute.
 constexpr std::chrono::seconds kHangBound{60};
 
 int changedFiles(const std::map<QString, QByteArray> &before, const std::map<QString, QByteArray> &after)

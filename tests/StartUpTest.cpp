@@ -39,14 +39,15 @@ struct StartedWindow {
     }
 };
 
-QByteArray pngBytes()
+// A plain picture of one colour, saved in `format`.
+QByteArray pictureBytes(int size, const char *format)
 {
-    QImage image(8, 8, QImage::Format_ARGB32);
-    image.fill(Qt::red);
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::blue);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    image.save(&buffer, format);
     return bytes;
 }
 
@@ -172,7 +173,7 @@ private slots:
         QTest::addColumn<bool>("asFolder");
         QTest::newRow("empty") << QByteArray() << false;
         QTest::newRow("garbage") << QByteArray("not a cursor at all") << false;
-        QTest::newRow("a PNG renamed") << pngBytes() << false;
+        QTest::newRow("a PNG renamed") << pictureBytes(8, "PNG") << false;
         QTest::newRow("truncated") << QByteArray("\0\0\2\0\1\0 \0\0\0\5\0\5\0", 14) << false;
         QTest::newRow("a folder") << QByteArray() << true;
     }
@@ -197,12 +198,8 @@ private slots:
     void cursorKeepsTheHotSpotOfItsFile()
     {
         // An icon file turned into a cursor: type 2, with the hot spot where an icon keeps planes and depth.
-        QImage image(32, 32, QImage::Format_ARGB32);
-        image.fill(Qt::blue);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QVERIFY(image.save(&buffer, "ICO"));
+        QByteArray bytes = pictureBytes(32, "ICO");
+        QVERIFY(!bytes.isEmpty());
         const QPoint hotSpot(5, 27);
         bytes[2] = 2;
         bytes[10] = char(hotSpot.x());

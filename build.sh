@@ -9,7 +9,7 @@ packages=(
     cmake g++ make qt6-base-dev qt6-multimedia-dev
     fonts-liberation fonts-dejavu-core
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick libxcb1-dev
 )
 
 as_root() {

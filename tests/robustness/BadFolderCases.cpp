@@ -19,10 +19,19 @@ QString load(int line)
     return reportAt(u"Form1.Form_Load", line);
 }
 
-// A faulty line costs two reports; after eight the rest of the file is skipped with one more.
-QStringList faultyLinesUntilReadingStops()
+// A faulty line costs two reports; after twelve, one more says the rest go unreported.
+QStringList faultyLinesPastTheReportBound()
 {
-    return {load(144), load(150), load(144), load(150), load(144), load(150), load(144), load(150), load(144)};
+    QStringList reports;
+    for (int faulty = 0; faulty < 6; ++faulty)
+        reports << load(144) << load(150);
+    return reports << load(144);
+}
+
+// Each blank line reported twice, all within the bound.
+QStringList sixBlankLines()
+{
+    return faultyLinesPastTheReportBound().mid(0, 12);
 }
 
 Lines shippedLines()
@@ -120,6 +129,7 @@ auto unreadable(QString file)
 }
 
 const QString kList = QStringLiteral("items.txt");
+const QString kDesign = quiz::kListEntryDesignCaption.toString();
 const QString kCursor = QStringLiteral("HAND-M.CUR");
 const QString kSkin = QStringLiteral("x/o.cjs");
 const QStringList kSounds{QStringLiteral("sounds/correct.wma"), QStringLiteral("sounds/wrong.wma"),
@@ -166,14 +176,21 @@ std::vector<BadFolderCase> makeCases()
         {.name = QStringLiteral("items.txt empty"), .spoil = write(kList, {}), .captions = designCaptions(),
          .drops = {{0, 0, Drop::Stays}}},
         {.name = QStringLiteral("items.txt only blank lines"), .spoil = write(kList, joined(Lines(48))),
-         .reports = faultyLinesUntilReadingStops(), .captions = designCaptions()},
+         .reports = faultyLinesPastTheReportBound(), .captions = designCaptions()},
+        {.name = QStringLiteral("items.txt six blank lines among the names"),
+         .spoil = write(kList, joined(shippedLinesWith({{1, {}}, {3, {}}, {5, {}}, {7, {}}, {9, {}}, {11, {}}}))),
+         .reports = sixBlankLines(),
+         .captions = shippedNamesWith({{1, kDesign}, {3, kDesign}, {5, kDesign}, {7, kDesign}, {9, kDesign},
+                                       {11, kDesign}}),
+         .drops = {{12, 12, Drop::Placed}, {19, 19, Drop::Placed}, {28, 28, Drop::Placed}, {37, 37, Drop::Placed},
+                   {46, 46, Drop::Placed}, {13, 12, Drop::Stays}}},
         {.name = QStringLiteral("items.txt 47 lines"), .spoil = write(kList, joined(shippedLines().mid(0, 47))),
          .captions = shippedNamesUpTo(47), .drops = {{46, 46, Drop::Placed}, {47, 47, Drop::Stays}}},
         {.name = QStringLiteral("items.txt 49 lines"), .spoil = write(kList, joined(shippedLines() << "Algeria")),
          .reports = {load(144), load(150)}, .captions = shippedNames(), .drops = kRightAndWrong},
         {.name = QStringLiteral("items.txt 1000 lines"),
          .spoil = write(kList, joined(shippedLines() + Lines(1000 - 48, "Algeria"))),
-         .reports = faultyLinesUntilReadingStops(), .captions = shippedNames(), .drops = kRightAndWrong},
+         .reports = faultyLinesPastTheReportBound(), .captions = shippedNames(), .drops = kRightAndWrong},
         {.name = QStringLiteral("items.txt lone LF line ends"), .spoil = write(kList, joined(shippedLines(), "\n")),
          .captions = shippedNames(), .drops = kRightAndWrong},
         {.name = QStringLiteral("items.txt UTF-16 with byte-order mark"),
@@ -192,7 +209,7 @@ std::vector<BadFolderCase> makeCases()
          .drops = {{0, 0, Drop::Stays}, {1, 1, Drop::Stays}, {2, 2, Drop::Placed}}},
         {.name = QStringLiteral("items.txt of 100 MB"),
          .spoil = [](CaseFolder &folder) { folder.writeRepeated(kList, joined(shippedLines()), 100 << 20); },
-         .reports = faultyLinesUntilReadingStops(), .captions = shippedNames(), .drops = kRightAndWrong},
+         .reports = faultyLinesPastTheReportBound(), .captions = shippedNames(), .drops = kRightAndWrong},
         {.name = QStringLiteral("items.txt one line of 10 MB"), .spoil = write(kList, tenMegabyteLine.toLatin1()),
          .reports = {load(136)},
          .captions = QStringList{tenMegabyteLine.left(quiz::CountryListFile::kMaxBytes)} + designCaptions().mid(1),

@@ -16,7 +16,8 @@ class WebOpener
 {
 public:
     virtual ~WebOpener() = default;
-    // Hands the address to whatever opens web addresses, without waiting.
+    // Hands the address to whatever opens web addresses, without waiting. Throws a
+    // Failure when nothing takes it.
     virtual void open(const QUrl &address) = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "app/QtPlatform.h"
 
+#include "app/Failure.h"
+
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QTime>
@@ -24,7 +26,8 @@ void QtMessageBox::show(const BoxRequest &request)
 
 void DesktopWebOpener::open(const QUrl &address)
 {
-    QDesktopServices::openUrl(address);
+    if (!QDesktopServices::openUrl(address))
+        throw Failure(QStringLiteral("No program opens the web address %1").arg(address.toString()));
 }
 
 float SystemClock::secondsSinceMidnight() const

@@ -23,8 +23,9 @@ struct StartedWindow {
     FakePlatform outside;
     app::Form1 form;
 
-    explicit StartedWindow(const ProgramFolderFixture &folder, float clockSeconds = 1.0f)
-        : form((outside.clock.seconds = clockSeconds, outside.platform()), app::ProgramFolder(folder.path()))
+    explicit StartedWindow(const ProgramFolderFixture &folder, float clockSeconds = 1.0f, bool webRefuses = false)
+        : form((outside.clock.seconds = clockSeconds, outside.web.refuses = webRefuses, outside.platform()),
+               app::ProgramFolder(folder.path()))
     {
         form.Form_Load();
     }
@@ -268,6 +269,15 @@ private slots:
         QCOMPARE(w.outside.web.opened.size(), opens ? 1u : 0u);
         if (opens)
             QCOMPARE(w.outside.web.opened[0], QUrl(app::homePageAddress()));
+    }
+
+    void homePageNobodyOpensIsReportedAndStartUpGoesOn()
+    {
+        ProgramFolderFixture folder;
+        StartedWindow w(folder, seedDrawing(7, true), true);
+        QCOMPARE(w.reportLines(), QList<int>{110});
+        QCOMPARE(w.form.board().labels(47).caption, QStringLiteral("Zimbabwe"));
+        QVERIFY(w.form.board().piccoor(155).visible);
     }
 };
 

@@ -1,6 +1,7 @@
 // Recorders standing in for the outside world in tests.
 #pragma once
 
+#include "app/Failure.h"
 #include "app/Platform.h"
 
 #include <QStringList>
@@ -31,7 +32,14 @@ struct RecordingSoundPlayer : quiz::SoundPlayer {
 
 struct RecordingWebOpener : app::WebOpener {
     std::vector<QUrl> opened;
-    void open(const QUrl &address) override { opened.push_back(address); }
+    // As a desktop with no program for web addresses answers.
+    bool refuses = false;
+    void open(const QUrl &address) override
+    {
+        opened.push_back(address);
+        if (refuses)
+            throw app::Failure(QStringLiteral("No program opens the web address"));
+    }
 };
 
 struct FixedClock : app::Clock {

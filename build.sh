@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Quillmere, builds it, and then starts the game
-# (`./build.sh play`) or runs every test (`./build.sh test`). Safe to run again:
-# packages already present are not fetched twice and the build is incremental.
+# (`./build.sh play`) or runs every test (`./build.sh test`); `./build.sh sanitize`
+# runs every test again built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Safe to run again: packages already present are not fetched twice and the build
+# is incremental.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -9,8 +11,11 @@ packages=(
     cmake g++ make qt6-base-dev qt6-multimedia-dev
     fonts-liberation fonts-dejavu-core
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
-    xvfb xauth xdotool x11-utils imagemagick libxcb1-dev
 )
+# The tests that drive the real program on an X server of their own.
+test_packages=(xvfb xauth xdotool x11-utils imagemagick libxcb1-dev)
+# Names the frames of a sanitizer's report (llvm-symbolizer on PATH).
+sanitize_packages=(llvm)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -39,12 +44,18 @@ play)
     exec build/program/quillmere
     ;;
 test)
-    install_packages "${packages[@]}"
+    install_packages "${packages[@]}" "${test_packages[@]}"
     build
     ctest --test-dir build --output-on-failure -j "$(nproc)"
     ;;
+sanitize)
+    install_packages "${packages[@]}" "${test_packages[@]}" "${sanitize_packages[@]}"
+    cmake --preset asan
+    cmake --build --preset asan
+    ctest --preset asan
+    ;;
 *)
-    echo "usage: $0 play|test" >&2
+    echo "usage: $0 play|test|sanitize" >&2
     exit 2
     ;;
 esac

@@ -1,8 +1,8 @@
-#include "app/AfterFirstFrame.h"
-#include "app/ApplicationSetUp.h"
-#include "app/FirstFrameProbe.h"
-#include "app/Form1.h"
-#include "app/QtPlatform.h"
+#include "app/startup/AfterFirstFrame.h"
+#include "app/startup/ApplicationSetUp.h"
+#include "app/startup/FirstFrameProbe.h"
+#include "app/window/Form1.h"
+#include "outside/linux/LinuxPlatform.h"
 
 #include <QApplication>
 
@@ -14,8 +14,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     app::setUpApplication();
 
-    app::QtPlatform platform;
-    app::Form1 form(platform.platform(), app::ProgramFolder::ofExecutable());
+    outside::LinuxPlatform platform;
+    app::Form1 form(platform.platform(), shell::ProgramFolder::ofExecutable());
     form.Form_Load();
     // The sound player takes tens of milliseconds to start: started once the window
     // is up, it is ready by the first drop, and it leaves the first frame alone.

@@ -1,6 +1,6 @@
 // The baseline of the start-up benchmark: an empty Qt window as large as the quiz
 // window, reporting its first frame the same way.
-#include "app/FirstFrameProbe.h"
+#include "app/startup/FirstFrameProbe.h"
 #include "quiz/BoardLayout.h"
 
 #include <QApplication>

@@ -4,10 +4,10 @@
 #include "QuietPlatform.h"
 #include "Samples.h"
 
-#include "app/BoardPainter.h"
-#include "app/ErrorTrap.h"
+#include "app/window/BoardPainter.h"
 #include "quiz/BoardSetUp.h"
 #include "quiz/Quiz.h"
+#include "shell/ErrorTrap.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -64,8 +64,8 @@ void benchBoardPaint()
     const ProgramFolderCopy folder;
     QuietPlatform outside;
     quiz::Board board;
-    quiz::Quiz quiz{board, outside.boxes, outside.sound, app::ProgramFolder(folder.path())};
-    app::ErrorTrap trap(outside.boxes, QStringLiteral("Form1.Form_Load"));
+    quiz::Quiz quiz{board, outside.boxes, outside.sound, shell::ProgramFolder(folder.path())};
+    shell::ErrorTrap trap(outside.boxes, QStringLiteral("Form1.Form_Load"));
     quiz::setUpBoard(quiz, trap);
 
     std::printf("Full paint of the board (median of %d, caches warm; goal 2 ms at ratio 1, 6 ms at ratio 2)\n",

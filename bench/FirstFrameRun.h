@@ -1,4 +1,4 @@
-// One start of a program that reports its first frame (app/FirstFrameProbe.h).
+// One start of a program that reports its first frame (app/startup/FirstFrameProbe.h).
 #pragma once
 
 #include <QString>

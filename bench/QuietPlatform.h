@@ -2,28 +2,28 @@
 // page, and error boxes written to the terminal instead of waiting for a click.
 #pragma once
 
-#include "app/Platform.h"
+#include "shell/Platform.h"
 
 #include <cstdio>
 
 namespace bench {
 
-struct TerminalBoxes : app::MessageBox {
-    void show(const app::BoxRequest &request) override
+struct TerminalBoxes : shell::MessageBox {
+    void show(const shell::BoxRequest &request) override
     {
         std::fprintf(stderr, "box: %s\n", qPrintable(request.text));
     }
 };
 
-struct SilentSound : quiz::SoundPlayer {
+struct SilentSound : shell::SoundPlayer {
     void setUrl(const QString &) override {}
 };
 
-struct NoWeb : app::WebOpener {
+struct NoWeb : shell::WebOpener {
     void open(const QUrl &) override {}
 };
 
-struct Midnight : app::Clock {
+struct Midnight : shell::Clock {
     float secondsSinceMidnight() const override { return 0; }
 };
 
@@ -33,7 +33,7 @@ struct QuietPlatform {
     NoWeb web;
     Midnight clock;
 
-    app::Platform platform() { return {boxes, sound, web, clock}; }
+    shell::Platform platform() { return {boxes, sound, web, clock}; }
 };
 
 } // namespace bench

@@ -3,7 +3,7 @@
 #include "ProgramFolderCopy.h"
 #include "Samples.h"
 
-#include "app/LazySoundPlayer.h"
+#include "outside/linux/LazySoundPlayer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,7 +30,7 @@ void playOn(int milliseconds)
 void benchSoundStart()
 {
     const ProgramFolderCopy folder;
-    app::LazySoundPlayer player(folder.path());
+    outside::LazySoundPlayer player(folder.path());
     QElapsedTimer timer;
     auto start = [&](const char *sound) {
         timer.start();

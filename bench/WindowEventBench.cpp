@@ -4,7 +4,7 @@
 #include "QuietPlatform.h"
 #include "Samples.h"
 
-#include "app/Form1.h"
+#include "app/window/Form1.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -136,7 +136,7 @@ void benchWindowEvents()
 {
     const ProgramFolderCopy folder;
     QuietPlatform outside;
-    app::Form1 form(outside.platform(), app::ProgramFolder(folder.path()));
+    app::Form1 form(outside.platform(), shell::ProgramFolder(folder.path()));
     form.Form_Load();
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {

@@ -7,7 +7,7 @@
 #include "WindowEventBench.h"
 #include "XvfbServer.h"
 
-#include "app/ApplicationSetUp.h"
+#include "app/startup/ApplicationSetUp.h"
 
 #include <QApplication>
 

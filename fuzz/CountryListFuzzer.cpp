@@ -3,8 +3,8 @@
 // and reading past the end fails as a trapped statement expects.
 #include "FuzzCheck.h"
 
-#include "app/Failure.h"
 #include "quiz/CountryListFile.h"
+#include "shell/Failure.h"
 
 #include <cstdint>
 
@@ -14,7 +14,7 @@ bool failsAsTrapped(auto &&statement)
 {
     try {
         statement();
-    } catch (const app::Failure &) {
+    } catch (const shell::Failure &) {
         return true;
     }
     return false;

@@ -3,8 +3,8 @@
 // each line end of the report and nowhere else.
 #include "FuzzCheck.h"
 
-#include "app/ErrorTrap.h"
-#include "app/QtPlatform.h"
+#include "outside/qt/QtPlatform.h"
+#include "shell/ErrorTrap.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString procedure = anyText(input);
     const QString address = anyText(input);
 
-    const QString report = app::errorReportText(description, procedure, line, address);
+    const QString report = shell::errorReportText(description, procedure, line, address);
     const QString head = description + QStringLiteral("\r\nin Quillmere2021/08/31.") + procedure + QStringLiteral(" at line ");
     const QString tail = QStringLiteral("\r\rPlease email screenshot of this message to ") + address;
     FUZZ_CHECK(report.startsWith(head));
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(report.size() == head.size() + QString::number(line).size() + tail.size());
     FUZZ_CHECK(QStringView(report).sliced(head.size(), report.size() - head.size() - tail.size()) == QString::number(line));
 
-    const QString shown = app::boxTextForDisplay(report);
+    const QString shown = outside::boxTextForDisplay(report);
     FUZZ_CHECK(!shown.contains(u'\r'));
     FUZZ_CHECK(shown.count(u'\n') == lineEnds(report));
     FUZZ_CHECK(withoutLineEnds(shown) == withoutLineEnds(report));

@@ -1,6 +1,6 @@
 #include "quiz/Board.h"
 
-#include "app/Failure.h"
+#include "shell/Failure.h"
 
 #include <algorithm>
 #include <limits>
@@ -13,7 +13,7 @@ template<class Collection>
 auto &checked(Collection &collection, int index, const char *what)
 {
     if (index < 0 || index >= int(collection.size()))
-        throw app::Failure(QStringLiteral("%1 %2 does not exist").arg(QLatin1String(what)).arg(index));
+        throw shell::Failure(QStringLiteral("%1 %2 does not exist").arg(QLatin1String(what)).arg(index));
     return collection[std::size_t(index)];
 }
 
@@ -44,7 +44,7 @@ const DropTarget &Board::piccoor(int i) const
 {
     const auto &slot = checked(m_dropTargets, i, "Drop target");
     if (!slot)
-        throw app::Failure(QStringLiteral("Drop target %1 does not exist").arg(i));
+        throw shell::Failure(QStringLiteral("Drop target %1 does not exist").arg(i));
     return *slot;
 }
 
@@ -55,7 +55,7 @@ void Board::loadDropTarget(int i)
 {
     auto &slot = checked(m_dropTargets, i, "Drop target");
     if (slot)
-        throw app::Failure(QStringLiteral("Drop target %1 already exists").arg(i));
+        throw shell::Failure(QStringLiteral("Drop target %1 already exists").arg(i));
     DropTarget created = piccoor(0);
     created.visible = false;
     slot = created;
@@ -77,7 +77,7 @@ void Board::bringToFront(int dropTarget)
 void Board::addPlaced()
 {
     if (m_placedCount == std::numeric_limits<qint16>::max())
-        throw app::Failure(QStringLiteral("Overflow"));
+        throw shell::Failure(QStringLiteral("Overflow"));
     ++m_placedCount;
 }
 

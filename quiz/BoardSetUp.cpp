@@ -13,11 +13,11 @@ namespace {
 // damaged file cannot bury the player under boxes. Good lines still fill their entries.
 constexpr int kReadingReportBudget = 12;
 
-void readCountryList(Quiz &quiz, app::ErrorTrap &trap)
+void readCountryList(Quiz &quiz, shell::ErrorTrap &trap)
 {
     Board &board = quiz.board;
     CountryListFile file;
-    trap.run(132, [&] { file.open(quiz.folder.file(app::files::kCountryList)); });
+    trap.run(132, [&] { file.open(quiz.folder.file(shell::files::kCountryList)); });
     int i = 0;
     trap.run(134, [&] { i = 0; });
     trap.setReportBudget(kReadingReportBudget,
@@ -42,14 +42,14 @@ void readCountryList(Quiz &quiz, app::ErrorTrap &trap)
     }
     if (file.wasCut() && !trap.budgetExhausted()) {
         trap.run(136, [] {
-            throw app::Failure(QStringLiteral("items.txt is larger than %1 bytes: the rest of it was ignored")
+            throw shell::Failure(QStringLiteral("items.txt is larger than %1 bytes: the rest of it was ignored")
                                    .arg(CountryListFile::kMaxBytes));
         });
     }
     trap.clearReportBudget();
 }
 
-void layDropTargets(Board &board, app::ErrorTrap &trap)
+void layDropTargets(Board &board, shell::ErrorTrap &trap)
 {
     for (int j = 0; j <= 155; ++j) {
         if (trap.test(156, [&] { return j > 0; }))
@@ -68,7 +68,7 @@ void layDropTargets(Board &board, app::ErrorTrap &trap)
 
 } // namespace
 
-void setUpBoard(Quiz &quiz, app::ErrorTrap &trap)
+void setUpBoard(Quiz &quiz, shell::ErrorTrap &trap)
 {
     trap.run(130, [&] { quiz.board.setPlacedCount(0); });
     readCountryList(quiz, trap);

@@ -1,6 +1,6 @@
 #include "quiz/CountryListFile.h"
 
-#include "app/Failure.h"
+#include "shell/Failure.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,15 +42,15 @@ void CountryListFile::open(const QString &path)
     QFile file(path);
     const QFileInfo info(path);
     if (info.isDir())
-        throw app::Failure(QStringLiteral("Path/File access error: %1 is a folder").arg(path));
+        throw shell::Failure(QStringLiteral("Path/File access error: %1 is a folder").arg(path));
     // Opening a named pipe would wait for a writer that never comes.
     if (info.exists() && !info.isFile())
-        throw app::Failure(QStringLiteral("Path/File access error: %1 is not a regular file").arg(path));
+        throw shell::Failure(QStringLiteral("Path/File access error: %1 is not a regular file").arg(path));
     if (!file.open(QIODevice::ReadOnly))
-        throw app::Failure(QStringLiteral("File not found or not readable: %1").arg(path));
+        throw shell::Failure(QStringLiteral("File not found or not readable: %1").arg(path));
     QByteArray bytes = file.read(kMaxBytes + 1);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
-        throw app::Failure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+        throw shell::Failure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
     const bool cut = bytes.size() > kMaxBytes;
     if (cut)
         bytes.truncate(kMaxBytes);
@@ -67,7 +67,7 @@ void CountryListFile::load(const QByteArray &bytes, bool cut)
 QString CountryListFile::readLine()
 {
     if (atEnd())
-        throw app::Failure(QStringLiteral("Input past end of file"));
+        throw shell::Failure(QStringLiteral("Input past end of file"));
     qsizetype end = m_next;
     while (end < m_text.size() && m_text[end] != u'\r' && m_text[end] != u'\n')
         ++end;
@@ -83,7 +83,7 @@ QString CountryListFile::readLine()
 QString CommaFields::first() const
 {
     if (count() == 0)
-        throw app::Failure(QStringLiteral("Subscript out of range"));
+        throw shell::Failure(QStringLiteral("Subscript out of range"));
     return m_line.left(m_line.indexOf(u','));
 }
 

@@ -1,8 +1,8 @@
 #include "quiz/DropRules.h"
 
-#include "app/ErrorTrap.h"
 #include "quiz/CountryListFile.h"
 #include "quiz/NewGame.h"
+#include "shell/ErrorTrap.h"
 
 #include <QCoreApplication>
 
@@ -43,13 +43,13 @@ void labels_DragDrop(Board &board, int source)
 void piccoor_DragDrop(Quiz &quiz, int index, int source)
 {
     Board &board = quiz.board;
-    app::ErrorTrap trap(quiz.boxes, QStringLiteral("Form1.piccoor_DragDrop"));
+    shell::ErrorTrap trap(quiz.boxes, QStringLiteral("Form1.piccoor_DragDrop"));
     const bool right = trap.test(106, [&] {
         return trimSpaces(board.piccoor(index).tag) == trimSpaces(board.labels(source).tag);
     });
     if (!right) {
         trap.run(190, [&] { board.labels(source).visible = true; });
-        trap.run(192, [&] { play(quiz, app::files::kWrongSound); });
+        trap.run(192, [&] { play(quiz, shell::files::kWrongSound); });
         return;
     }
     trap.run(108, [&] { board.labels(source).visible = false; });
@@ -63,12 +63,12 @@ void piccoor_DragDrop(Quiz &quiz, int index, int source)
             trap.run(120 + 4 * row, [&] { board.setLineVisible(row + 1, true); });
     }
     trap.run(178, [&] { board.addPlaced(); });
-    trap.run(180, [&] { play(quiz, app::files::kCorrectSound); });
+    trap.run(180, [&] { play(quiz, shell::files::kCorrectSound); });
     if (trap.test(182, [&] { return board.placedCount() >= kPlacedToComplete; })) {
-        trap.run(184, [&] { play(quiz, app::files::kCompleteSound); });
+        trap.run(184, [&] { play(quiz, shell::files::kCompleteSound); });
         trap.run(186, [&] {
             quiz.boxes.show({QStringLiteral("CONGRATULATIONS! THE MAP IS COMPLETE!"),
-                             QCoreApplication::applicationName(), app::BoxRequest::Icon::None});
+                             QCoreApplication::applicationName(), shell::BoxRequest::Icon::None});
         });
         trap.run(188, [&] { cmdNewGame_Click(board, quiz.boxes); });
     }

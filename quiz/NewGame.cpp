@@ -1,12 +1,12 @@
 #include "quiz/NewGame.h"
 
-#include "app/ErrorTrap.h"
+#include "shell/ErrorTrap.h"
 
 namespace quiz {
 
-void cmdNewGame_Click(Board &board, app::MessageBox &boxes)
+void cmdNewGame_Click(Board &board, shell::MessageBox &boxes)
 {
-    app::ErrorTrap trap(boxes, QStringLiteral("Form1.cmdNewGame_Click"));
+    shell::ErrorTrap trap(boxes, QStringLiteral("Form1.cmdNewGame_Click"));
     trap.run(100, [&] { board.setPlacedCount(0); });
     for (int i = 0; i <= 47; ++i) {
         trap.run(104, [&] { board.maplabel(i).visible = false; });

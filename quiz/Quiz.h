@@ -1,18 +1,18 @@
 // What the game's handlers work on: the board, and the outside world they reach.
 #pragma once
 
-#include "app/MessageBox.h"
-#include "app/ProgramFolder.h"
 #include "quiz/Board.h"
-#include "quiz/SoundPlayer.h"
+#include "shell/MessageBox.h"
+#include "shell/ProgramFolder.h"
+#include "shell/SoundPlayer.h"
 
 namespace quiz {
 
 struct Quiz {
     Board &board;
-    app::MessageBox &boxes;
-    SoundPlayer &wmp1;
-    app::ProgramFolder folder;
+    shell::MessageBox &boxes;
+    shell::SoundPlayer &wmp1;
+    shell::ProgramFolder folder;
 };
 
 } // namespace quiz

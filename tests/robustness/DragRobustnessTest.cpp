@@ -6,7 +6,7 @@
 #include "ProgramFolderFixture.h"
 #include "QuizWindow.h"
 
-#include "app/QtPlatform.h"
+#include "outside/qt/QtPlatform.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -159,7 +159,7 @@ private slots:
 
     void noInputReachesTheBoardWhileTheCompletionBoxIsOpen()
     {
-        app::QtMessageBox realBoxes;
+        outside::QtMessageBox realBoxes;
         QuizWindow w(m_folder.path(), &realBoxes);
         for (int k = 0; k < quiz::kCountryCount - 1; ++k)
             dragOnPlatform(w, pixelsOnListEntry(k), pixelsOnCountry(k));

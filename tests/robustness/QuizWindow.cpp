@@ -10,8 +10,8 @@ QString reportAt(QStringView procedure, int line)
     return QStringLiteral("%1 %2").arg(procedure).arg(line);
 }
 
-QuizWindow::QuizWindow(const QString &programFolder, app::MessageBox *boxes)
-    : m_form(app::Platform{boxes ? *boxes : m_recorder, m_sound, m_web, m_clock}, app::ProgramFolder(programFolder))
+QuizWindow::QuizWindow(const QString &programFolder, shell::MessageBox *boxes)
+    : m_form(shell::Platform{boxes ? *boxes : m_recorder, m_sound, m_web, m_clock}, shell::ProgramFolder(programFolder))
 {
     m_form.Form_Load();
     m_form.show();
@@ -22,7 +22,7 @@ QStringList QuizWindow::reports() const
 {
     static const QRegularExpression where(QStringLiteral("\r\nin Quillmere2021/08/31\\.(\\S+) at line (\\d+)\r\r"));
     QStringList seen;
-    for (const app::BoxRequest &box : m_recorder.shown) {
+    for (const shell::BoxRequest &box : m_recorder.shown) {
         if (box.caption != QLatin1String("Application Error"))
             continue;
         const QRegularExpressionMatch match = where.match(box.text);
@@ -34,7 +34,7 @@ QStringList QuizWindow::reports() const
 
 int QuizWindow::completions() const
 {
-    return int(std::count_if(m_recorder.shown.begin(), m_recorder.shown.end(), [](const app::BoxRequest &box) {
+    return int(std::count_if(m_recorder.shown.begin(), m_recorder.shown.end(), [](const shell::BoxRequest &box) {
         return box.text == QLatin1String("CONGRATULATIONS! THE MAP IS COMPLETE!");
     }));
 }

@@ -4,14 +4,14 @@
 
 #include "FakePlatform.h"
 
-#include "app/Form1.h"
-#include "app/MediaSoundPlayer.h"
+#include "app/window/Form1.h"
+#include "outside/linux/MediaSoundPlayer.h"
 
 #include <QStringList>
 
 namespace testing {
 
-class PlayingSoundRecorder : public quiz::SoundPlayer
+class PlayingSoundRecorder : public shell::SoundPlayer
 {
 public:
     void setUrl(const QString &path) override
@@ -21,18 +21,18 @@ public:
     }
 
     const QStringList &played() const { return m_played; }
-    const app::MediaSoundPlayer &player() const { return m_player; }
+    const outside::MediaSoundPlayer &player() const { return m_player; }
 
 private:
     QStringList m_played;
-    app::MediaSoundPlayer m_player;
+    outside::MediaSoundPlayer m_player;
 };
 
 class QuizWindow
 {
 public:
     // `boxes` stands in for the recorder, to show real boxes.
-    explicit QuizWindow(const QString &programFolder, app::MessageBox *boxes = nullptr);
+    explicit QuizWindow(const QString &programFolder, shell::MessageBox *boxes = nullptr);
 
     app::Form1 &form() { return m_form; }
     const quiz::Board &board() { return m_form.board(); }

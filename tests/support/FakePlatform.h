@@ -1,8 +1,8 @@
 // Recorders standing in for the outside world in tests.
 #pragma once
 
-#include "app/Failure.h"
-#include "app/Platform.h"
+#include "shell/Failure.h"
+#include "shell/Platform.h"
 
 #include <QStringList>
 #include <QUrl>
@@ -12,12 +12,12 @@
 
 namespace testing {
 
-struct RecordingMessageBox : app::MessageBox {
-    std::vector<app::BoxRequest> shown;
+struct RecordingMessageBox : shell::MessageBox {
+    std::vector<shell::BoxRequest> shown;
     // Runs while a box is "open", as the player's next moves would.
-    std::function<void(const app::BoxRequest &)> whileOpen;
+    std::function<void(const shell::BoxRequest &)> whileOpen;
 
-    void show(const app::BoxRequest &request) override
+    void show(const shell::BoxRequest &request) override
     {
         shown.push_back(request);
         if (whileOpen)
@@ -25,12 +25,12 @@ struct RecordingMessageBox : app::MessageBox {
     }
 };
 
-struct RecordingSoundPlayer : quiz::SoundPlayer {
+struct RecordingSoundPlayer : shell::SoundPlayer {
     QStringList played;
     void setUrl(const QString &path) override { played.append(path); }
 };
 
-struct RecordingWebOpener : app::WebOpener {
+struct RecordingWebOpener : shell::WebOpener {
     std::vector<QUrl> opened;
     // As a desktop with no program for web addresses answers.
     bool refuses = false;
@@ -38,11 +38,11 @@ struct RecordingWebOpener : app::WebOpener {
     {
         opened.push_back(address);
         if (refuses)
-            throw app::Failure(QStringLiteral("No program opens the web address"));
+            throw shell::Failure(QStringLiteral("No program opens the web address"));
     }
 };
 
-struct FixedClock : app::Clock {
+struct FixedClock : shell::Clock {
     float seconds = 0;
     float secondsSinceMidnight() const override { return seconds; }
 };
@@ -53,7 +53,7 @@ struct FakePlatform {
     RecordingWebOpener web;
     FixedClock clock;
 
-    app::Platform platform() { return {boxes, sound, web, clock}; }
+    shell::Platform platform() { return {boxes, sound, web, clock}; }
 };
 
 } // namespace testing

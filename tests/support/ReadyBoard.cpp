@@ -8,7 +8,7 @@ QList<int> ReadyBoard::reportLines() const
 {
     static const QRegularExpression atLine(QStringLiteral("at line (\\d+)\r\r"));
     QList<int> lines;
-    for (const app::BoxRequest &box : outside.boxes.shown) {
+    for (const shell::BoxRequest &box : outside.boxes.shown) {
         const auto match = atLine.match(box.text);
         if (match.hasMatch())
             lines << match.captured(1).toInt();

@@ -5,9 +5,9 @@
 #include "FakePlatform.h"
 #include "ProgramFolderFixture.h"
 
-#include "app/ErrorTrap.h"
 #include "quiz/BoardSetUp.h"
 #include "quiz/Quiz.h"
+#include "shell/ErrorTrap.h"
 
 namespace testing {
 
@@ -15,14 +15,14 @@ struct ReadyBoard {
     ProgramFolderFixture folder;
     FakePlatform outside;
     quiz::Board board;
-    quiz::Quiz quiz{board, outside.boxes, outside.sound, app::ProgramFolder(folder.path())};
+    quiz::Quiz quiz{board, outside.boxes, outside.sound, shell::ProgramFolder(folder.path())};
 
     // Runs the set-up; `prepare` may change the folder first.
     template<class Prepare>
     explicit ReadyBoard(Prepare &&prepare)
     {
         prepare(folder);
-        app::ErrorTrap trap(outside.boxes, QStringLiteral("Form1.Form_Load"));
+        shell::ErrorTrap trap(outside.boxes, QStringLiteral("Form1.Form_Load"));
         quiz::setUpBoard(quiz, trap);
     }
     ReadyBoard() : ReadyBoard([](ProgramFolderFixture &) {}) {}

@@ -7,12 +7,12 @@
 
 namespace xtest {
 
-QImage expectedBoxPicture(const XDesktop &desktop, const app::BoxRequest &request)
+QImage expectedBoxPicture(const XDesktop &desktop, const shell::BoxRequest &request)
 {
     OwnedProcess helper;
     helper.setProcessEnvironment(desktop.clientEnvironment());
     helper.setProcessChannelMode(QProcess::ForwardedChannels);
-    const bool warning = request.icon == app::BoxRequest::Icon::Warning;
+    const bool warning = request.icon == shell::BoxRequest::Icon::Warning;
     helper.start(qEnvironmentVariable("QUILLMERE_SHOW_BOX"),
                  {request.caption, warning ? QStringLiteral("warning") : QStringLiteral("none"), request.text});
     if (!helper.waitForStarted(10000))

@@ -6,12 +6,12 @@
 
 #include "XDesktop.h"
 
-#include "app/MessageBox.h"
+#include "shell/MessageBox.h"
 
 namespace xtest {
 
 // The box `request` asks for, as it looks once open and holding the keyboard focus.
-QImage expectedBoxPicture(const XDesktop &desktop, const app::BoxRequest &request);
+QImage expectedBoxPicture(const XDesktop &desktop, const shell::BoxRequest &request);
 // Waits until the window shows `expected`; on a mismatch it leaves both pictures
 // in the temporary folder and says where.
 bool waitUntilShows(const XDesktop &desktop, WindowId window, const QImage &expected);

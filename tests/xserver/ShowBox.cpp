@@ -2,8 +2,8 @@
 //     quillmere_show_box <caption> <warning|none> <text>
 // Tests compare the program's boxes with this one, drawn on the same X server,
 // to read a box's text without a screen reader.
-#include "app/ApplicationSetUp.h"
-#include "app/QtPlatform.h"
+#include "app/startup/ApplicationSetUp.h"
+#include "outside/qt/QtPlatform.h"
 
 #include <QApplication>
 
@@ -14,8 +14,8 @@ int main(int argc, char *argv[])
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 4)
         return 2;
-    const auto icon = arguments[2] == QLatin1String("warning") ? app::BoxRequest::Icon::Warning
-                                                               : app::BoxRequest::Icon::None;
-    app::QtMessageBox().show({arguments[3], arguments[1], icon});
+    const auto icon = arguments[2] == QLatin1String("warning") ? shell::BoxRequest::Icon::Warning
+                                                               : shell::BoxRequest::Icon::None;
+    outside::QtMessageBox().show({arguments[3], arguments[1], icon});
     return 0;
 }

@@ -3,10 +3,10 @@
 #include "ProgramOnX.h"
 #include "ReferenceBox.h"
 
-#include "app/BuildSettings.h"
-#include "app/CursorFile.h"
-#include "app/ErrorTrap.h"
-#include "app/ProgramFolder.h"
+#include "app/startup/CursorFile.h"
+#include "shell/BuildSettings.h"
+#include "shell/ErrorTrap.h"
+#include "shell/ProgramFolder.h"
 
 #include <QFileInfo>
 #include <QtTest>
@@ -21,10 +21,10 @@ const QString kReportCaption = QStringLiteral("Application Error");
 // in its own folder, with links resolved.
 QString cursorFailure(const ProgramUnderTest &program)
 {
-    const app::ProgramFolder folder(QFileInfo(program.folder().path()).canonicalFilePath());
+    const shell::ProgramFolder folder(QFileInfo(program.folder().path()).canonicalFilePath());
     try {
-        app::loadCursorFile(folder.file(app::files::kCursor));
-    } catch (const app::Failure &failure) {
+        app::loadCursorFile(folder.file(shell::files::kCursor));
+    } catch (const shell::Failure &failure) {
         return failure.description();
     }
     return {};
@@ -41,12 +41,12 @@ private slots:
     {
         ProgramOnX x;
         QVERIFY2(x.display.isRunning(), qPrintable(x.display.failure()));
-        x.program.folder().write(app::files::kCursor.toString(), QByteArray("not a cursor at all\n").repeated(20));
+        x.program.folder().write(shell::files::kCursor.toString(), QByteArray("not a cursor at all\n").repeated(20));
         const QString description = cursorFailure(x.program);
         QVERIFY2(!description.isEmpty(), "the cursor reader took the corrupt file");
-        const app::BoxRequest report{
-            app::errorReportText(description, QStringLiteral("Form1.Form_Load"), 106, app::supportEmailAddress()),
-            kReportCaption, app::BoxRequest::Icon::Warning};
+        const shell::BoxRequest report{
+            shell::errorReportText(description, QStringLiteral("Form1.Form_Load"), 106, shell::supportEmailAddress()),
+            kReportCaption, shell::BoxRequest::Icon::Warning};
         const QImage expected = expectedBoxPicture(x.desktop, report);
         QVERIFY2(!expected.isNull(), "the box helper never showed its box");
         const auto untouched = x.program.folder().checksums();

@@ -37,7 +37,7 @@ private slots:
         ProgramOnX x;
         QVERIFY2(x.display.isRunning(), qPrintable(x.display.failure()));
         const QImage congratulations = expectedBoxPicture(
-            x.desktop, {QStringLiteral("CONGRATULATIONS! THE MAP IS COMPLETE!"), kMainWindowTitle, app::BoxRequest::Icon::None});
+            x.desktop, {QStringLiteral("CONGRATULATIONS! THE MAP IS COMPLETE!"), kMainWindowTitle, shell::BoxRequest::Icon::None});
         QVERIFY2(!congratulations.isNull(), "the box helper never showed its box");
         const auto untouched = x.program.folder().checksums();
         x.program.start(x.desktop);

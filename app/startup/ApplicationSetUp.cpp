@@ -1,0 +1,16 @@
+#include "app/startup/ApplicationSetUp.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace app {
+
+void setUpApplication()
+{
+    // Lets Wayland desktops match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Quillmere"));
+    // Without it, a desktop lacking a default sans-serif face would fall back to a monospaced one.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+}
+
+} // namespace app

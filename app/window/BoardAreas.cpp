@@ -1,0 +1,20 @@
+#include "app/window/BoardAreas.h"
+
+#include "quiz/BoardLayout.h"
+#include "quiz/BoardTables.h"
+
+namespace app::areas {
+
+QRectF listEntry(int k) { return quiz::listEntryRect(k).toPixels(); }
+QRectF nameSlot(int k) { return quiz::kSlotRects[std::size_t(k)].toPixels(); }
+QLineF leaderLine(int n) { return quiz::kLeaderLines[std::size_t(n - 1)].ends.toPixels().translated(0.5, 0.5); }
+
+QRect covered(const QRectF &area) { return area.toAlignedRect(); }
+
+QRect covered(const QLineF &line)
+{
+    // A one-pixel pen without antialiasing; a pixel round it allows for the rounding of the ends.
+    return QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+} // namespace app::areas

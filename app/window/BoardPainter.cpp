@@ -1,0 +1,137 @@
+#include "app/window/BoardPainter.h"
+
+#include "app/window/BoardAreas.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QPalette>
+#include <QRegion>
+#include <QScreen>
+
+namespace app {
+
+namespace {
+
+QFont boardFont(const QString &family, int pixels, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QFont arial(int pixels, bool bold = false) { return boardFont(QStringLiteral("Arial"), pixels, bold); }
+
+LabelText headingText(const quiz::Heading &heading)
+{
+    return LabelText(arial(quiz::kSmallTextPixels, heading.bold), Qt::AlignLeft, Qt::white);
+}
+
+void paintHeading(QPainter &painter, LabelText &text, const quiz::Heading &heading, const QRegion &exposed)
+{
+    const QRectF rect = heading.rect.toPixels();
+    if (exposed.intersects(areas::covered(rect)))
+        text.draw(painter, rect, heading.text.toString(), heading.bold);
+}
+
+qreal screenPixelRatio()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1;
+}
+
+} // namespace
+
+BoardPainter::BoardPainter()
+    : m_map(QStringLiteral(":/pictures/map.jpg"), QStringLiteral(":/pictures/map@2x.jpg"),
+            quiz::kMapPictureRect.toPixels()),
+      m_panel(QStringLiteral(":/pictures/panel.jpg"), QString(), quiz::kPanelPictureRect.toPixels()),
+      m_lineColour(QGuiApplication::palette().color(QPalette::WindowText)),
+      m_headings{headingText(quiz::kInstructionsHeading), headingText(quiz::kInstruction),
+                 headingText(quiz::kCountriesHeading)}
+{
+    // The window is most likely shown on the primary screen: its pictures can be
+    // ready by the first paint. One worker thread for both costs less memory than two.
+    m_preparing = std::async(std::launch::async,
+                             [map = m_map.preparation(screenPixelRatio()),
+                              panel = m_panel.preparation(screenPixelRatio())]() mutable {
+                                 map();
+                                 panel();
+                             });
+
+    const QFont listFont = arial(quiz::kLargeTextPixels, true);
+    m_listTexts.assign(quiz::kListEntryCount, LabelText(listFont, Qt::AlignLeft, Qt::white));
+    const QColor slotColour = QGuiApplication::palette().color(QPalette::ButtonText);
+    const QFont slotFont = boardFont(QStringLiteral("Arial Narrow"), quiz::kSmallTextPixels, false);
+    m_slotTexts.assign(quiz::kCountryCount, LabelText(slotFont, Qt::AlignHCenter, slotColour));
+}
+
+const QCursor &BoardPainter::dragCursor()
+{
+    // Where the needle's tip lies in the 32 x 32 picture.
+    constexpr int kTipX = 3;
+    constexpr int kTipY = 28;
+    if (!m_dragCursor)
+        m_dragCursor.emplace(QPixmap(QStringLiteral(":/pictures/pushpin.png")), kTipX, kTipY);
+    return *m_dragCursor;
+}
+
+void BoardPainter::paint(QPainter &painter, const quiz::Board &board, qreal devicePixelRatio,
+                         const QRegion &exposed)
+{
+    for (ScaledPicture *picture : {&m_map, &m_panel}) {
+        if (exposed.intersects(areas::covered(picture->target())))
+            picture->draw(painter, devicePixelRatio);
+    }
+    paintHeadings(painter, exposed);
+    paintList(painter, board, exposed);
+    paintMapOverlay(painter, board, exposed);
+}
+
+void BoardPainter::paintHeadings(QPainter &painter, const QRegion &exposed)
+{
+    // Label2 lies behind Label1; the list heading is painted with the list.
+    paintHeading(painter, m_headings[1], quiz::kInstruction, exposed);
+    paintHeading(painter, m_headings[0], quiz::kInstructionsHeading, exposed);
+}
+
+void BoardPainter::paintList(QPainter &painter, const quiz::Board &board, const QRegion &exposed)
+{
+    auto paintEntry = [&](int k) {
+        const quiz::ListEntry &entry = board.labels(k);
+        const QRectF rect = areas::listEntry(k);
+        if (entry.visible && exposed.intersects(areas::covered(rect)))
+            m_listTexts[k].draw(painter, rect, entry.caption, true);
+    };
+    // Entry 0 lies behind the list heading, every other entry in front of it.
+    paintEntry(0);
+    paintHeading(painter, m_headings[2], quiz::kCountriesHeading, exposed);
+    for (int k = 1; k < quiz::kListEntryCount; ++k)
+        paintEntry(k);
+}
+
+void BoardPainter::paintMapOverlay(QPainter &painter, const quiz::Board &board, const QRegion &exposed)
+{
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(m_lineColour, 1));
+    for (int i = 0; i < quiz::kHotspotCount; ++i) {
+        const quiz::HotspotOutline &outline = board.shape(i);
+        const QRectF rect = outline.rect.toPixels();
+        if (outline.visible && exposed.intersects(areas::covered(rect)))
+            painter.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    for (int n = 1; n <= quiz::kLeaderLineCount; ++n) {
+        const QLineF line = areas::leaderLine(n);
+        if (board.lineVisible(n) && exposed.intersects(areas::covered(line)))
+            painter.drawLine(line);
+    }
+    for (int k = 0; k < quiz::kCountryCount; ++k) {
+        const quiz::NameSlot &slot = board.maplabel(k);
+        const QRectF rect = areas::nameSlot(k);
+        if (slot.visible && exposed.intersects(areas::covered(rect)))
+            m_slotTexts[k].draw(painter, rect, slot.caption, slot.bold);
+    }
+}
+
+} // namespace app

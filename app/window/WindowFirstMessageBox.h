@@ -1,0 +1,28 @@
+// Boxes that open while the board is changing, a drop's completion box above all:
+// the window repaints first, so the player sees the board as it now stands behind
+// the box, not as it stood before the drop.
+#pragma once
+
+#include "shell/MessageBox.h"
+
+#include <QWidget>
+
+namespace app {
+
+class WindowFirstMessageBox : public shell::MessageBox
+{
+public:
+    WindowFirstMessageBox(shell::MessageBox &box, QWidget &window) : m_box(box), m_window(window) {}
+
+    void show(const shell::BoxRequest &request) override
+    {
+        m_window.update();
+        m_box.show(request);
+    }
+
+private:
+    shell::MessageBox &m_box;
+    QWidget &m_window;
+};
+
+} // namespace app

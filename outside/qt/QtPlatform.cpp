@@ -1,0 +1,38 @@
+#include "outside/qt/QtPlatform.h"
+
+#include "shell/Failure.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QTime>
+
+namespace outside {
+
+QString boxTextForDisplay(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
+void QtMessageBox::show(const shell::BoxRequest &request)
+{
+    QMessageBox box(request.icon == shell::BoxRequest::Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    request.caption, boxTextForDisplay(request.text), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void DesktopWebOpener::open(const QUrl &address)
+{
+    if (!QDesktopServices::openUrl(address))
+        throw shell::Failure(QStringLiteral("No program opens the web address %1").arg(address.toString()));
+}
+
+float SystemClock::secondsSinceMidnight() const
+{
+    return float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+}
+
+} // namespace outside

@@ -1,0 +1,13 @@
+// The seam for the time of day.
+#pragma once
+
+namespace shell {
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual float secondsSinceMidnight() const = 0;
+};
+
+} // namespace shell

@@ -1,0 +1,24 @@
+// The seam for modal message boxes: the program shows real ones, tests record them.
+#pragma once
+
+#include <QString>
+
+namespace shell {
+
+struct BoxRequest {
+    enum class Icon { None, Warning };
+
+    QString text;
+    QString caption;
+    Icon icon = Icon::None;
+};
+
+class MessageBox
+{
+public:
+    virtual ~MessageBox() = default;
+    // Shows the box with a single OK button and returns once it is closed.
+    virtual void show(const BoxRequest &request) = 0;
+};
+
+} // namespace shell

@@ -1,0 +1,40 @@
+# Fails when a file includes a header of a layer above its own, or beside it:
+#   shell/        shell/
+#   quiz/         shell/, quiz/
+#   outside/      shell/, outside/ (one platform does not include another's)
+#   app/window/   shell/, quiz/, app/window/
+#   app/startup/  shell/, quiz/, app/window/, app/startup/
+# Run as: cmake -DSOURCE_DIR=<checkout> -P CheckLayers.cmake
+set(allowed_shell "shell/")
+set(allowed_quiz "shell/;quiz/")
+set(allowed_outside_qt "shell/;outside/qt/")
+set(allowed_outside_linux "shell/;outside/qt/;outside/linux/")
+set(allowed_outside_windows "shell/;outside/qt/;outside/windows/")
+set(allowed_app_window "shell/;quiz/;app/window/")
+set(allowed_app_startup "shell/;quiz/;app/window/;app/startup/")
+
+set(faults "")
+foreach(layer IN ITEMS shell quiz outside/qt outside/linux outside/windows app/window app/startup)
+    string(REPLACE "/" "_" key "${layer}")
+    file(GLOB_RECURSE sources "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
+    foreach(source IN LISTS sources)
+        file(STRINGS "${source}" includes REGEX "^#include +\"[^\"]+/[^\"]+\"")
+        foreach(line IN LISTS includes)
+            string(REGEX REPLACE "^#include +\"([^\"]+)\".*" "\\1" header "${line}")
+            set(fine FALSE)
+            foreach(prefix IN LISTS allowed_${key})
+                string(FIND "${header}" "${prefix}" at)
+                if(at EQUAL 0)
+                    set(fine TRUE)
+                endif()
+            endforeach()
+            if(NOT fine)
+                file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
+                string(APPEND faults "  ${shown} includes ${header}\n")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "Includes that point up or across the layers:\n${faults}")
+endif()

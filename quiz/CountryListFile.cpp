@@ -21,6 +21,17 @@ bool holdsMultiByteUtf8(const QByteArray &bytes)
     return !utf8.hasError();
 }
 
+// The list is written in Windows' ANSI code page: on Windows the system's own,
+// elsewhere Windows-1252, the code page the list is shipped in.
+QStringDecoder ansiCodePage()
+{
+#ifdef Q_OS_WIN
+    return QStringDecoder(QStringConverter::System);
+#else
+    return QStringDecoder("windows-1252");
+#endif
+}
+
 } // namespace
 
 QString decodeCountryList(const QByteArray &bytes)
@@ -31,10 +42,10 @@ QString decodeCountryList(const QByteArray &bytes)
     }
     if (holdsMultiByteUtf8(bytes))
         return QString::fromUtf8(bytes);
-    QStringDecoder windows1252("windows-1252");
-    if (!windows1252.isValid())
+    QStringDecoder ansi = ansiCodePage();
+    if (!ansi.isValid())
         return QString::fromLatin1(bytes);
-    return windows1252.decode(bytes);
+    return ansi.decode(bytes);
 }
 
 void CountryListFile::open(const QString &path)

@@ -1,9 +1,10 @@
 // The country list beside the program, read line by line.
 //
 // The file is read once, whole, up to kMaxBytes. Lines end at CR LF, a lone CR or
-// a lone LF. The text is Windows-1252 unless the file says otherwise: a byte-order
-// mark selects UTF-8 or UTF-16, and a file that is valid UTF-8 and holds
-// multi-byte sequences is read as UTF-8.
+// a lone LF. The text is in the ANSI code page (the system's on Windows, else
+// Windows-1252) unless the file says otherwise: a byte-order mark selects UTF-8 or
+// UTF-16, and a file that is valid UTF-8 and holds multi-byte sequences is read as
+// UTF-8.
 #pragma once
 
 #include <QByteArray>

@@ -1,0 +1,29 @@
+// The real outside world on Windows: Qt's message boxes and clock, the file
+// explorer for the home page, and sounds decoded by Media Foundation and played
+// through the wave-out device.
+#pragma once
+
+#include "outside/qt/DecodedSoundPlayer.h"
+#include "outside/qt/QtPlatform.h"
+#include "outside/windows/ExplorerWebOpener.h"
+#include "shell/Platform.h"
+
+namespace outside {
+
+class WindowsPlatform
+{
+public:
+    WindowsPlatform();
+
+    shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock}; }
+    // Decodes the sounds of the game, so that its first drop does not wait for them.
+    void prepareSound();
+
+private:
+    QtMessageBox m_boxes;
+    DecodedSoundPlayer m_sound;
+    ExplorerWebOpener m_web;
+    SystemClock m_clock;
+};
+
+} // namespace outside

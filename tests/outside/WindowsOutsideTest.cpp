@@ -1,0 +1,92 @@
+// The outside world on Windows, under Wine: the shipped sounds decoded by Media
+// Foundation, files it cannot decode, the output with no sound device, and the
+// command that hands the home page to the explorer.
+#include "ProgramFolderFixture.h"
+
+#include "outside/windows/ExplorerWebOpener.h"
+#include "outside/windows/MediaFoundationDecoder.h"
+#include "outside/windows/WaveOutput.h"
+
+#include <QtTest>
+
+#include <algorithm>
+
+using testing::ProgramFolderFixture;
+
+namespace {
+
+int loudest(const QByteArray &samples)
+{
+    const auto *first = reinterpret_cast<const qint16 *>(samples.constData());
+    const auto *last = first + samples.size() / 2;
+    int most = 0;
+    for (const qint16 *s = first; s != last; ++s)
+        most = std::max(most, std::abs(int(*s)));
+    return most;
+}
+
+} // namespace
+
+class WindowsOutsideTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shippedSoundsDecodeToShortAudibleSounds_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("correct") << QStringLiteral("sounds/correct.wma");
+        QTest::newRow("wrong") << QStringLiteral("sounds/wrong.wma");
+        QTest::newRow("complete") << QStringLiteral("sounds/complete.wma");
+    }
+
+    void shippedSoundsDecodeToShortAudibleSounds()
+    {
+        QFETCH(QString, file);
+        const ProgramFolderFixture folder;
+        outside::MediaFoundationDecoder decoder;
+        const std::optional<outside::PcmSound> sound = decoder.decode(folder.file(file));
+        QVERIFY(sound);
+        QVERIFY(sound->sampleRate >= 8000 && sound->channels >= 1);
+        const double seconds = double(sound->samples.size()) / (2.0 * sound->channels * sound->sampleRate);
+        QVERIFY2(seconds > 0.1 && seconds < 10, qPrintable(QString::number(seconds)));
+        QVERIFY(loudest(sound->samples) > 1000);
+    }
+
+    void filesThatAreNoSoundDecodeToNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text") << QByteArray("Algeria\r\nAngola\r\n");
+        QTest::newRow("ASF header, then garbage") << QByteArray("\x30\x26\xb2\x75\x8e\x66\xcf\x11").append(4096, '\x5a');
+    }
+
+    void filesThatAreNoSoundDecodeToNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        const ProgramFolderFixture folder;
+        folder.write(QStringLiteral("sounds/correct.wma"), bytes);
+        outside::MediaFoundationDecoder decoder;
+        QVERIFY(!decoder.decode(folder.file(QStringLiteral("sounds/correct.wma"))));
+    }
+
+    // No sound server is reachable in the test's environment.
+    void outputWithoutADevicePlaysSilently()
+    {
+        const auto sound = std::make_shared<const outside::PcmSound>(
+            outside::PcmSound{44100, 1, QByteArray(44100, '\x10')});
+        outside::WaveOutput output;
+        output.play(sound);
+        output.play(sound);
+        output.stop();
+    }
+
+    void homePageGoesToTheExplorerInQuotes()
+    {
+        QCOMPARE(outside::ExplorerWebOpener::commandLine(QUrl(QStringLiteral("https://example.org/a b"))),
+                 QStringLiteral("explorer \"https://example.org/a%20b\""));
+    }
+};
+
+QTEST_GUILESS_MAIN(WindowsOutsideTest)
+#include "WindowsOutsideTest.moc"

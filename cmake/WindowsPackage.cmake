@@ -1,0 +1,28 @@
+# The Windows packages: a zip of the program folder, and an installer (NSIS) with
+# a Start menu entry and an uninstaller. Made with `cpack` in the Windows build.
+set(CPACK_GENERATOR ZIP NSIS64)
+set(CPACK_PACKAGE_NAME Quillmere)
+set(CPACK_PACKAGE_VENDOR Quillmere)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "A map quiz of the countries of Africa")
+set(CPACK_PACKAGE_FILE_NAME Quillmere-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Quillmere)
+set(CPACK_PACKAGE_EXECUTABLES quillmere Quillmere)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+# The zip unpacks into a folder of its own: the program folder.
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+
+# The program lies at the top of its installation folder, beside its files.
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_PACKAGE_NAME Quillmere)
+set(CPACK_NSIS_DISPLAY_NAME Quillmere)
+set(CPACK_NSIS_INSTALLED_ICON_NAME quillmere.exe)
+set(CPACK_NSIS_MUI_ICON ${CMAKE_SOURCE_DIR}/assets/icons/quillmere.ico)
+set(CPACK_NSIS_MUI_UNIICON ${CMAKE_SOURCE_DIR}/assets/icons/quillmere.ico)
+set(CPACK_NSIS_URL_INFO_ABOUT ${QUILLMERE_HOME_PAGE})
+set(CPACK_NSIS_CONTACT ${QUILLMERE_SUPPORT_EMAIL})
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# Debian's NSIS builds 32-bit installers unless told otherwise, and those install
+# nothing where only 64-bit Windows programs run.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+include(CPack)

@@ -16,6 +16,13 @@ packages=(
 test_packages=(xvfb xauth xdotool x11-utils imagemagick libxcb1-dev)
 # Names the frames of a sanitizer's report (llvm-symbolizer on PATH).
 sanitize_packages=(llvm)
+# The Windows build: Qt's own source from Debian, built for Windows with MinGW-w64
+# (the host's Qt tools generate code for it), tested under Wine, packed by CPack
+# into a zip and an NSIS installer.
+windows_packages=(
+    cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools
+    g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis fonts-liberation
+)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -54,8 +61,18 @@ sanitize)
     cmake --build --preset asan
     ctest --preset asan
     ;;
+windows)
+    install_packages "${windows_packages[@]}"
+    qt=$(tools/windows/build-qt.sh)
+    cmake -G Ninja -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE=tools/windows/toolchain-mingw64.cmake -DCMAKE_PREFIX_PATH="$qt" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    cmake --build build-windows -j "$(nproc)"
+    ctest --test-dir build-windows --output-on-failure -j "$(nproc)"
+    (cd build-windows && cpack)
+    ;;
 *)
-    echo "usage: $0 play|test|sanitize" >&2
+    echo "usage: $0 play|test|sanitize|windows" >&2
     exit 2
     ;;
 esac

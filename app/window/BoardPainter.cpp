@@ -1,6 +1,7 @@
 #include "app/window/BoardPainter.h"
 
 #include "app/window/BoardAreas.h"
+#include "app/window/BoardFonts.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -13,15 +14,7 @@ namespace app {
 
 namespace {
 
-QFont boardFont(const QString &family, int pixels, bool bold)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QFont arial(int pixels, bool bold = false) { return boardFont(QStringLiteral("Arial"), pixels, bold); }
+QFont arial(int pixels, bool bold = false) { return boardFont(kArial, pixels, bold); }
 
 LabelText headingText(const quiz::Heading &heading)
 {
@@ -63,7 +56,7 @@ BoardPainter::BoardPainter()
     const QFont listFont = arial(quiz::kLargeTextPixels, true);
     m_listTexts.assign(quiz::kListEntryCount, LabelText(listFont, Qt::AlignLeft, Qt::white));
     const QColor slotColour = QGuiApplication::palette().color(QPalette::ButtonText);
-    const QFont slotFont = boardFont(QStringLiteral("Arial Narrow"), quiz::kSmallTextPixels, false);
+    const QFont slotFont = boardFont(kArialNarrow, quiz::kSmallTextPixels);
     m_slotTexts.assign(quiz::kCountryCount, LabelText(slotFont, Qt::AlignHCenter, slotColour));
 }
 

@@ -1,5 +1,6 @@
 #include "app/window/Form1.h"
 
+#include "app/window/BoardFonts.h"
 #include "app/window/BoardLook.h"
 #include "quiz/NewGame.h"
 #include "shell/ErrorTrap.h"
@@ -25,10 +26,7 @@ QRect pixelRect(const quiz::TwipRect &rect)
 QPushButton *makeButton(QWidget *parent, QStringView caption, const quiz::TwipRect &rect)
 {
     auto *button = new QPushButton(caption.toString(), parent);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(quiz::kLargeTextPixels);
-    font.setBold(true);
-    button->setFont(font);
+    button->setFont(boardFont(kArial, quiz::kLargeTextPixels, true));
     button->setGeometry(pixelRect(rect));
     button->setMouseTracking(true);
     return button;

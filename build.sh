@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Quillmere, builds it, and then starts the game
 # (`./build.sh play`) or runs every test (`./build.sh test`); `./build.sh sanitize`
-# runs every test again built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# runs every test again built with AddressSanitizer and UndefinedBehaviorSanitizer;
+# `./build.sh package` makes the Debian package build/quillmere_<version>_<arch>.deb;
+# `./build.sh windows` builds for Windows, tests under Wine, and makes a zip and an
+# installer.
 # Safe to run again: packages already present are not fetched twice and the build
 # is incremental.
 set -euo pipefail
@@ -12,8 +15,12 @@ packages=(
     fonts-liberation fonts-dejavu-core
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
 )
-# The tests that drive the real program on an X server of their own.
-test_packages=(xvfb xauth xdotool x11-utils imagemagick libxcb1-dev)
+# The tests that drive the real program on an X server of their own, and the
+# validators of the installed desktop entry and AppStream metainfo.
+test_packages=(xvfb xauth xdotool x11-utils imagemagick libxcb1-dev desktop-file-utils appstream)
+# CPack's DEB generator (dpkg-shlibdeps from dpkg-dev, which finds the binaries
+# with file), and the package's checks.
+package_packages=(dpkg-dev file lintian desktop-file-utils appstream)
 # Names the frames of a sanitizer's report (llvm-symbolizer on PATH).
 sanitize_packages=(llvm)
 # The Windows build: Qt's own source from Debian, built for Windows with MinGW-w64
@@ -53,7 +60,22 @@ play)
 test)
     install_packages "${packages[@]}" "${test_packages[@]}"
     build
-    ctest --test-dir build --output-on-failure -j "$(nproc)"
+    ctest --test-dir build --output-on-failure -j "$(nproc)" -LE deb
+    ;;
+package)
+    install_packages "${packages[@]}" "${package_packages[@]}"
+    # A release built with Debian's compiler and linker flags (hardening included),
+    # in a folder of its own so that the developer build in build/ stays as it is.
+    # Only what the package holds is built: not the tests, nor the benchmarks.
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    ldflags=$(dpkg-buildflags --get LDFLAGS)
+    cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+        -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+        -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" \
+        -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+    cmake --build build-release -j "$(nproc)" --target quillmere_package_contents
+    (cd build-release && cpack)
+    ctest --test-dir build-release --output-on-failure -L 'install|deb'
     ;;
 sanitize)
     install_packages "${packages[@]}" "${test_packages[@]}" "${sanitize_packages[@]}"
@@ -72,7 +94,7 @@ windows)
     (cd build-windows && cpack)
     ;;
 *)
-    echo "usage: $0 play|test|sanitize|windows" >&2
+    echo "usage: $0 play|test|sanitize|package|windows" >&2
     exit 2
     ;;
 esac

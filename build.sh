@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Quillmere, builds it, and then starts the game
 # (`./build.sh play`) or runs every test (`./build.sh test`); `./build.sh sanitize`
-# runs every test again built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# runs every test again built with AddressSanitizer and UndefinedBehaviorSanitizer;
+# `./build.sh bench [arguments]` builds a Release tree in build-bench and runs the
+# benchmarks.
 # Safe to run again: packages already present are not fetched twice and the build
 # is incremental.
 set -euo pipefail
@@ -12,8 +14,11 @@ packages=(
     fonts-liberation fonts-dejavu-core
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
 )
-# The tests that drive the real program on an X server of their own.
-test_packages=(xvfb xauth xdotool x11-utils imagemagick libxcb1-dev)
+# The tests that drive the real program on an X server of their own, and the sound
+# tests with a PulseAudio server of their own.
+test_packages=(xvfb xauth xdotool x11-utils imagemagick libxcb1-dev pulseaudio pulseaudio-utils)
+# The benchmarks move the pointer through XTEST.
+bench_packages=(libxcb-xtest0-dev)
 # Names the frames of a sanitizer's report (llvm-symbolizer on PATH).
 sanitize_packages=(llvm)
 
@@ -54,8 +59,15 @@ sanitize)
     cmake --build --preset asan
     ctest --preset asan
     ;;
+bench)
+    install_packages "${packages[@]}" "${test_packages[@]}" "${bench_packages[@]}"
+    shift
+    cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
+    cmake --build build-bench -j "$(nproc)" --target bench
+    exec build-bench/bench/quillmere-bench "$@"
+    ;;
 *)
-    echo "usage: $0 play|test|sanitize" >&2
+    echo "usage: $0 play|test|sanitize|bench [bench arguments]" >&2
     exit 2
     ;;
 esac

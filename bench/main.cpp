@@ -48,6 +48,9 @@ int main(int argc, char *argv[])
         bench::benchBoardPaint();
         bench::benchWindowEvents();
     }
+    // The tests' helpers that the drop-to-sound figures use copy the program from here.
+    if (qEnvironmentVariableIsEmpty("QUILLMERE_PROGRAM_DIR"))
+        qputenv("QUILLMERE_PROGRAM_DIR", QUILLMERE_PROGRAM_DIR);
     // A sound server of the benchmark's own, which this process plays to as well.
     testing::SoundServer sound;
     sound.applyToThisProcess();

@@ -37,11 +37,8 @@ int main(int argc, char *argv[])
                                 runs, false);
     }
 
-    // The rest runs in this process, on the platform the window tests use, with the
-    // sound backend the program picks.
+    // The rest runs in this process, on the platform the window tests use.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
-        qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication application(argc, argv);
     app::setUpApplication();
     if (!soundOnly) {

@@ -9,10 +9,11 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
+# The sound module decodes with FFmpeg and plays through libpulse.
 packages=(
-    cmake g++ make qt6-base-dev qt6-multimedia-dev
+    cmake g++ make pkgconf qt6-base-dev
     fonts-liberation fonts-dejavu-core
-    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
+    libavformat-dev libavcodec-dev libswresample-dev libpulse-dev
 )
 # The tests that drive the real program on an X server of their own, and the sound
 # tests with a PulseAudio server of their own.

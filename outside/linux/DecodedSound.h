@@ -1,7 +1,9 @@
 // A sound file decoded once, ready to hand to the output stream as it is: 16-bit
 // samples, interleaved stereo at the output's rate, at the game's volume. FFmpeg
-// decodes it: the decoders every Linux player uses, called straight from our
-// thread, with no pipeline or event loop around them.
+// decodes it (libavformat reads the file, libavcodec decodes, libswresample
+// converts): the same WMA decoder that GStreamer's libav plugin wraps, called
+// straight from the player's thread, with no pipeline, plugin registry or event
+// loop around it.
 #pragma once
 
 #include <QString>

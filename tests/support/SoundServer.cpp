@@ -66,6 +66,10 @@ void SoundServer::applyToThisProcess() const
 bool SoundServer::answers() const
 {
     QProcess pactl;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &setting : clientSettings())
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    pactl.setProcessEnvironment(environment);
     pactl.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     pactl.setStandardOutputFile(QProcess::nullDevice());
     pactl.start(QStringLiteral("pactl"), {QStringLiteral("--server=") + address(), QStringLiteral("info")});

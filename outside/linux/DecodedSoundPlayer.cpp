@@ -1,5 +1,7 @@
 #include "outside/linux/DecodedSoundPlayer.h"
 
+#include <utility>
+
 namespace outside {
 
 DecodedSoundPlayer::DecodedSoundPlayer(const QStringList &sounds) : m_toDecode(sounds)

@@ -4,20 +4,28 @@
 # runs every test again built with AddressSanitizer and UndefinedBehaviorSanitizer;
 # `./build.sh package` makes the Debian package build/quillmere_<version>_<arch>.deb;
 # `./build.sh windows` builds for Windows, tests under Wine, and makes a zip and an
-# installer.
+# installer; `./build.sh bench [arguments]` builds a Release tree in build-bench and runs the
+# benchmarks.
 # Safe to run again: packages already present are not fetched twice and the build
 # is incremental.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
+# The sound module decodes with FFmpeg and plays through libpulse.
 packages=(
-    cmake g++ make qt6-base-dev qt6-multimedia-dev
+    cmake g++ make pkgconf qt6-base-dev
     fonts-liberation fonts-dejavu-core
-    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
+    libavformat-dev libavcodec-dev libswresample-dev libpulse-dev
 )
-# The tests that drive the real program on an X server of their own, and the
-# validators of the installed desktop entry and AppStream metainfo.
-test_packages=(xvfb xauth xdotool x11-utils imagemagick libxcb1-dev desktop-file-utils appstream)
+# The tests that drive the real program on an X server of their own, the sound
+# tests with a PulseAudio server of their own, and the validators of the installed
+# desktop entry and AppStream metainfo.
+test_packages=(
+    xvfb xauth xdotool x11-utils imagemagick libxcb1-dev pulseaudio pulseaudio-utils
+    desktop-file-utils appstream
+)
+# The benchmarks move the pointer through XTEST.
+bench_packages=(libxcb-xtest0-dev)
 # CPack's DEB generator (dpkg-shlibdeps from dpkg-dev, which finds the binaries
 # with file), and the package's checks.
 package_packages=(dpkg-dev file lintian desktop-file-utils appstream)
@@ -93,8 +101,15 @@ windows)
     ctest --test-dir build-windows --output-on-failure -j "$(nproc)"
     (cd build-windows && cpack)
     ;;
+bench)
+    install_packages "${packages[@]}" "${test_packages[@]}" "${bench_packages[@]}"
+    shift
+    cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release
+    cmake --build build-bench -j "$(nproc)" --target bench
+    exec build-bench/bench/quillmere-bench "$@"
+    ;;
 *)
-    echo "usage: $0 play|test|sanitize|package|windows" >&2
+    echo "usage: $0 play|test|sanitize|package|windows|bench [bench arguments]" >&2
     exit 2
     ;;
 esac

@@ -15,19 +15,15 @@ using NativePlatform = outside::LinuxPlatform;
 
 int main(int argc, char *argv[])
 {
-#ifndef Q_OS_WIN
-    // GStreamer plays the .wma sounds; Qt's FFmpeg backend crashes without a sound device.
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
-        qputenv("QT_MEDIA_BACKEND", "gstreamer");
-#endif
     QApplication application(argc, argv);
     app::setUpApplication();
 
     NativePlatform platform;
     app::Form1 form(platform.platform(), shell::ProgramFolder::ofExecutable());
     form.Form_Load();
-    // Sounds take tens of milliseconds to get ready: started once the window is up,
-    // they are ready by the first drop, and they leave the first frame alone.
+    // The sound player takes tens of milliseconds to load and decode its sounds:
+    // started on a thread of its own once the window is up, it is ready by the first
+    // drop, and it leaves the first frame alone.
     app::afterFirstFrame(form, [&platform] { platform.prepareSound(); });
     app::quitAfterFirstFrame(form);
     form.show();

@@ -1,11 +1,15 @@
 // Quillmere's benchmarks. Each figure is the median of repeated runs.
 //
 //   quillmere-bench [start-up runs]    (default 15)
+//   quillmere-bench sound              the sound figures only
 #include "BoardPaintBench.h"
+#include "DropToSoundBench.h"
 #include "SoundBench.h"
 #include "StartUpBench.h"
 #include "WindowEventBench.h"
 #include "XvfbServer.h"
+
+#include "SoundServer.h"
 
 #include "app/startup/ApplicationSetUp.h"
 
@@ -14,14 +18,16 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    const bool soundOnly = argc > 1 && std::strcmp(argv[1], "sound") == 0;
+    const int runs = argc > 1 && !soundOnly ? std::max(1, std::atoi(argv[1])) : 15;
 
-    bench::benchStartUp(QStringLiteral("Qt's offscreen platform"), {QStringLiteral("QT_QPA_PLATFORM=offscreen")},
-                        runs, true);
-    {
+    if (!soundOnly) {
+        bench::benchStartUp(QStringLiteral("Qt's offscreen platform"), {QStringLiteral("QT_QPA_PLATFORM=offscreen")},
+                            runs, true);
         const bench::XvfbServer server;
         if (server.display().isEmpty())
             std::printf("Start-up under Xvfb: skipped, Xvfb did not start\n");
@@ -31,15 +37,21 @@ int main(int argc, char *argv[])
                                 runs, false);
     }
 
-    // The rest runs in this process, on the platform the window tests use, with the
-    // sound backend the program picks.
+    // The rest runs in this process, on the platform the window tests use.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
-        qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication application(argc, argv);
     app::setUpApplication();
-    bench::benchBoardPaint();
-    bench::benchWindowEvents();
-    bench::benchSoundStart();
+    if (!soundOnly) {
+        bench::benchBoardPaint();
+        bench::benchWindowEvents();
+    }
+    // The tests' helpers that the drop-to-sound figures use copy the program from here.
+    if (qEnvironmentVariableIsEmpty("QUILLMERE_PROGRAM_DIR"))
+        qputenv("QUILLMERE_PROGRAM_DIR", QUILLMERE_PROGRAM_DIR);
+    // A sound server of the benchmark's own, which this process plays to as well.
+    testing::SoundServer sound;
+    sound.applyToThisProcess();
+    bench::benchDropToSound(sound);
+    bench::benchSoundStart(sound);
     return 0;
 }

@@ -19,6 +19,11 @@ QString ProgramFolder::file(QStringView relative) const
     return QDir(m_path).filePath(relative.toString());
 }
 
+QStringList ProgramFolder::sounds() const
+{
+    return {file(files::kCorrectSound), file(files::kWrongSound), file(files::kCompleteSound)};
+}
+
 bool FileExists(const QString &path)
 {
     const QFileInfo info(path);

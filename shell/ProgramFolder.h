@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace shell {
@@ -25,6 +26,8 @@ public:
 
     const QString &path() const { return m_path; }
     QString file(QStringView relative) const;
+    // The game's three sounds, which the sound player decodes ahead.
+    QStringList sounds() const;
 
 private:
     QString m_path;

@@ -8,18 +8,18 @@ namespace outside {
 
 namespace {
 
-std::unique_ptr<shell::SoundPlayer> loadPlayer(const QString &folder)
+std::unique_ptr<shell::SoundPlayer> loadPlayer(const QString &folder, const QStringList &sounds)
 {
     // Never unloaded: the player's code stays in use until the program ends.
     QLibrary module(QDir(folder).filePath(QLatin1String(LazySoundPlayer::kModuleName)));
-    using Factory = shell::SoundPlayer *(*)();
+    using Factory = shell::SoundPlayer *(*)(const QStringList &);
     const auto create = reinterpret_cast<Factory>(module.resolve(LazySoundPlayer::kFactoryName));
     if (!create) {
         // Sounds fail quietly, as a file that cannot be played does.
         qWarning("No sound: %s", qPrintable(module.errorString()));
         return nullptr;
     }
-    return std::unique_ptr<shell::SoundPlayer>(create());
+    return std::unique_ptr<shell::SoundPlayer>(create(sounds));
 }
 
 } // namespace
@@ -27,11 +27,18 @@ std::unique_ptr<shell::SoundPlayer> loadPlayer(const QString &folder)
 LazySoundPlayer::LazySoundPlayer(QString moduleFolder) : m_moduleFolder(std::move(moduleFolder)) {}
 LazySoundPlayer::~LazySoundPlayer() = default;
 
+void LazySoundPlayer::finishLoading()
+{
+    if (m_loading.valid())
+        m_player = m_loading.get();
+}
+
 void LazySoundPlayer::load()
 {
+    finishLoading();
     if (!m_tried) {
         m_tried = true;
-        m_player = loadPlayer(m_moduleFolder);
+        m_player = loadPlayer(m_moduleFolder, {});
     }
 }
 
@@ -42,12 +49,18 @@ void LazySoundPlayer::setUrl(const QString &path)
         m_player->setUrl(path);
 }
 
-void LazySoundPlayer::prepare()
+void LazySoundPlayer::prepare(const QStringList &sounds)
 {
-    load();
-    // No file plays nothing; the player makes itself ready on the way.
-    if (m_player)
-        m_player->setUrl(QString());
+    if (m_tried)
+        return;
+    m_tried = true;
+    m_loading = std::async(std::launch::async, loadPlayer, m_moduleFolder, sounds);
+}
+
+bool LazySoundPlayer::loaded()
+{
+    finishLoading();
+    return m_player != nullptr;
 }
 
 } // namespace outside

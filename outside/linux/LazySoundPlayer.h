@@ -1,4 +1,4 @@
-// The program's sound player. Qt Multimedia and the audio libraries under it take
+// The program's sound player. FFmpeg, libpulse and the libraries under them take
 // megabytes of memory and milliseconds to load, so the player lives in a module of
 // its own beside the program, loaded once the window is up (prepare) or else on the
 // first sound, never before the first frame.
@@ -6,6 +6,9 @@
 
 #include "shell/SoundPlayer.h"
 
+#include <QStringList>
+
+#include <future>
 #include <memory>
 
 namespace outside {
@@ -17,21 +20,25 @@ public:
     explicit LazySoundPlayer(QString moduleFolder);
     ~LazySoundPlayer() override;
 
+    // Waits for the module, if prepare() is still loading it.
     void setUrl(const QString &path) override;
-    // Loads the module and has the player start up, without a sound, so that the
-    // first drop does not wait for it.
-    void prepare();
+    // Loads the module on a thread of its own, and has the player decode `sounds`
+    // there, so that neither the window nor the first drop waits for them.
+    void prepare(const QStringList &sounds);
 
-    // Whether the module has been loaded and gave a player.
-    bool loaded() const { return m_player != nullptr; }
+    // Whether the module has been loaded and gave a player; waits for prepare()'s
+    // loading, but loads nothing itself.
+    bool loaded();
 
     static constexpr const char *kModuleName = "quillmere-sound";
     static constexpr const char *kFactoryName = "quillmere_create_sound_player";
 
 private:
+    void finishLoading();
     void load();
 
     QString m_moduleFolder;
+    std::future<std::unique_ptr<shell::SoundPlayer>> m_loading;
     bool m_tried = false;
     std::unique_ptr<shell::SoundPlayer> m_player;
 };

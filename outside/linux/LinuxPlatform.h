@@ -13,12 +13,14 @@ class LinuxPlatform
 {
 public:
     shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock}; }
-    // Starts the sound player, which a first sound would otherwise wait for.
-    void prepareSound() { m_sound.prepare(); }
+    // Starts the sound player and has it decode the game's sounds, which the first
+    // drop would otherwise wait for.
+    void prepareSound() { m_sound.prepare(m_folder.sounds()); }
 
 private:
     QtMessageBox m_boxes;
-    LazySoundPlayer m_sound{shell::ProgramFolder::ofExecutable().path()};
+    shell::ProgramFolder m_folder = shell::ProgramFolder::ofExecutable();
+    LazySoundPlayer m_sound{m_folder.path()};
     DesktopWebOpener m_web;
     SystemClock m_clock;
 };

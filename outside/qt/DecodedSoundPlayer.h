@@ -1,39 +1,57 @@
-// Sounds that start the moment they are asked for. Each file is decoded once, on a
-// thread of the player's own, and handed to one output stream that stays open. A
-// file is decoded again only when its size or time stamp has changed, so a sound
-// file changed while the game runs plays as it now is on disk; a file that is gone,
-// empty or cannot be decoded plays nothing, and still cuts off the sound before it.
+// The program's sound player: each sound file decoded once, ahead of the first
+// drop, and played through one output kept open for the whole game. The window's
+// thread only hands the path over: checking the file, decoding it where it changed
+// and starting the output happen on the player's own thread, so a drop is judged
+// at full speed whatever the files or the sound system do. Each platform gives the
+// decoder and the output.
 #pragma once
 
-#include "outside/qt/PcmDecoder.h"
 #include "outside/qt/PcmOutput.h"
+#include "outside/qt/SoundFiles.h"
 #include "shell/SoundPlayer.h"
 
 #include <QStringList>
-#include <QThread>
 
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 namespace outside {
-
-class SoundLibrary;
 
 class DecodedSoundPlayer : public shell::SoundPlayer
 {
 public:
-    DecodedSoundPlayer(std::unique_ptr<PcmDecoder> decoder, std::unique_ptr<PcmOutput> output);
+    // Starts no thread yet: that waits for the first sound or prepare().
+    DecodedSoundPlayer(SoundDecoder decode, std::unique_ptr<PcmOutput> output);
     ~DecodedSoundPlayer() override;
 
-    // Hands the request to the sound thread and returns at once.
     void setUrl(const QString &path) override;
-    // Decodes these files ahead, so that the first drop does not wait for them.
-    void prepare(const QStringList &paths);
+    // Decodes `sounds` ahead, before any is asked for.
+    void prepare(const QStringList &sounds);
+
+    // Waits until the player has done all it was asked, the decoding ahead too.
+    void waitUntilIdle();
 
 private:
+    // Called with m_lock held.
     void startThread();
+    void work();
 
-    QThread m_thread;
-    SoundLibrary *m_library;
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    // Only the newest sound asked for counts: it would cut off any before it.
+    std::optional<QString> m_asked;
+    QStringList m_toDecode;
+    bool m_busy = false;
+    bool m_ending = false;
+
+    // The player's thread alone touches these.
+    SoundFiles m_files;
+    std::unique_ptr<PcmOutput> m_output;
+
+    std::thread m_thread;
 };
 
 } // namespace outside

@@ -1,9 +1,8 @@
-// The platform's sound output, as the decoded sound player uses it.
+// The platform's sound output: one stream or device kept open for the whole game,
+// so that a sound starts as soon as it is handed over.
 #pragma once
 
-#include "outside/qt/PcmSound.h"
-
-#include <memory>
+#include "outside/qt/Pcm.h"
 
 namespace outside {
 
@@ -11,10 +10,9 @@ class PcmOutput
 {
 public:
     virtual ~PcmOutput() = default;
-    // Cuts off what plays and starts `sound`; silent when there is no device.
-    // The output keeps the sound alive while it plays.
-    virtual void play(std::shared_ptr<const PcmSound> sound) = 0;
-    virtual void stop() = 0;
+    // Plays `sound` from its start, cutting off whatever plays; null plays nothing.
+    // Where there is no device, nothing plays, and the next sound tries again.
+    virtual void play(SharedPcm sound) = 0;
 };
 
 } // namespace outside

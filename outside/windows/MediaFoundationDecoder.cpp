@@ -8,6 +8,9 @@
 #include <windows.h>
 #include <wrl/client.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace outside {
 
 namespace {
@@ -19,7 +22,31 @@ constexpr DWORD kAudio = DWORD(MF_SOURCE_READER_FIRST_AUDIO_STREAM);
 // its beginning, and memory stays bounded.
 constexpr int kMostSeconds = 30;
 
-// Asks the reader for 16-bit PCM at the file's own rate and channels.
+// COM and Media Foundation, ready on this thread for as long as it lives.
+class MediaFoundationOnThisThread
+{
+public:
+    MediaFoundationOnThisThread()
+    {
+        m_com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+        m_ready = m_com && SUCCEEDED(MFStartup(MF_VERSION, MFSTARTUP_LITE));
+    }
+    ~MediaFoundationOnThisThread()
+    {
+        if (m_ready)
+            MFShutdown();
+        if (m_com)
+            CoUninitialize();
+    }
+    bool ready() const { return m_ready; }
+
+private:
+    bool m_com = false;
+    bool m_ready = false;
+};
+
+// Asks the reader for 16-bit PCM at the file's own rate and channels: the
+// reader of every Windows converts to that, though not always between rates.
 bool choosePcm(IMFSourceReader &reader)
 {
     ComPtr<IMFMediaType> pcm;
@@ -31,7 +58,7 @@ bool choosePcm(IMFSourceReader &reader)
         && SUCCEEDED(reader.SetCurrentMediaType(kAudio, nullptr, pcm.Get()));
 }
 
-bool readFormat(IMFSourceReader &reader, PcmSound &sound)
+bool readFormat(IMFSourceReader &reader, Pcm &sound)
 {
     ComPtr<IMFMediaType> type;
     UINT32 rate = 0;
@@ -41,65 +68,49 @@ bool readFormat(IMFSourceReader &reader, PcmSound &sound)
         || FAILED(type->GetUINT32(MF_MT_AUDIO_NUM_CHANNELS, &channels))
         || FAILED(type->GetUINT32(MF_MT_AUDIO_BITS_PER_SAMPLE, &bits)) || bits != 16 || rate == 0 || channels == 0)
         return false;
-    sound.sampleRate = int(rate);
+    sound.rate = int(rate);
     sound.channels = int(channels);
     return true;
 }
 
-bool appendSample(IMFSample &sample, QByteArray &samples)
+bool appendAtVolume(IMFSample &sample, std::vector<qint16> &samples)
 {
     ComPtr<IMFMediaBuffer> buffer;
     BYTE *data = nullptr;
     DWORD length = 0;
     if (FAILED(sample.ConvertToContiguousBuffer(&buffer)) || FAILED(buffer->Lock(&data, nullptr, &length)))
         return false;
-    samples.append(reinterpret_cast<const char *>(data), qsizetype(length));
+    const auto *first = reinterpret_cast<const qint16 *>(data);
+    std::transform(first, first + length / sizeof(qint16), std::back_inserter(samples),
+                   [](qint16 s) { return qint16(std::lround(s * kSoundVolume)); });
     buffer->Unlock();
     return true;
 }
 
 } // namespace
 
-MediaFoundationDecoder::~MediaFoundationDecoder()
+SharedPcm decodeWithMediaFoundation(const QString &path)
 {
-    if (m_started) {
-        MFShutdown();
-        CoUninitialize();
-    }
-}
-
-std::optional<PcmSound> MediaFoundationDecoder::decode(const QString &path)
-{
-    // Started on the thread that decodes, the first time it does.
-    if (!m_started) {
-        if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)))
-            return std::nullopt;
-        if (FAILED(MFStartup(MF_VERSION, MFSTARTUP_LITE))) {
-            CoUninitialize();
-            return std::nullopt;
-        }
-        m_started = true;
-    }
+    thread_local MediaFoundationOnThisThread mediaFoundation;
     ComPtr<IMFSourceReader> reader;
     const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
-    PcmSound sound;
-    if (FAILED(MFCreateSourceReaderFromURL(native.c_str(), nullptr, &reader)) || !choosePcm(*reader.Get())
-        || !readFormat(*reader.Get(), sound))
-        return std::nullopt;
-    for (;;) {
+    auto sound = std::make_shared<Pcm>();
+    if (!mediaFoundation.ready() || FAILED(MFCreateSourceReaderFromURL(native.c_str(), nullptr, &reader))
+        || !choosePcm(*reader.Get()) || !readFormat(*reader.Get(), *sound))
+        return nullptr;
+    const std::size_t most = std::size_t(kMostSeconds) * sound->rate * sound->channels;
+    while (sound->samples.size() < most) {
         DWORD flags = 0;
         ComPtr<IMFSample> sample;
         if (FAILED(reader->ReadSample(kAudio, 0, nullptr, &flags, nullptr, &sample)))
-            return std::nullopt;
+            return nullptr;
         if (flags & MF_SOURCE_READERF_ENDOFSTREAM)
             break;
-        if (sample && !appendSample(*sample.Get(), sound.samples))
-            return std::nullopt;
-        if (sound.samples.size() >= qsizetype(kMostSeconds) * sound.sampleRate * sound.channels * 2)
-            break;
+        if (sample && !appendAtVolume(*sample.Get(), sound->samples))
+            return nullptr;
     }
-    if (sound.samples.isEmpty())
-        return std::nullopt;
+    if (sound->samples.empty())
+        return nullptr;
     return sound;
 }
 

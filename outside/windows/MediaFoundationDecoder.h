@@ -1,20 +1,14 @@
 // Sound files decoded by Windows' Media Foundation, which reads WMA on every
-// Windows without a codec of ours.
+// Windows without a codec of ours: 16-bit samples at the file's own rate and
+// channels, at the game's volume.
 #pragma once
 
-#include "outside/qt/PcmDecoder.h"
+#include "outside/qt/Pcm.h"
 
 namespace outside {
 
-class MediaFoundationDecoder : public PcmDecoder
-{
-public:
-    ~MediaFoundationDecoder() override;
-
-    std::optional<PcmSound> decode(const QString &path) override;
-
-private:
-    bool m_started = false;
-};
+// The sound in the file at `path`; null when it holds no sound Media Foundation can
+// decode. Runs on the player's thread, which it readies for COM and Media Foundation.
+SharedPcm decodeWithMediaFoundation(const QString &path);
 
 } // namespace outside

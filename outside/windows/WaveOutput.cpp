@@ -7,15 +7,15 @@ WaveOutput::~WaveOutput()
     close();
 }
 
-bool WaveOutput::open(const PcmSound &format)
+bool WaveOutput::open(const Pcm &format)
 {
-    if (m_device && m_sampleRate == format.sampleRate && m_channels == format.channels)
+    if (m_device && m_rate == format.rate && m_channels == format.channels)
         return true;
     close();
     WAVEFORMATEX wave{};
     wave.wFormatTag = WAVE_FORMAT_PCM;
     wave.nChannels = WORD(format.channels);
-    wave.nSamplesPerSec = DWORD(format.sampleRate);
+    wave.nSamplesPerSec = DWORD(format.rate);
     wave.wBitsPerSample = 16;
     wave.nBlockAlign = WORD(format.channels * 2);
     wave.nAvgBytesPerSec = wave.nSamplesPerSec * wave.nBlockAlign;
@@ -24,7 +24,7 @@ bool WaveOutput::open(const PcmSound &format)
         m_device = nullptr;
         return false;
     }
-    m_sampleRate = format.sampleRate;
+    m_rate = format.rate;
     m_channels = format.channels;
     return true;
 }
@@ -48,14 +48,14 @@ void WaveOutput::stop()
     m_playing.reset();
 }
 
-void WaveOutput::play(std::shared_ptr<const PcmSound> sound)
+void WaveOutput::play(SharedPcm sound)
 {
     stop();
-    if (!open(*sound))
+    if (!sound || !open(*sound))
         return;
     m_header = WAVEHDR{};
-    m_header.lpData = const_cast<char *>(sound->samples.constData());
-    m_header.dwBufferLength = DWORD(sound->samples.size());
+    m_header.lpData = reinterpret_cast<LPSTR>(const_cast<qint16 *>(sound->samples.data()));
+    m_header.dwBufferLength = DWORD(sound->samples.size() * sizeof(qint16));
     if (waveOutPrepareHeader(m_device, &m_header, sizeof m_header) != MMSYSERR_NOERROR)
         return;
     if (waveOutWrite(m_device, &m_header, sizeof m_header) != MMSYSERR_NOERROR) {

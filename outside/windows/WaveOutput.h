@@ -1,5 +1,5 @@
 // Sound output through Windows' wave-out device, kept open between sounds so that
-// a sound starts as soon as it is written.
+// a sound starts as soon as it is written. Windows' mixer takes any rate.
 #pragma once
 
 #include "outside/qt/PcmOutput.h"
@@ -17,18 +17,18 @@ public:
     WaveOutput &operator=(const WaveOutput &) = delete;
     ~WaveOutput() override;
 
-    void play(std::shared_ptr<const PcmSound> sound) override;
-    void stop() override;
+    void play(SharedPcm sound) override;
 
 private:
-    bool open(const PcmSound &format);
+    bool open(const Pcm &format);
     void close();
+    void stop();
 
     HWAVEOUT m_device = nullptr;
-    int m_sampleRate = 0;
+    int m_rate = 0;
     int m_channels = 0;
     WAVEHDR m_header{};
-    std::shared_ptr<const PcmSound> m_playing;
+    SharedPcm m_playing;
 };
 
 } // namespace outside

@@ -3,25 +3,24 @@
 // through the wave-out device.
 #pragma once
 
-#include "outside/qt/DecodedSoundPlayer.h"
 #include "outside/qt/QtPlatform.h"
 #include "outside/windows/ExplorerWebOpener.h"
+#include "outside/windows/WindowsSoundPlayer.h"
 #include "shell/Platform.h"
+#include "shell/ProgramFolder.h"
 
 namespace outside {
 
 class WindowsPlatform
 {
 public:
-    WindowsPlatform();
-
     shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock}; }
     // Decodes the sounds of the game, so that its first drop does not wait for them.
-    void prepareSound();
+    void prepareSound() { m_sound.prepare(shell::ProgramFolder::ofExecutable().sounds()); }
 
 private:
     QtMessageBox m_boxes;
-    DecodedSoundPlayer m_sound;
+    WindowsSoundPlayer m_sound;
     ExplorerWebOpener m_web;
     SystemClock m_clock;
 };

@@ -1,19 +1,22 @@
-// The player of decoded sounds, with real files in a folder of the test's own and
-// the platform's decoder and output replaced by recorders: what is decoded when,
-// and what the output is asked to play.
+// The sound player every platform shares, with real files in a folder of the
+// test's own and the platform's decoder and output replaced by recorders: what is
+// decoded when, and what the output is asked to play. The real decoders and
+// outputs are heard in the sound tests of each platform.
 #include "outside/qt/DecodedSoundPlayer.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QMutex>
 #include <QTemporaryDir>
 #include <QtTest>
 
-using outside::PcmSound;
+using outside::Pcm;
+using outside::SharedPcm;
 
 namespace {
 
-// What the decoder and the output saw, written on the sound thread.
+// What the decoder and the output saw, written on the player's thread.
 struct Record {
     QMutex mutex;
     QStringList decoded;
@@ -32,44 +35,39 @@ struct Record {
 };
 
 // Files that begin with "pcm:" decode to the bytes after it; others cannot be decoded.
-struct RecordingDecoder : outside::PcmDecoder {
-    Record &record;
-    explicit RecordingDecoder(Record &r) : record(r) {}
-
-    std::optional<PcmSound> decode(const QString &path) override
-    {
+outside::SoundDecoder recordingDecoder(Record &record)
+{
+    return [&record](const QString &path) -> SharedPcm {
         QFile file(path);
         file.open(QIODevice::ReadOnly);
         const QByteArray bytes = file.readAll();
         QMutexLocker lock(&record.mutex);
         record.decoded << QFileInfo(path).fileName();
         if (!bytes.startsWith("pcm:"))
-            return std::nullopt;
-        return PcmSound{44100, 1, bytes.mid(4)};
-    }
-};
+            return nullptr;
+        return std::make_shared<const Pcm>(Pcm{44100, 1, std::vector<qint16>(bytes.begin() + 4, bytes.end())});
+    };
+}
 
 struct RecordingOutput : outside::PcmOutput {
     Record &record;
     explicit RecordingOutput(Record &r) : record(r) {}
 
-    void play(std::shared_ptr<const PcmSound> sound) override
+    void play(SharedPcm sound) override
     {
         QMutexLocker lock(&record.mutex);
-        record.output << QStringLiteral("play ") + QString::fromLatin1(sound->samples);
-    }
-    void stop() override
-    {
-        QMutexLocker lock(&record.mutex);
-        record.output << QStringLiteral("stop");
+        QString heard;
+        if (sound)
+            std::transform(sound->samples.begin(), sound->samples.end(), std::back_inserter(heard),
+                           [](qint16 s) { return QChar(s); });
+        record.output << (sound ? QStringLiteral("play ") + heard : QStringLiteral("stop"));
     }
 };
 
 struct PlayerWithFolder {
     QTemporaryDir folder;
     Record record;
-    outside::DecodedSoundPlayer player{std::make_unique<RecordingDecoder>(record),
-                                       std::make_unique<RecordingOutput>(record)};
+    outside::DecodedSoundPlayer player{recordingDecoder(record), std::make_unique<RecordingOutput>(record)};
 
     QString file(const QString &name) const { return folder.filePath(name); }
     void write(const QString &name, const QByteArray &bytes) const
@@ -77,6 +75,12 @@ struct PlayerWithFolder {
         QFile out(file(name));
         QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
         out.write(bytes);
+    }
+    // One request at a time, as drops come, so that none is replaced by the next.
+    void play(const QString &name)
+    {
+        player.setUrl(file(name));
+        player.waitUntilIdle();
     }
 };
 
@@ -93,10 +97,11 @@ private slots:
         p.write(QStringLiteral("correct.wma"), "pcm:chime");
         p.write(QStringLiteral("wrong.wma"), "pcm:buzz");
         p.player.prepare({p.file(QStringLiteral("correct.wma")), p.file(QStringLiteral("wrong.wma"))});
-        QTRY_COMPARE(p.record.decodedNow(), (QStringList{QStringLiteral("correct.wma"), QStringLiteral("wrong.wma")}));
+        p.player.waitUntilIdle();
+        QCOMPARE(p.record.decodedNow(), (QStringList{QStringLiteral("correct.wma"), QStringLiteral("wrong.wma")}));
         for (const char *name : {"correct.wma", "wrong.wma", "correct.wma", "correct.wma"})
-            p.player.setUrl(p.file(QLatin1String(name)));
-        QTRY_COMPARE(p.record.outputNow(), (QStringList{QStringLiteral("play chime"), QStringLiteral("play buzz"),
+            p.play(QLatin1String(name));
+        QCOMPARE(p.record.outputNow(), (QStringList{QStringLiteral("play chime"), QStringLiteral("play buzz"),
                                                         QStringLiteral("play chime"), QStringLiteral("play chime")}));
         QCOMPARE(p.record.decodedNow().size(), 2);
     }
@@ -105,11 +110,11 @@ private slots:
     {
         PlayerWithFolder p;
         p.write(QStringLiteral("correct.wma"), "pcm:chime");
-        p.player.setUrl(p.file(QStringLiteral("correct.wma")));
-        QTRY_COMPARE(p.record.outputNow(), QStringList{QStringLiteral("play chime")});
+        p.play(QStringLiteral("correct.wma"));
+        QCOMPARE(p.record.outputNow(), QStringList{QStringLiteral("play chime")});
         p.write(QStringLiteral("correct.wma"), "pcm:a longer chime");
-        p.player.setUrl(p.file(QStringLiteral("correct.wma")));
-        QTRY_COMPARE(p.record.outputNow().size(), 2);
+        p.play(QStringLiteral("correct.wma"));
+        QCOMPARE(p.record.outputNow().size(), 2);
         QCOMPARE(p.record.outputNow().last(), QStringLiteral("play a longer chime"));
         QCOMPARE(p.record.decodedNow().size(), 2);
     }
@@ -126,19 +131,24 @@ private slots:
                                 QStringLiteral("empty.wma"), QStringLiteral("garbage.wma"), QStringLiteral("garbage.wma"),
                                 QStringLiteral("folder.wma")};
         for (const QString &name : asked)
-            p.player.setUrl(p.file(name));
-        QTRY_COMPARE(p.record.outputNow(),
+            p.play(name);
+        QCOMPARE(p.record.outputNow(),
                      (QStringList{QStringLiteral("play chime"), QStringLiteral("stop"), QStringLiteral("play chime"),
                                   QStringLiteral("stop"), QStringLiteral("stop"), QStringLiteral("stop"),
                                   QStringLiteral("stop")}));
         QCOMPARE(p.record.decodedNow(), (QStringList{QStringLiteral("correct.wma"), QStringLiteral("garbage.wma")}));
     }
 
-    void aPlayerThatNeverPlayedEndsAtOnce()
+    // Only the newest request counts while the player is busy: it would cut off any before it.
+    void requestsThatComeFasterThanTheyPlayLeaveTheNewest()
     {
-        Record record;
-        outside::DecodedSoundPlayer player{std::make_unique<RecordingDecoder>(record),
-                                           std::make_unique<RecordingOutput>(record)};
+        PlayerWithFolder p;
+        p.write(QStringLiteral("correct.wma"), "pcm:chime");
+        p.write(QStringLiteral("wrong.wma"), "pcm:buzz");
+        for (int i = 0; i < 50; ++i)
+            p.player.setUrl(p.file(i % 2 ? QStringLiteral("wrong.wma") : QStringLiteral("correct.wma")));
+        p.player.waitUntilIdle();
+        QCOMPARE(p.record.outputNow().last(), QStringLiteral("play buzz"));
     }
 };
 

@@ -163,7 +163,7 @@ std::vector<BadFolderCase> makeCases()
     const QString tenMegabyteLine = QStringLiteral("Algeria") + QString(10 << 20, u'x');
     return {
         {.name = QStringLiteral("shipped folder"), .spoil = [](CaseFolder &) {}, .captions = shippedNames(),
-         .drops = kRightAndWrong, .soundsPlay = true},
+         .drops = kRightAndWrong, .sounds = Sounds::Heard},
 
         {.name = QStringLiteral("items.txt missing"), .spoil = remove(kList), .reports = {load(132)},
          .captions = designCaptions(), .drops = {{0, 0, Drop::Stays}}},
@@ -248,17 +248,17 @@ std::vector<BadFolderCase> makeCases()
         {.name = QStringLiteral("x/o.cjs a named pipe"), .spoil = pipeAt(kSkin), .captions = shippedNames()},
 
         {.name = QStringLiteral("sounds folder missing"), .spoil = remove(QStringLiteral("sounds")),
-         .captions = shippedNames(), .drops = kRightAndWrong},
+         .captions = shippedNames(), .drops = kRightAndWrong, .sounds = Sounds::Silent},
         {.name = QStringLiteral("sound files empty"), .spoil = everySound({}), .captions = shippedNames(),
-         .drops = kRightAndWrong},
+         .drops = kRightAndWrong, .sounds = Sounds::Silent},
         {.name = QStringLiteral("sound files garbage, a whole game"), .spoil = everySound(QByteArray(5000, '\x5a')),
-         .captions = shippedNames(), .drops = wholeGame()},
+         .captions = shippedNames(), .drops = wholeGame(), .sounds = Sounds::Silent},
 
         {.name = QStringLiteral("program folder path with spaces and non-ASCII letters"),
          .spoil = [](CaseFolder &folder) { folder.moveTo(QStringLiteral("Jeux de cartes/Afrique \u00e9t\u00e9 \u0441\u043b\u043e\u0432\u0430 \u5730\u56f3")); },
-         .captions = shippedNames(), .drops = kRightAndWrong, .soundsPlay = true},
+         .captions = shippedNames(), .drops = kRightAndWrong, .sounds = Sounds::Heard},
         {.name = QStringLiteral("read-only program folder"), .spoil = [](CaseFolder &folder) { folder.makeReadOnly(); },
-         .captions = shippedNames(), .drops = kRightAndWrong, .soundsPlay = true},
+         .captions = shippedNames(), .drops = kRightAndWrong, .sounds = Sounds::Heard},
     };
 }
 

@@ -21,6 +21,9 @@ struct Drop {
 
 enum class Skin { None, ColoursOnly, Applied };
 
+// What a sound server hears of the drops.
+enum class Sounds { Unchecked, Heard, Silent };
+
 struct BadFolderCase {
     QString name;
     std::function<void(CaseFolder &)> spoil;
@@ -31,8 +34,9 @@ struct BadFolderCase {
     std::vector<Drop> drops{};
     bool pointerImage = true;
     Skin skin = Skin::None;
-    // The sounds of the drops are real files that play to the end without an error.
-    bool soundsPlay = false;
+    // Heard: the sounds of the drops are real files, and they play. Silent: no sound
+    // file can be played, and nothing is heard.
+    Sounds sounds = Sounds::Unchecked;
     // A file without read permission must be unreadable, which it is not for root.
     bool needsBindingPermissions = false;
 };

@@ -1,15 +1,19 @@
 // Start-up and play on spoilt program folders, with the real window offscreen: no
 // crash, no hang, exactly the reports each folder deserves, a board that plays on,
-// and nothing written below the folder. One line a case tells what happened.
+// and nothing written below the folder. The sounds play to a sound server of the
+// test's own, which hears them or hears nothing. One line a case tells what happened.
 #include "BadFolderCases.h"
 #include "BoardInvariants.h"
 #include "HangWatchdog.h"
+#include "MonitorRecording.h"
 #include "MouseOnWindow.h"
 #include "QuizWindow.h"
+#include "SoundServer.h"
 
 #include <QElapsedTimer>
-#include <QMediaPlayer>
 #include <QtTest>
+
+#include <optional>
 
 using namespace testing;
 
@@ -78,7 +82,15 @@ class BadFolderTest : public QObject
 {
     Q_OBJECT
 
+    SoundServer m_server;
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY2(m_server.isRunning(), qPrintable(m_server.failure()));
+        m_server.applyToThisProcess();
+    }
+
     void startsReportsAndPlaysOn_data()
     {
         QTest::addColumn<int>("index");
@@ -104,6 +116,10 @@ private slots:
         HangWatchdog watchdog(c.name, kHangBound);
         QElapsedTimer clock;
         clock.start();
+        std::optional<MonitorRecording> ears;
+        if (c.sounds != Sounds::Unchecked)
+            ears.emplace(m_server.address(), QString::fromLatin1(SoundServer::kMonitor), SoundServer::kRate);
+        const qint64 caseStart = MonitorRecording::now();
         QuizWindow window(folder.path());
         const QStringList reportsAtStart = window.reports();
         const QStringList captions = captionsOf(window.board());
@@ -120,11 +136,12 @@ private slots:
                 return;
         }
         const qint64 took = clock.elapsed();
-        if (c.soundsPlay) {
-            const QMediaPlayer *player = window.sound().player().mediaPlayer();
-            QVERIFY(player);
-            QTRY_VERIFY(player->mediaStatus() == QMediaPlayer::EndOfMedia || player->error() != QMediaPlayer::NoError);
-            QCOMPARE(player->error(), QMediaPlayer::NoError);
+        if (c.sounds == Sounds::Heard)
+            QTRY_VERIFY(ears->firstAudible(caseStart, MonitorRecording::now()));
+        if (c.sounds == Sounds::Silent) {
+            window.sound().player().waitUntilIdle();
+            QTest::qWait(300); // what was started has reached the server by then
+            QVERIFY(!ears->firstAudible(caseStart, MonitorRecording::now()));
         }
         window.form().close();
         const int changed = changedFiles(before, folder.checksums());

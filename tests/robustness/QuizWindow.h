@@ -5,7 +5,7 @@
 #include "FakePlatform.h"
 
 #include "app/window/Form1.h"
-#include "outside/linux/MediaSoundPlayer.h"
+#include "outside/linux/LinuxSoundPlayer.h"
 
 #include <QStringList>
 
@@ -21,11 +21,11 @@ public:
     }
 
     const QStringList &played() const { return m_played; }
-    const outside::MediaSoundPlayer &player() const { return m_player; }
+    outside::LinuxSoundPlayer &player() { return m_player; }
 
 private:
     QStringList m_played;
-    outside::MediaSoundPlayer m_player;
+    outside::LinuxSoundPlayer m_player;
 };
 
 class QuizWindow
@@ -37,6 +37,7 @@ public:
     app::Form1 &form() { return m_form; }
     const quiz::Board &board() { return m_form.board(); }
     const PlayingSoundRecorder &sound() const { return m_sound; }
+    PlayingSoundRecorder &sound() { return m_sound; }
     const RecordingMessageBox &boxes() const { return m_recorder; }
 
     // The error reports shown so far, each as its procedure text and report line.

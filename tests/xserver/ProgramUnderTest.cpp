@@ -20,9 +20,12 @@ ProgramUnderTest::ProgramUnderTest()
     QVERIFY(QFile::setPermissions(copy, QFile::permissions(built)));
 }
 
-void ProgramUnderTest::start(const XDesktop &desktop)
+void ProgramUnderTest::start(const XDesktop &desktop, const QStringList &settings)
 {
-    m_process.setProcessEnvironment(desktop.clientEnvironment());
+    QProcessEnvironment environment = desktop.clientEnvironment();
+    for (const QString &setting : settings)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    m_process.setProcessEnvironment(environment);
     // Started from elsewhere, so only its own folder can lead the program to its files.
     m_process.setWorkingDirectory(QDir::tempPath());
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);

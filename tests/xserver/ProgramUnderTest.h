@@ -22,7 +22,8 @@ public:
     // The folder may be changed until the program starts.
     const testing::ProgramFolderFixture &folder() const { return m_folder; }
 
-    void start(const XDesktop &desktop);
+    // `settings` (NAME=value) are added to its environment.
+    void start(const XDesktop &desktop, const QStringList &settings = {});
     qint64 pid() const { return m_process.processId(); }
     // The main window, once it shows at the size of the client area.
     std::optional<XWindow> waitForMainWindow(const XDesktop &desktop) const;

@@ -39,9 +39,9 @@ held() {
 }
 
 # Renders the expression $2 for $3 seconds into $work/$1.wav, fading out over the
-# last $4 seconds. Silence follows: the decoder that the game plays through (ASF
-# demuxer with libav's WMA decoder under GStreamer) keeps the encoder's delay and
-# cuts the last few milliseconds, which must not be part of the fade.
+# last $4 seconds. Silence follows: a WMA decoder may shift the sound by the
+# encoder's delay and cut the last few milliseconds, which must not be part of the
+# fade. (The game skips the silence at the start, so none delays a sound.)
 render() {
     local name=$1 expression=$2 seconds=$3 fade=$4
     ffmpeg -hide_banner -loglevel error -y -f lavfi \

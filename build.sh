@@ -68,7 +68,7 @@ play)
 test)
     install_packages "${packages[@]}" "${test_packages[@]}"
     build
-    ctest --test-dir build --output-on-failure -j "$(nproc)" -LE deb
+    ctest --test-dir build --output-on-failure -j "$(nproc)" -LE 'deb|wine'
     ;;
 package)
     install_packages "${packages[@]}" "${package_packages[@]}"
@@ -100,6 +100,14 @@ windows)
     cmake --build build-windows -j "$(nproc)"
     ctest --test-dir build-windows --output-on-failure -j "$(nproc)"
     (cd build-windows && cpack)
+    # The zip's program and the installer, tried under Wine on X servers of their own
+    # by the tests of the Linux build, which drive them as a player would.
+    install_packages "${packages[@]}" "${test_packages[@]}"
+    zip=$(ls "$PWD"/build-windows/Quillmere-*-win64.zip)
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DQUILLMERE_WINDOWS_ZIP="$zip" -DQUILLMERE_WINDOWS_INSTALLER="${zip%.zip}.exe"
+    cmake --build build -j "$(nproc)"
+    ctest --test-dir build --output-on-failure -L wine
     ;;
 bench)
     install_packages "${packages[@]}" "${test_packages[@]}" "${bench_packages[@]}"

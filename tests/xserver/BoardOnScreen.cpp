@@ -105,4 +105,11 @@ QPoint onTheSea()
     return {};
 }
 
+bool placed(const QImage &atStart, const QImage &shot, int k)
+{
+    // Names in a slot are small: a short one still darkens this many pixels.
+    constexpr int kSlotTextPixels = 8;
+    return whitePixels(shot, listEntryBand(k)) == 0 && newDarkPixels(atStart, shot, slotArea(k)) >= kSlotTextPixels;
+}
+
 } // namespace xtest

@@ -28,5 +28,7 @@ bool everyNameShown(const QImage &shot);
 QPoint onHotspotOf(int row);
 // A point of the map that no hotspot covers.
 QPoint onTheSea();
+// Name k has left the list and shows in its slot on the map, which was empty at the start.
+bool placed(const QImage &atStart, const QImage &shot, int k);
 
 } // namespace xtest

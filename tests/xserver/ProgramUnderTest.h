@@ -1,6 +1,8 @@
 // The program as a player runs it: the built executable and the files beside it,
 // copied into a temporary program folder of its own (the program reads its files
-// from its executable's folder), started as a process on the test's X server.
+// from its executable's folder), started as a process on the test's X server. With
+// QUILLMERE_WINE_PREFIX set, it is the Windows build, its folder unpacked from the
+// zip, run under Wine in that prefix.
 #pragma once
 
 #include "OwnedProcess.h"

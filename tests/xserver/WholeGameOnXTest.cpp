@@ -14,19 +14,6 @@
 using namespace xtest;
 using quiz::kCountryNames;
 
-namespace {
-
-// Names in a slot are small: a short one still darkens this many pixels.
-constexpr int kSlotTextPixels = 8;
-
-// Name k has left the list and shows in its slot on the map.
-bool placed(const QImage &atStart, const QImage &shot, int k)
-{
-    return whitePixels(shot, listEntryBand(k)) == 0 && newDarkPixels(atStart, shot, slotArea(k)) >= kSlotTextPixels;
-}
-
-} // namespace
-
 class WholeGameOnXTest : public QObject
 {
     Q_OBJECT

@@ -1,0 +1,75 @@
+// Drops played with the real pointer on the real program, heard on a sound server
+// of the test's own: a right drop places its name with the chime, a wrong one
+// leaves its name in the list with the buzz. Runs for the Linux build, and for the
+// Windows build under Wine.
+#include "BoardOnScreen.h"
+#include "MonitorRecording.h"
+#include "ProgramOnX.h"
+#include "ScreenPixels.h"
+#include "SoundServer.h"
+
+#include <QtTest>
+
+using namespace xtest;
+using testing::MonitorRecording;
+
+namespace {
+
+constexpr qint64 kMs = 1000000;
+
+// Heard within this of the release; a decoded sound starts at once, but the
+// program may still be decoding it when the first drop comes straight after start-up.
+constexpr int kHeardWithinMs = 5000;
+
+} // namespace
+
+class DropsHeardOnXTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rightAndWrongDropsAreSeenAndHeard()
+    {
+        testing::SoundServer server;
+        QVERIFY2(server.isRunning(), qPrintable(server.failure()));
+        const MonitorRecording ears(server.address(), QLatin1String(testing::SoundServer::kMonitor),
+                                    testing::SoundServer::kRate);
+        QVERIFY(ears.isRecording());
+        ProgramOnX x;
+        QVERIFY2(x.display.isRunning(), qPrintable(x.display.failure()));
+        x.program.start(x.desktop, server.clientSettings());
+        const std::optional<XWindow> window = x.program.waitForMainWindow(x.desktop);
+        QVERIFY(window);
+        x.desktop.parkPointer();
+        const std::optional<QImage> atStart = x.desktop.grabWhen(window->id, everyNameShown);
+        QVERIFY2(atStart, "the 48 names never all showed");
+
+        struct Drop {
+            int name;
+            int country;
+        };
+        for (const Drop drop : {Drop{0, 0}, Drop{1, 0}, Drop{2, 2}, Drop{4, 3}}) {
+            const bool right = drop.name == drop.country;
+            const qint64 released = MonitorRecording::now();
+            x.desktop.drag(window->id, onListEntry(drop.name), onHotspotOf(drop.country));
+            const QString what = QStringLiteral("name %1 on country %2").arg(drop.name).arg(drop.country);
+            QVERIFY2(QTest::qWaitFor([&] { return bool(ears.firstAudible(released, MonitorRecording::now())); },
+                                     kHeardWithinMs),
+                     qPrintable(what + QStringLiteral(": nothing heard")));
+            if (right) {
+                QVERIFY2(x.desktop.grabWhen(window->id, [&](const QImage &s) { return placed(*atStart, s, drop.name); }),
+                         qPrintable(what + QStringLiteral(": not placed")));
+            } else {
+                // Heard, so judged: the name is still in the list, its slot still empty.
+                const QImage shot = x.desktop.grab(window->id);
+                QVERIFY2(whitePixels(shot, listEntryBand(drop.name)) > 0 && !placed(*atStart, shot, drop.name),
+                         qPrintable(what + QStringLiteral(": placed")));
+            }
+            // The sound plays out before the next drop, so each drop's own sound is heard.
+            QTest::qWait(1500);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(DropsHeardOnXTest)
+#include "DropsHeardOnXTest.moc"

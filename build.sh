@@ -34,9 +34,12 @@ sanitize_packages=(llvm)
 # The Windows build: Qt's own source from Debian, built for Windows with MinGW-w64
 # (the host's Qt tools generate code for it), tested under Wine, packed by CPack
 # into a zip and an NSIS installer.
+# Wine's Media Foundation decodes WMA through the host's GStreamer: the ASF
+# container is in the ugly plugins, the WMA decoder in the libav ones.
 windows_packages=(
     cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools
     g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis fonts-liberation
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
 )
 
 as_root() {

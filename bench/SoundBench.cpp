@@ -6,6 +6,7 @@
 #include "SoundServer.h"
 
 #include "outside/linux/LazySoundPlayer.h"
+#include "shell/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -57,8 +58,7 @@ void benchSoundStart(testing::SoundServer &server)
         }
     };
     timer.start();
-    player.prepare({folder.file(QStringLiteral("sounds/correct.wma")), folder.file(QStringLiteral("sounds/wrong.wma")),
-                    folder.file(QStringLiteral("sounds/complete.wma"))});
+    player.prepare(shell::ProgramFolder(folder.path()).sounds());
     const double preparing = double(timer.nsecsElapsed()) / 1e6;
     const bool loaded = player.loaded();
     const double loading = double(timer.nsecsElapsed()) / 1e6;

@@ -6,14 +6,10 @@
 
 namespace outside {
 
-QString ExplorerWebOpener::commandLine(const QUrl &address)
-{
-    return QStringLiteral("explorer \"%1\"").arg(address.toString(QUrl::FullyEncoded));
-}
-
 void ExplorerWebOpener::open(const QUrl &address)
 {
-    std::wstring command = commandLine(address).toStdWString();
+    std::wstring command =
+        QStringLiteral("explorer \"%1\"").arg(address.toString(QUrl::FullyEncoded)).toStdWString();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -4,17 +4,12 @@
 
 #include "shell/WebOpener.h"
 
-#include <QString>
-
 namespace outside {
 
 class ExplorerWebOpener : public shell::WebOpener
 {
 public:
     void open(const QUrl &address) override;
-
-    // The command line that starts the explorer with the address.
-    static QString commandLine(const QUrl &address);
 };
 
 } // namespace outside

@@ -1,9 +1,7 @@
 // The outside world on Windows, under Wine: the shipped sounds decoded by Media
-// Foundation, files it cannot decode, the output with no sound device, and the
-// command that hands the home page to the explorer.
+// Foundation, files it cannot decode, and the output with no sound device.
 #include "ProgramFolderFixture.h"
 
-#include "outside/windows/ExplorerWebOpener.h"
 #include "outside/windows/MediaFoundationDecoder.h"
 #include "outside/windows/WaveOutput.h"
 
@@ -75,12 +73,6 @@ private slots:
         output.play(sound);
         output.play(sound);
         output.play(nullptr);
-    }
-
-    void homePageGoesToTheExplorerInQuotes()
-    {
-        QCOMPARE(outside::ExplorerWebOpener::commandLine(QUrl(QStringLiteral("https://example.org/a b"))),
-                 QStringLiteral("explorer \"https://example.org/a%20b\""));
     }
 };
 

@@ -52,8 +52,10 @@ install_packages() {
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
-        as_root apt-get update
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+        # Another build's install may hold dpkg's lock for a while: wait for it.
+        local wait=(-o DPkg::Lock::Timeout=900)
+        as_root apt-get "${wait[@]}" update
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get "${wait[@]}" install -y "${missing[@]}"
     fi
 }
 

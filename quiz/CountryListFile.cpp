@@ -1,5 +1,6 @@
 #include "quiz/CountryListFile.h"
 
+#include "quiz/Windows1252.h"
 #include "shell/Failure.h"
 
 #include <QFile>
@@ -21,15 +22,15 @@ bool holdsMultiByteUtf8(const QByteArray &bytes)
     return !utf8.hasError();
 }
 
-// The list is written in Windows' ANSI code page: on Windows the system's own,
-// elsewhere Windows-1252, the code page the list is shipped in.
-QStringDecoder ansiCodePage()
+// The list is written in Windows' ANSI code page: where the system has one (on
+// Windows, the system's own code page), the list is read in it. Elsewhere the
+// system's text is UTF-8, which the test below tells apart, as no other code page
+// reads these two bytes as one é; there the list is read in Windows-1252, the code
+// page it ships in.
+bool systemTextIsUtf8()
 {
-#ifdef Q_OS_WIN
-    return QStringDecoder(QStringConverter::System);
-#else
-    return QStringDecoder("windows-1252");
-#endif
+    QStringDecoder system(QStringConverter::System, QStringDecoder::Flag::Stateless);
+    return system.decode(QByteArrayView("\xC3\xA9")) == QStringView(u"\u00E9");
 }
 
 } // namespace
@@ -42,9 +43,9 @@ QString decodeCountryList(const QByteArray &bytes)
     }
     if (holdsMultiByteUtf8(bytes))
         return QString::fromUtf8(bytes);
-    QStringDecoder ansi = ansiCodePage();
-    if (!ansi.isValid())
-        return QString::fromLatin1(bytes);
+    if (systemTextIsUtf8())
+        return fromWindows1252(bytes);
+    QStringDecoder ansi(QStringConverter::System);
     return ansi.decode(bytes);
 }
 

@@ -4,7 +4,7 @@
 
 #include <QRandomGenerator>
 
-#include <bit>
+#include <cstring>
 
 namespace app {
 
@@ -14,7 +14,12 @@ constexpr int kOpeningDraw = 7;
 
 int homePageDraw(float seed)
 {
-    QRandomGenerator generator(std::bit_cast<quint32>(seed));
+    // The seed's bits as they lie in memory (std::bit_cast, which the web build's
+    // C++ library lacks).
+    quint32 bits = 0;
+    static_assert(sizeof bits == sizeof seed);
+    std::memcpy(&bits, &seed, sizeof bits);
+    QRandomGenerator generator(bits);
     const double r = generator.generateDouble();
     return int(r * 100) + 1;
 }

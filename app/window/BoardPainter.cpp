@@ -46,7 +46,9 @@ BoardPainter::BoardPainter()
 {
     // The window is most likely shown on the primary screen: its pictures can be
     // ready by the first paint. One worker thread for both costs less memory than two.
-    m_preparing = std::async(std::launch::async,
+    // Where no thread can be started (a web page has none), the scaling is deferred
+    // to the first paint instead: both libraries' std::async fall back to it then.
+    m_preparing = std::async(std::launch::async | std::launch::deferred,
                              [map = m_map.preparation(screenPixelRatio()),
                               panel = m_panel.preparation(screenPixelRatio())]() mutable {
                                  map();
@@ -73,6 +75,9 @@ const QCursor &BoardPainter::dragCursor()
 void BoardPainter::paint(QPainter &painter, const quiz::Board &board, qreal devicePixelRatio,
                          const QRegion &exposed)
 {
+    // Joins the worker, or runs the deferred scaling, before the pictures are drawn.
+    if (m_preparing.valid())
+        m_preparing.get();
     for (ScaledPicture *picture : {&m_map, &m_panel}) {
         if (exposed.intersects(areas::covered(picture->target())))
             picture->draw(painter, devicePixelRatio);

@@ -44,7 +44,7 @@ private:
     std::array<LabelText, 3> m_headings;
     std::vector<LabelText> m_listTexts;
     std::vector<LabelText> m_slotTexts;
-    std::future<void> m_preparing; // the pictures' first scaling, on a worker thread
+    std::future<void> m_preparing; // the pictures' first scaling, on a worker thread where there is one
 };
 
 } // namespace app

@@ -1,5 +1,6 @@
 #include "outside/qt/DecodedSoundPlayer.h"
 
+#include <system_error>
 #include <utility>
 
 namespace outside {
@@ -22,8 +23,15 @@ DecodedSoundPlayer::~DecodedSoundPlayer()
 
 void DecodedSoundPlayer::startThread()
 {
-    if (!m_thread.joinable())
+    if (m_thread.joinable() || m_inline)
+        return;
+    try {
         m_thread = std::thread([this] { work(); });
+    } catch (const std::system_error &) {
+        // Where no thread can be started (a web page has none), the caller's
+        // thread does the work as it is asked for.
+        m_inline = true;
+    }
 }
 
 void DecodedSoundPlayer::setUrl(const QString &path)
@@ -34,6 +42,7 @@ void DecodedSoundPlayer::setUrl(const QString &path)
         startThread();
     }
     m_changed.notify_all();
+    workInline();
 }
 
 void DecodedSoundPlayer::prepare(const QStringList &sounds)
@@ -44,6 +53,7 @@ void DecodedSoundPlayer::prepare(const QStringList &sounds)
         startThread();
     }
     m_changed.notify_all();
+    workInline();
 }
 
 void DecodedSoundPlayer::waitUntilIdle()
@@ -59,19 +69,31 @@ void DecodedSoundPlayer::work()
         m_changed.wait(lock, [this] { return m_ending || m_asked || !m_toDecode.isEmpty(); });
         if (m_ending)
             return;
-        m_busy = true;
-        // A sound asked for goes before the decoding ahead of time.
-        const std::optional<QString> asked = std::exchange(m_asked, std::nullopt);
-        const QString ahead = asked ? QString() : m_toDecode.takeFirst();
-        lock.unlock();
-        if (asked)
-            m_output->play(asked->isEmpty() ? nullptr : m_files.soundAt(*asked));
-        else
-            m_files.soundAt(ahead);
-        lock.lock();
-        m_busy = false;
-        m_changed.notify_all();
+        doNext(lock);
     }
+}
+
+void DecodedSoundPlayer::workInline()
+{
+    std::unique_lock<std::mutex> lock(m_lock);
+    while (m_inline && (m_asked || !m_toDecode.isEmpty()))
+        doNext(lock);
+}
+
+void DecodedSoundPlayer::doNext(std::unique_lock<std::mutex> &lock)
+{
+    m_busy = true;
+    // A sound asked for goes before the decoding ahead of time.
+    const std::optional<QString> asked = std::exchange(m_asked, std::nullopt);
+    const QString ahead = asked ? QString() : m_toDecode.takeFirst();
+    lock.unlock();
+    if (asked)
+        m_output->play(asked->isEmpty() ? nullptr : m_files.soundAt(*asked));
+    else
+        m_files.soundAt(ahead);
+    lock.lock();
+    m_busy = false;
+    m_changed.notify_all();
 }
 
 } // namespace outside

@@ -2,8 +2,9 @@
 // drop, and played through one output kept open for the whole game. The window's
 // thread only hands the path over: checking the file, decoding it where it changed
 // and starting the output happen on the player's own thread, so a drop is judged
-// at full speed whatever the files or the sound system do. Each platform gives the
-// decoder and the output.
+// at full speed whatever the files or the sound system do. Where no thread can be
+// started (a web page), that work runs on the caller's thread instead. Each
+// platform gives the decoder and the output.
 #pragma once
 
 #include "outside/qt/PcmOutput.h"
@@ -38,6 +39,10 @@ private:
     // Called with m_lock held.
     void startThread();
     void work();
+    // Without a thread of its own, does what was asked on the caller's thread.
+    void workInline();
+    // Does one thing asked for; called with `lock` held, which it lets go meanwhile.
+    void doNext(std::unique_lock<std::mutex> &lock);
 
     std::mutex m_lock;
     std::condition_variable m_changed;
@@ -46,6 +51,7 @@ private:
     QStringList m_toDecode;
     bool m_busy = false;
     bool m_ending = false;
+    bool m_inline = false;
 
     // The player's thread alone touches these.
     SoundFiles m_files;

@@ -1,0 +1,42 @@
+# The web build: the program as a page, built with emscripten against Qt for
+# WebAssembly (tools/web/build-qt.sh).
+
+# Qt 6.4 hands every program "-s DISABLE_EXCEPTION_CATCHING=1", after the program's
+# own options (its helpers test a feature, "exceptions", that 6.4 never defines).
+# Code compiled with -fexceptions still catches its own throws then, but a throw
+# from inside the C++ library (std::system_error where no thread can start,
+# std::bad_alloc) aborts the page. The error trap must catch those too.
+get_target_property(qt_platform_link_options Qt6::Platform INTERFACE_LINK_OPTIONS)
+list(TRANSFORM qt_platform_link_options REPLACE "DISABLE_EXCEPTION_CATCHING=1" "DISABLE_EXCEPTION_CATCHING=0")
+set_property(TARGET Qt6::Platform PROPERTY INTERFACE_LINK_OPTIONS "${qt_platform_link_options}")
+add_compile_options(-fexceptions)
+
+# The page's files, beside the program in the site.
+set(QUILLMERE_WEB_PAGE_DIR ${CMAKE_SOURCE_DIR}/outside/web/page)
+
+# quillmere_web_program(<target>): the program and its page in the site.
+function(quillmere_web_program target)
+    target_link_options(${target} PRIVATE
+        # Modal boxes (QDialog::exec) return only once closed: asyncify lets the
+        # page run meanwhile. A box opened by a drop sits deeper in the stack than
+        # the default 4 KiB of asyncify's stack holds.
+        "SHELL:-s ASYNCIFY" "SHELL:-s ASYNCIFY_STACK_SIZE=65536"
+        # Qt's own (the UTF-16 strings), and what the page uses to hand the
+        # program its environment and its folder's files.
+        "SHELL:-s EXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16,ENV,FS,addRunDependency,removeRunDependency")
+    # The map is a JPEG, the pointer file and the icons are ICO.
+    qt_import_plugins(${target} INCLUDE Qt6::QJpegPlugin Qt6::QICOPlugin)
+
+    # The page shows the download's progress against the program's size.
+    set(site ${QUILLMERE_PROGRAM_DIR})
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -DWASM=${site}/${target}.wasm -DIN=${QUILLMERE_WEB_PAGE_DIR}/index.html
+                -DOUT=${site}/index.html -P ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
+        COMMAND ${CMAKE_COMMAND} -E copy ${QUILLMERE_WEB_PAGE_DIR}/quillmere-page.js
+                ${QUILLMERE_WEB_PAGE_DIR}/quillmere-page.css ${site}
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/icons/quillmere.ico ${site}
+        VERBATIM)
+    install(FILES ${site}/${target}.wasm ${site}/index.html ${site}/quillmere-page.js ${site}/quillmere-page.css
+                  ${site}/quillmere.ico
+            DESTINATION ${QUILLMERE_INSTALL_PROGRAM_DIR})
+endfunction()

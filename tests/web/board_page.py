@@ -1,0 +1,112 @@
+"""The game's page in a browser tab, played as a player plays it: where to point
+comes from the board's own tables, and what the board shows is judged by the
+desktop X tests' own code (BoardJudge, built for the web and run under node)."""
+import json
+import os
+import subprocess
+import tempfile
+import time
+
+BOARD = (999, 706)
+NODE = ["node", "--no-experimental-fetch", os.environ.get("QUILLMERE_RUN_NODE", "")]
+JUDGE = os.environ.get("QUILLMERE_BOARD_JUDGE", "")
+
+
+def judge(*arguments):
+    """Whether BoardJudge finds `arguments` so; what it said when not."""
+    done = subprocess.run(NODE + [JUDGE, *map(str, arguments)], capture_output=True, text=True, timeout=120)
+    return done.returncode == 0, done.stdout + done.stderr
+
+
+POINTS = None
+
+
+def points():
+    global POINTS
+    if POINTS is None:
+        holds, said = judge("points")
+        if not holds:
+            raise RuntimeError(said)
+        POINTS = json.loads(said)
+    return POINTS
+
+
+class BoardPage:
+    """The board in `page`, opened from `url`."""
+
+    def __init__(self, page, url, width=1100, height=850, scale=1, touch=False):
+        """Opens `url`, or, with None, waits for the board of the page as it is loading now."""
+        self.page = page
+        self.folder = tempfile.TemporaryDirectory(prefix="quillmere-shots-")
+        self.shots = 0
+        if url is not None:
+            page.open(url, width=width, height=height, scale=scale, touch=touch)
+        if not page.wait_for("globalThis.quillmereSeen && quillmereSeen.firstDraw !== null "
+                             "&& document.body.dataset.state === 'playing'", timeout=120):
+            raise AssertionError("the board was never drawn: state "
+                                 + str(page.js("document.body.dataset.state")) + ", failure "
+                                 + str(page.js("document.getElementById('failure').textContent")))
+        box = page.js("(() => { const r = document.querySelector('#board canvas').getBoundingClientRect();"
+                      " return [r.left, r.top, r.width, r.height]; })()")
+        self.left, self.top, self.width, self.height = box
+        self.zoom = self.width / BOARD[0]
+
+    def at(self, pixel):
+        """Where a pixel of the board lies in the page."""
+        return (self.left + (pixel[0] + 0.5) * self.zoom, self.top + (pixel[1] + 0.5) * self.zoom)
+
+    def entry(self, k):
+        return self.at(points()["listEntry"][k])
+
+    def country(self, row):
+        return self.at(points()["hotspot"][row])
+
+    def button(self, name):
+        return self.at(points()[name])
+
+    def shot(self):
+        """A picture of the board at its own 999 x 706 pixels."""
+        self.shots += 1
+        path = os.path.join(self.folder.name, f"shot-{self.shots}.png")
+        self.page.screenshot(path, clip={"x": self.left, "y": self.top, "width": self.width, "height": self.height,
+                                         "scale": 1 / self.zoom})
+        return path
+
+    def shows(self, *arguments, timeout=10):
+        """Waits until BoardJudge finds the board so: `arguments` with the newest picture
+        put where SHOT stands. Returns (holds, what it said, the picture)."""
+        deadline = time.monotonic() + timeout
+        while True:
+            shot = self.shot()
+            holds, said = judge(*[shot if a == "SHOT" else a for a in arguments])
+            if holds or time.monotonic() > deadline:
+                return holds, said, shot
+            time.sleep(0.2)
+
+    def sounds(self):
+        return self.page.js("quillmereSeen.sounds")
+
+    def drop(self, name, country, touch=False, wait=10):
+        """Drags name `name` onto country row `country`; returns the sound that the drop
+        started, None when none started within `wait` seconds."""
+        before = len(self.sounds())
+        move = self.page.touch_drag if touch else self.page.drag
+        move(self.entry(name), self.country(country))
+        if not self.page.wait_for(f"quillmereSeen.sounds.length > {before}", timeout=wait):
+            return None
+        return self.sounds()[before]
+
+    def box(self):
+        """The caption and text of the box open on the board, as the page tells them; None without one."""
+        return self.page.js("document.getElementById('box').hidden ? null : "
+                            "[document.getElementById('box-caption').textContent,"
+                            " document.getElementById('box-text').textContent]")
+
+    def next_box(self, shown_before, timeout=30):
+        if not self.page.wait_for(f"Number(document.getElementById('box').dataset.shown || 0) > {shown_before}"
+                                  " && !document.getElementById('box').hidden", timeout=timeout):
+            return None
+        return self.box()
+
+    def boxes_shown(self):
+        return self.page.js("Number(document.getElementById('box').dataset.shown || 0)")

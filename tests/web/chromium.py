@@ -1,0 +1,240 @@
+"""Chromium driven through the DevTools protocol (python3-websocket), and the site
+served to it from a folder on 127.0.0.1: the browser tests' and benchmarks' hands.
+
+The browser runs with a profile folder of its own, headless unless given an X
+display (the sound tests give it one, to play through a sound server of their
+own), and is ended, with its helpers, through its own process group."""
+import base64
+import functools
+import http.server
+import json
+import os
+import signal
+import socket
+import subprocess
+import tempfile
+import threading
+import time
+import urllib.request
+
+import websocket  # python3-websocket
+
+# What the page does, seen from outside the program: the first WebGL draw of the
+# board, each sound started and how long after the last pointer release, and every
+# exception and abort the page meets. Set before any of the page's own scripts run.
+PAGE_HOOKS = r"""
+(() => {
+  const seen = (globalThis.quillmereSeen = { firstDraw: null, sounds: [], released: null, errors: [] });
+  for (const Context of [globalThis.WebGLRenderingContext, globalThis.WebGL2RenderingContext]) {
+    for (const name of ["drawArrays", "drawElements"]) {
+      const draw = Context.prototype[name];
+      Context.prototype[name] = function (...args) {
+        if (seen.firstDraw === null) seen.firstDraw = performance.now();
+        return draw.apply(this, args);
+      };
+    }
+  }
+  addEventListener("pointerup", () => { seen.released = performance.now(); }, true);
+  const start = AudioBufferSourceNode.prototype.start;
+  AudioBufferSourceNode.prototype.start = function (...args) {
+    const now = performance.now();
+    seen.sounds.push({ at: now, afterRelease: seen.released === null ? null : now - seen.released,
+                       seconds: this.buffer ? this.buffer.duration : null, state: this.context.state,
+                       outputLatency: this.context.outputLatency, baseLatency: this.context.baseLatency });
+    return start.apply(this, args);
+  };
+  addEventListener("error", event => seen.errors.push(String(event.message)));
+  addEventListener("unhandledrejection", event => seen.errors.push("unhandled rejection: " + String(event.reason)));
+})();
+"""
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+class Site:
+    """A folder served over HTTP on 127.0.0.1, on a port of its own, in a thread."""
+
+    def __init__(self, folder):
+        handler = functools.partial(_QuietHandler, directory=folder)
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def close(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+class _QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+class Browser:
+    def __init__(self, display=None, extra_args=(), environment=None):
+        self.profile = tempfile.TemporaryDirectory(prefix="quillmere-chromium-")
+        self.port = free_port()
+        args = ["chromium", "--no-sandbox", f"--remote-debugging-port={self.port}",
+                "--remote-debugging-address=127.0.0.1", f"--user-data-dir={self.profile.name}",
+                "--no-first-run", "--no-default-browser-check", "--disable-background-networking",
+                "--disable-component-update", "--disable-sync", "--password-store=basic",
+                "--window-position=0,0", "--window-size=1100,850",
+                # WebGL through software: Qt draws the board with it.
+                "--use-angle=swiftshader", "--enable-unsafe-swiftshader", *extra_args]
+        env = dict(os.environ if environment is None else environment)
+        if display:
+            env["DISPLAY"] = display
+        else:
+            args.insert(1, "--headless=new")
+            env.pop("DISPLAY", None)
+        args.append("about:blank")
+        self.log = open(os.path.join(self.profile.name, "chromium.log"), "w")
+        # A session of its own, so that ending it ends its helpers too.
+        self.process = subprocess.Popen(args, stdout=self.log, stderr=subprocess.STDOUT, env=env,
+                                        start_new_session=True)
+        deadline = time.monotonic() + 60
+        while True:
+            try:
+                self.version = self._http("/json/version")
+                break
+            except OSError:
+                if time.monotonic() > deadline or self.process.poll() is not None:
+                    self.close()
+                    raise RuntimeError("chromium did not open its DevTools port")
+                time.sleep(0.1)
+
+    def _http(self, path):
+        with urllib.request.urlopen(f"http://127.0.0.1:{self.port}{path}", timeout=5) as response:
+            return json.loads(response.read())
+
+    def page(self):
+        for target in self._http("/json/list"):
+            if target["type"] == "page":
+                return Page(target["webSocketDebuggerUrl"])
+        raise RuntimeError("chromium has no page")
+
+    def pages(self):
+        return [t["url"] for t in self._http("/json/list") if t["type"] == "page"]
+
+    def close(self):
+        if self.process.poll() is None:
+            os.killpg(self.process.pid, signal.SIGTERM)
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                os.killpg(self.process.pid, signal.SIGKILL)
+                self.process.wait()
+        self.log.close()
+        self.profile.cleanup()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+
+class Page:
+    """One tab, through its DevTools socket."""
+
+    def __init__(self, socket_url):
+        self.socket = websocket.create_connection(socket_url, timeout=120, suppress_origin=True)
+        self.next_id = 0
+        self.exceptions = []
+        self.console = []
+        for domain in ("Page", "Runtime", "Log"):
+            self.call(f"{domain}.enable")
+        self.call("Page.addScriptToEvaluateOnNewDocument", source=PAGE_HOOKS)
+
+    def call(self, method, **params):
+        self.next_id += 1
+        mine = self.next_id
+        self.socket.send(json.dumps({"id": mine, "method": method, "params": params}))
+        while True:
+            message = json.loads(self.socket.recv())
+            if message.get("id") == mine:
+                if "error" in message:
+                    raise RuntimeError(f"{method}: {message['error']}")
+                return message.get("result", {})
+            self._event(message)
+
+    def _event(self, message):
+        method = message.get("method")
+        if method == "Runtime.exceptionThrown":
+            details = message["params"]["exceptionDetails"]
+            self.exceptions.append(details.get("exception", {}).get("description", details.get("text", "")))
+        elif method == "Runtime.consoleAPICalled":
+            self.console.append(" ".join(str(a.get("value", a.get("description", "")))
+                                         for a in message["params"]["args"]))
+
+    def js(self, expression):
+        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True, awaitPromise=True)
+        if "exceptionDetails" in result:
+            raise RuntimeError(f"{expression}: {result['exceptionDetails']}")
+        return result["result"].get("value")
+
+    def wait_for(self, expression, timeout=60):
+        """The expression's value once it is true; None when it never is within `timeout` seconds."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            value = self.js(expression)
+            if value:
+                return value
+            time.sleep(0.02)
+        return None
+
+    def open(self, url, width=1100, height=850, scale=1, touch=False):
+        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=scale,
+                  mobile=False)
+        self.call("Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=5 if touch else 1)
+        self.call("Page.navigate", url=url)
+
+    # A player's hands, in the page's CSS pixels.
+    def mouse(self, kind, x, y, buttons=0, button="none"):
+        self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button, buttons=buttons,
+                  clickCount=1 if kind != "mouseMoved" else 0, pointerType="mouse")
+
+    def click(self, at):
+        self.mouse("mouseMoved", *at)
+        self.mouse("mousePressed", *at, buttons=1, button="left")
+        self.mouse("mouseReleased", *at, button="left")
+
+    def drag(self, start, end, steps=12):
+        self.mouse("mouseMoved", *start)
+        self.mouse("mousePressed", *start, buttons=1, button="left")
+        for i in range(1, steps + 1):
+            self.mouse("mouseMoved", start[0] + (end[0] - start[0]) * i / steps,
+                       start[1] + (end[1] - start[1]) * i / steps, buttons=1, button="left")
+        self.mouse("mouseReleased", *end, button="left")
+
+    def touch_drag(self, start, end, steps=12):
+        def touch(kind, x, y):
+            points = [] if kind == "touchEnd" else [{"x": x, "y": y, "id": 1}]
+            self.call("Input.dispatchTouchEvent", type=kind, touchPoints=points)
+        touch("touchStart", *start)
+        for i in range(1, steps + 1):
+            touch("touchMove", start[0] + (end[0] - start[0]) * i / steps, start[1] + (end[1] - start[1]) * i / steps)
+        touch("touchEnd", *end)
+
+    def key(self, key, code, virtual_key):
+        for kind in ("rawKeyDown", "keyUp"):
+            self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code, windowsVirtualKeyCode=virtual_key)
+
+    def press_enter(self):
+        self.call("Input.dispatchKeyEvent", type="rawKeyDown", key="Enter", code="Enter", windowsVirtualKeyCode=13)
+        self.call("Input.dispatchKeyEvent", type="char", text="\r")
+        self.call("Input.dispatchKeyEvent", type="keyUp", key="Enter", code="Enter", windowsVirtualKeyCode=13)
+
+    def screenshot(self, path, clip=None):
+        params = {"format": "png"}
+        if clip:
+            params["clip"] = clip
+        with open(path, "wb") as out:
+            out.write(base64.b64decode(self.call("Page.captureScreenshot", **params)["data"]))
+
+    def close(self):
+        self.socket.close()

@@ -1,0 +1,172 @@
+"""The real site, served on 127.0.0.1, played in headless Chromium through the
+DevTools protocol: the board drawn, right and wrong drops by mouse and by touch,
+Restart, the completion box, Exit's end screen, the pointers, the board scaled to
+a small window and drawn at a high pixel ratio, the home page's draw, and a faulty
+country list. No page may meet an exception."""
+import os
+import shutil
+import tempfile
+import unittest
+
+from board_page import BoardPage, judge
+from chromium import Browser, Site
+
+SITE = os.environ["QUILLMERE_SITE"]
+HOME_PAGE = os.environ["QUILLMERE_HOME_PAGE"]
+# Any number but 7 keeps the home page shut; the page hands it to the program.
+NO_HOME_PAGE = "?home-page-draw=1"
+
+
+class WebGameTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.site = Site(SITE)
+        cls.browser = Browser()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.close()
+        cls.site.close()
+
+    def setUp(self):
+        self.page = self.browser.page()
+        self.page.exceptions.clear()
+
+    def tearDown(self):
+        errors = self.page.js("globalThis.quillmereSeen ? quillmereSeen.errors : []")
+        self.page.close()
+        self.assertEqual(self.page.exceptions + errors, [], "the page met exceptions")
+
+    def open(self, query=NO_HOME_PAGE, site=None, **view):
+        return BoardPage(self.page, (site or self.site).url + query, **view)
+
+    def assertShows(self, board, *arguments):
+        holds, said, shot = board.shows(*arguments)
+        self.assertTrue(holds, f"{' '.join(map(str, arguments))}: {said}")
+        return shot
+
+    def test_right_and_wrong_drops_by_mouse_and_touch_then_restart(self):
+        board = self.open(touch=True)
+        start = self.assertShows(board, "board", "SHOT")
+        wrong = board.drop(1, 0)
+        self.assertIsNotNone(wrong, "the wrong drop made no sound")
+        self.assertShows(board, "listed", start, "SHOT", 1)
+        rights = [board.drop(k, k) for k in (0, 2, 3)]
+        rights.append(board.drop(4, 4, touch=True))
+        self.assertNotIn(None, rights, "a right drop made no sound")
+        self.assertShows(board, "placed", start, "SHOT", 0, 2, 3, 4)
+        self.assertShows(board, "listed", start, "SHOT", 1)
+        # Each drop's sound is the whole of its own file: the chime four times, the buzz apart.
+        self.assertEqual(len({round(s["seconds"], 3) for s in rights}), 1)
+        self.assertNotEqual(round(wrong["seconds"], 3), round(rights[0]["seconds"], 3))
+        self.page.click(board.button("restart"))
+        self.assertShows(board, "board", "SHOT")
+
+    def test_the_48th_name_completes_the_map_and_its_box_starts_a_new_game(self):
+        board = self.open()
+        chime = None
+        for k in range(48):
+            sound = board.drop(k, k)
+            self.assertIsNotNone(sound, f"name {k} made no sound")
+            chime = chime or sound["seconds"]
+        self.assertEqual(board.next_box(0), ["Quillmere", "CONGRATULATIONS! THE MAP IS COMPLETE!"])
+        self.assertNotEqual(round(board.sounds()[-1]["seconds"], 3), round(chime, 3), "no fanfare")
+        self.page.press_enter()
+        self.assertTrue(self.page.wait_for("document.getElementById('box').hidden", timeout=10))
+        self.assertShows(board, "board", "SHOT")
+
+    def test_exit_leaves_the_end_screen_whose_link_plays_again(self):
+        board = self.open()
+        self.page.click(board.button("exit"))
+        self.assertTrue(self.page.wait_for("document.body.dataset.state === 'ended'", timeout=10))
+        self.assertTrue(self.page.js("getComputedStyle(document.getElementById('ended')).display !== 'none'"
+                                     " && getComputedStyle(document.getElementById('board')).display === 'none'"))
+        link = self.page.js("(() => { const r = document.getElementById('play-again').getBoundingClientRect();"
+                            " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
+        self.page.click(link)
+        again = BoardPage(self.page, None)
+        self.assertShows(again, "board", "SHOT")
+        self.assertIn("home-page-draw=1", self.page.js("location.search"))
+
+    def test_the_program_s_own_pointers_show_as_css_cursors(self):
+        board = self.open()
+        cursor = "document.querySelector('#board canvas').style.cursor"
+        self.page.mouse("mouseMoved", *board.button("restart"))
+        hand = self.page.wait_for(f"{cursor}.startsWith('url(') && {cursor}", timeout=10)
+        self.assertTrue(hand, "no picture pointer over the button")
+        self.page.mouse("mouseMoved", *board.at((10, 350)))
+        self.page.mouse("mouseMoved", *board.entry(0))
+        self.page.mouse("mousePressed", *board.entry(0), buttons=1, button="left")
+        self.page.mouse("mouseMoved", *board.country(20), buttons=1, button="left")
+        pin = self.page.wait_for(f"{cursor}.startsWith('url(') && {cursor} !== {hand!r} && {cursor}", timeout=10)
+        self.assertTrue(pin, "no push-pin while dragging")
+        self.page.mouse("mouseReleased", *board.country(20), button="left")
+
+    def test_a_small_window_scales_the_board_and_input_alike(self):
+        board = self.open(width=760, height=560)
+        self.assertLess(board.zoom, 0.8)
+        self.assertAlmostEqual(board.height / board.width, 706 / 999, places=2)
+        start = board.shot()
+        wrong = board.drop(5, 6)
+        right = board.drop(6, 6)
+        self.assertIsNotNone(wrong)
+        self.assertIsNotNone(right)
+        self.assertNotEqual(round(wrong["seconds"], 3), round(right["seconds"], 3))
+        self.assertShows(board, "placed", start, "SHOT", 6)
+
+    def test_a_high_pixel_ratio_draws_the_board_at_it(self):
+        board = self.open(scale=2)
+        self.assertEqual(self.page.js("document.querySelector('#board canvas').width"), 2 * 999)
+        self.assertShows(board, "board", "SHOT")
+
+    def test_the_home_page_opens_at_the_first_release_when_drawn(self):
+        board = self.open(query="?home-page-draw=7")
+        self.assertNotIn(HOME_PAGE, self.browser.pages())
+        board.drop(0, 0)
+        opened = any(url.startswith(HOME_PAGE) for url in self.browser.pages())
+        for _ in range(100):
+            if opened:
+                break
+            self.page.js("new Promise(r => setTimeout(r, 50))")
+            opened = any(url.startswith(HOME_PAGE) for url in self.browser.pages())
+        self.assertTrue(opened, "no tab opened on the home page")
+        others = self.open()
+        others.drop(0, 0)
+        self.assertEqual(sum(url.startswith(HOME_PAGE) for url in self.browser.pages()), 1)
+
+    def test_a_faulty_country_list_is_reported_and_the_game_goes_on(self):
+        with tempfile.TemporaryDirectory(prefix="quillmere-site-") as folder:
+            faulty = os.path.join(folder, "site")
+            shutil.copytree(SITE, faulty)
+            with open(os.path.join(SITE, "items.txt"), "rb") as shipped:
+                lines = shipped.read().split(b"\r\n")
+            lines[2] = b""
+            with open(os.path.join(faulty, "items.txt"), "wb") as out:
+                out.write(b"\r\n".join(lines))
+            os.remove(os.path.join(faulty, "sounds", "wrong.wma"))
+            site = Site(faulty)
+            try:
+                board = self.open(site=site)
+                reports = []
+                for shown in range(2):
+                    reports.append(board.next_box(shown))
+                    self.assertIsNotNone(reports[-1], "too few boxes")
+                    self.page.press_enter()
+                self.assertTrue(self.page.wait_for("document.getElementById('box').hidden", timeout=10),
+                                "more boxes than two")
+                self.assertEqual([caption for caption, _ in reports], ["Application Error"] * 2)
+                self.assertIn("Form1.Form_Load at line 144", reports[0][1])
+                self.assertIn("Form1.Form_Load at line 150", reports[1][1])
+                # The blank line's entry is used up; the names around it play on, and
+                # a missing sound is silence.
+                start = board.shot()
+                self.assertIsNotNone(board.drop(3, 3))
+                self.assertIsNone(board.drop(1, 0, wait=2))
+                self.assertShows(board, "placed", start, "SHOT", 3)
+                self.assertShows(board, "listed", start, "SHOT", 1)
+            finally:
+                site.close()
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

@@ -4,7 +4,9 @@
 # runs every test again built with AddressSanitizer and UndefinedBehaviorSanitizer;
 # `./build.sh package` makes the Debian package build/quillmere_<version>_<arch>.deb;
 # `./build.sh windows` builds for Windows, tests under Wine, and makes a zip and an
-# installer; `./build.sh bench [arguments]` builds a Release tree in build-bench and runs the
+# installer; `./build.sh web` builds for web browsers, tests in Chromium, and makes
+# the site build-web/site and its zip; `./build.sh web-play` serves the site on
+# 127.0.0.1 and opens it; `./build.sh bench [arguments]` builds a Release tree in build-bench and runs the
 # benchmarks.
 # Safe to run again: packages already present are not fetched twice and the build
 # is incremental.
@@ -26,6 +28,14 @@ test_packages=(
 )
 # The benchmarks move the pointer through XTEST.
 bench_packages=(libxcb-xtest0-dev)
+# The web build: Qt and FFmpeg from Debian's source, built for WebAssembly with
+# Debian's emscripten (the host's Qt tools generate code for that Qt), the board's
+# fonts built in, and the site tried in Chromium through the DevTools protocol,
+# heard on a sound server of the test's own with the browser on an X server of its own.
+web_packages=(
+    cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools emscripten binaryen fonts-liberation
+    chromium python3-websocket xvfb pulseaudio pulseaudio-utils
+)
 # CPack's DEB generator (dpkg-shlibdeps from dpkg-dev, which finds the binaries
 # with file), and the package's checks.
 package_packages=(dpkg-dev file lintian desktop-file-utils appstream)
@@ -62,6 +72,18 @@ install_packages() {
 build() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build -j "$(nproc)"
+}
+
+# The site in build-web/site: Qt and FFmpeg for the web come from a cache outside
+# the checkout (built once), the program is linked with emscripten.
+build_web() {
+    install_packages "${web_packages[@]}"
+    local qt ffmpeg
+    qt=$(tools/web/build-qt.sh)
+    ffmpeg=$(tools/web/build-ffmpeg.sh)
+    . tools/web/wasm-env.sh
+    "$qt/bin/qt-cmake" -G Ninja -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_WEB_FFMPEG="$ffmpeg"
+    nice cmake --build build-web -j "$(nproc)"
 }
 
 case "${1:-}" in
@@ -114,6 +136,25 @@ windows)
     cmake --build build -j "$(nproc)"
     ctest --test-dir build --output-on-failure -L wine
     ;;
+web)
+    build_web
+    ctest --test-dir build-web --output-on-failure -L web
+    (cd build-web && cpack)
+    ;;
+web-play)
+    build_web
+    port=8642
+    echo "Quillmere is served at http://127.0.0.1:$port/ (Ctrl-C ends it)"
+    if command -v xdg-open >/dev/null; then
+        (sleep 1 && xdg-open "http://127.0.0.1:$port/") &
+    fi
+    exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build-web/site
+    ;;
+web-bench)
+    build_web
+    cmake --build build-web --target web-bench
+    exec python3 bench/web/web-bench.py build-web "${2:-7}"
+    ;;
 bench)
     install_packages "${packages[@]}" "${test_packages[@]}" "${bench_packages[@]}"
     shift
@@ -122,7 +163,7 @@ bench)
     exec build-bench/bench/quillmere-bench "$@"
     ;;
 *)
-    echo "usage: $0 play|test|sanitize|package|windows|bench [bench arguments]" >&2
+    echo "usage: $0 play|test|sanitize|package|windows|web|web-play|web-bench [runs]|bench [bench arguments]" >&2
     exit 2
     ;;
 esac

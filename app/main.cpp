@@ -6,6 +6,9 @@
 #ifdef Q_OS_WIN
 #include "outside/windows/WindowsPlatform.h"
 using NativePlatform = outside::WindowsPlatform;
+#elif defined(Q_OS_WASM)
+#include "outside/web/WebPlatform.h"
+using NativePlatform = outside::WebPlatform;
 #else
 #include "outside/linux/LinuxPlatform.h"
 using NativePlatform = outside::LinuxPlatform;

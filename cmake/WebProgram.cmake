@@ -14,7 +14,8 @@ add_compile_options(-fexceptions)
 # The page's files, beside the program in the site.
 set(QUILLMERE_WEB_PAGE_DIR ${CMAKE_SOURCE_DIR}/outside/web/page)
 
-# quillmere_web_program(<target>): the program and its page in the site.
+# quillmere_web_program(<target>): the program and its page in the site, the
+# target's output folder.
 function(quillmere_web_program target)
     target_link_options(${target} PRIVATE
         # Modal boxes (QDialog::exec) return only once closed: asyncify lets the
@@ -27,16 +28,23 @@ function(quillmere_web_program target)
     # The map is a JPEG, the pointer file and the icons are ICO.
     qt_import_plugins(${target} INCLUDE Qt6::QJpegPlugin Qt6::QICOPlugin)
 
-    # The page shows the download's progress against the program's size.
-    set(site ${QUILLMERE_PROGRAM_DIR})
+    # The page, which shows the download's progress against the program's size, in
+    # the program's folder.
+    get_target_property(site ${target} RUNTIME_OUTPUT_DIRECTORY)
     add_custom_command(TARGET ${target} POST_BUILD
-        COMMAND ${CMAKE_COMMAND} -DWASM=${site}/${target}.wasm -DIN=${QUILLMERE_WEB_PAGE_DIR}/index.html
-                -DOUT=${site}/index.html -P ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
+        COMMAND ${CMAKE_COMMAND} -DPROGRAM=${target} -DSITE=${site} -DIN=${QUILLMERE_WEB_PAGE_DIR}/index.html
+                -P ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
         COMMAND ${CMAKE_COMMAND} -E copy ${QUILLMERE_WEB_PAGE_DIR}/quillmere-page.js
-                ${QUILLMERE_WEB_PAGE_DIR}/quillmere-page.css ${site}
-        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/icons/quillmere.ico ${site}
+                ${QUILLMERE_WEB_PAGE_DIR}/quillmere-page.css ${CMAKE_SOURCE_DIR}/assets/icons/quillmere.ico ${site}
         VERBATIM)
-    install(FILES ${site}/${target}.wasm ${site}/index.html ${site}/quillmere-page.js ${site}/quillmere-page.css
-                  ${site}/quillmere.ico
-            DESTINATION ${QUILLMERE_INSTALL_PROGRAM_DIR})
+endfunction()
+
+# quillmere_node_program(<target>): a program that node runs (tools/web/run-node.js),
+# the tests that need no window: it ends when its main() returns, and reads and
+# writes the host's files as they are.
+function(quillmere_node_program target)
+    target_link_options(${target} PRIVATE "SHELL:-s EXIT_RUNTIME=1" "SHELL:-s NODERAWFS=1"
+        "SHELL:-s EXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16,ENV"
+        # Optimised less than the game: the link is most of their build time.
+        -O1)
 endfunction()

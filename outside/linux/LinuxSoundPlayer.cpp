@@ -1,6 +1,6 @@
 #include "outside/linux/LinuxSoundPlayer.h"
 
-#include "outside/linux/DecodedSound.h"
+#include "outside/ffmpeg/DecodedSound.h"
 #include "outside/linux/PulseOutput.h"
 
 namespace outside {

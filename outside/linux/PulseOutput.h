@@ -4,7 +4,7 @@
 // the stream on a thread of its own.
 #pragma once
 
-#include "outside/linux/DecodedSound.h"
+#include "outside/ffmpeg/DecodedSound.h"
 #include "outside/qt/PcmOutput.h"
 
 #include <cstddef>

@@ -3,7 +3,7 @@
 // apart, the pictures checked for what the board relies on.
 #include "app/startup/CursorFile.h"
 #include "app/window/BoardPainter.h"
-#include "outside/linux/DecodedSound.h"
+#include "outside/ffmpeg/DecodedSound.h"
 #include "quiz/BoardLayout.h"
 #include "quiz/BoardTables.h"
 

@@ -1,20 +1,23 @@
 # Fails when a file includes a header of a layer above its own, or beside it:
 #   shell/        shell/
 #   quiz/         shell/, quiz/
-#   outside/      shell/, outside/ (one platform does not include another's)
+#   outside/      shell/, outside/ (one platform does not include another's; the
+#                 FFmpeg decoder in outside/ffmpeg/ serves Linux and the web)
 #   app/window/   shell/, quiz/, app/window/
 #   app/startup/  shell/, quiz/, app/window/, app/startup/
 # Run as: cmake -DSOURCE_DIR=<checkout> -P CheckLayers.cmake
 set(allowed_shell "shell/")
 set(allowed_quiz "shell/;quiz/")
 set(allowed_outside_qt "shell/;outside/qt/")
-set(allowed_outside_linux "shell/;outside/qt/;outside/linux/")
+set(allowed_outside_ffmpeg "shell/;outside/qt/;outside/ffmpeg/")
+set(allowed_outside_linux "shell/;outside/qt/;outside/ffmpeg/;outside/linux/")
+set(allowed_outside_web "shell/;outside/qt/;outside/ffmpeg/;outside/web/")
 set(allowed_outside_windows "shell/;outside/qt/;outside/windows/")
 set(allowed_app_window "shell/;quiz/;app/window/")
 set(allowed_app_startup "shell/;quiz/;app/window/;app/startup/")
 
 set(faults "")
-foreach(layer IN ITEMS shell quiz outside/qt outside/linux outside/windows app/window app/startup)
+foreach(layer IN ITEMS shell quiz outside/qt outside/ffmpeg outside/linux outside/windows outside/web app/window app/startup)
     string(REPLACE "/" "_" key "${layer}")
     file(GLOB_RECURSE sources "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
     foreach(source IN LISTS sources)

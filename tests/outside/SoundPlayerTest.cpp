@@ -7,7 +7,7 @@
 #include "QuizWindow.h"
 #include "SoundServer.h"
 
-#include "outside/linux/DecodedSound.h"
+#include "outside/ffmpeg/DecodedSound.h"
 #include "outside/linux/LinuxSoundPlayer.h"
 
 #include <QDir>

@@ -10,7 +10,9 @@ here=$(dirname "$(readlink -f "$0")")
 cache=${QUILLMERE_CACHE:-/var/cache/quillmere}
 . "$here/wasm-env.sh"
 
-ffmpeg_version=$(dpkg-query -W -f='${Version}' libavcodec-dev)
+# The version the Linux build links, or would link once installed.
+ffmpeg_version=$(dpkg-query -W -f='${Version}' libavcodec-dev 2>/dev/null \
+                 || apt-cache policy libavcodec-dev | sed -n 's/^ *Candidate: //p')
 emscripten=$(dpkg-query -W -f='${Version}' emscripten)
 recipe=$(cat "$0" "$here/wasm-env.sh" | sha256sum | cut -c1-12)
 upstream=${ffmpeg_version#*:}

@@ -14,6 +14,8 @@
                           "sounds/correct.wma", "sounds/wrong.wma", "sounds/complete.wma"];
 
     const element = id => document.getElementById(id);
+    // The program's files are <program>.js and <program>.wasm.
+    const program = document.body.dataset.program;
     const show = state => { document.body.dataset.state = state; };
 
     function webGlWorks() {
@@ -51,9 +53,10 @@
     // Streams the program while counting what has come, and compiles it as it comes.
     function instantiateWithProgress(imports, done) {
         const progress = element("progress");
-        fetch("quillmere.wasm").then(response => {
+        const file = `${program}.wasm`;
+        fetch(file).then(response => {
             if (!response.ok)
-                throw new Error(`quillmere.wasm: ${response.status} ${response.statusText}`);
+                throw new Error(`${file}: ${response.status} ${response.statusText}`);
             let received = 0;
             const counted = response.body.pipeThrough(new TransformStream({
                 transform(chunk, controller) {
@@ -119,11 +122,11 @@
                 },
             },
         };
-        const program = document.createElement("script");
-        program.src = "quillmere.js";
-        program.onerror = () => failed("quillmere.js could not be loaded");
-        program.onload = () => createQtAppInstance(config).then(() => show("playing"), failed);
-        document.head.appendChild(program);
+        const script = document.createElement("script");
+        script.src = `${program}.js`;
+        script.onerror = () => failed(`${script.src} could not be loaded`);
+        script.onload = () => createQtAppInstance(config).then(() => show("playing"), failed);
+        document.head.appendChild(script);
     }
 
     // Pinching a trackpad zooms the page through the wheel with Ctrl held; not over the board.

@@ -1,9 +1,10 @@
-// Sound files decoded for the output stream on Linux: 16-bit samples, interleaved
-// stereo at the stream's rate, at the game's volume. FFmpeg
+// Sound files decoded for the output, on Linux and in a web page alike: 16-bit
+// samples, interleaved stereo at the output's rate, at the game's volume. FFmpeg
 // decodes it (libavformat reads the file, libavcodec decodes, libswresample
 // converts): the same WMA decoder that GStreamer's libav plugin wraps, called
-// straight from the player's thread, with no pipeline, plugin registry or event
-// loop around it.
+// straight from the player, with no pipeline, plugin registry or event loop
+// around it. On Linux it is Debian's FFmpeg; a web page has the same source's
+// WMA decoding built for it, as browsers decode no WMA.
 #pragma once
 
 #include "outside/qt/Pcm.h"

@@ -1,4 +1,4 @@
-#include "outside/linux/DecodedSound.h"
+#include "outside/ffmpeg/DecodedSound.h"
 
 #include <QFile>
 

@@ -30,7 +30,8 @@ bool holdsMultiByteUtf8(const QByteArray &bytes)
 bool systemTextIsUtf8()
 {
     QStringDecoder system(QStringConverter::System, QStringDecoder::Flag::Stateless);
-    return system.decode(QByteArrayView("\xC3\xA9")) == QStringView(u"\u00E9");
+    const QString decoded = system.decode(QByteArrayView("\xC3\xA9"));
+    return decoded == QStringView(u"\u00E9");
 }
 
 } // namespace

@@ -6,45 +6,50 @@
 # emscripten version and this recipe.
 # Usage: tools/web/build-ffmpeg.sh   (QUILLMERE_CACHE moves the cache, default /var/cache/quillmere)
 set -euo pipefail
-here=$(dirname "$(readlink -f "$0")")
-cache=${QUILLMERE_CACHE:-/var/cache/quillmere}
-. "$here/wasm-env.sh"
+# The whole script is read before it runs: a checkout updated meanwhile cannot
+# change a build half-way.
+main() {
+    here=$(dirname "$(readlink -f "$0")")
+    cache=${QUILLMERE_CACHE:-/var/cache/quillmere}
+    . "$here/wasm-env.sh"
 
-# The version the Linux build links, or would link once installed.
-ffmpeg_version=$(dpkg-query -W -f='${Version}' libavcodec-dev 2>/dev/null \
-                 || apt-cache policy libavcodec-dev | sed -n 's/^ *Candidate: //p')
-emscripten=$(dpkg-query -W -f='${Version}' emscripten)
-recipe=$(cat "$0" "$here/wasm-env.sh" | sha256sum | cut -c1-12)
-upstream=${ffmpeg_version#*:}
-prefix="$cache/ffmpeg-${upstream%%-*}-wma-wasm-emscripten${emscripten%%~*}-$recipe"
-mark="$prefix/.complete"
-if [ -f "$mark" ]; then
+    # The version the Linux build links, or would link once installed.
+    ffmpeg_version=$(dpkg-query -W -f='${Version}' libavcodec-dev 2>/dev/null \
+                     || apt-cache policy libavcodec-dev | sed -n 's/^ *Candidate: //p')
+    emscripten=$(dpkg-query -W -f='${Version}' emscripten)
+    recipe=$(cat "$0" "$here/wasm-env.sh" | sha256sum | cut -c1-12)
+    upstream=${ffmpeg_version#*:}
+    prefix="$cache/ffmpeg-${upstream%%-*}-wma-wasm-emscripten${emscripten%%~*}-$recipe"
+    mark="$prefix/.complete"
+    if [ -f "$mark" ]; then
+        echo "$prefix"
+        exit 0
+    fi
+
+    work=$(mktemp -d /var/tmp/quillmere-ffmpeg-wasm-XXXXXX)
+    trap 'rm -rf "$work"' EXIT
+    src=$("$here/debian-source.sh" "ffmpeg=$ffmpeg_version" "$work")
+
+    # Only what the game's sounds need: the ASF container, the two WMA decoders, files,
+    # and the resampler. No assembly (emscripten compiles C only) and no threads (the
+    # page has none); nothing looked for on the build machine.
+    mkdir -p "$work/build"
+    (cd "$work/build" && "$src/configure" \
+        --prefix="$prefix" \
+        --enable-cross-compile --target-os=none --arch=x86_32 --cpu=generic \
+        --cc=emcc --cxx=em++ --ar=emar --ranlib=emranlib --nm=llvm-nm-14 \
+        --enable-static --disable-shared \
+        --disable-asm --disable-inline-asm --disable-runtime-cpudetect \
+        --disable-autodetect --disable-pthreads --disable-network --disable-debug \
+        --disable-programs --disable-doc \
+        --disable-avdevice --disable-avfilter --disable-swscale --disable-postproc \
+        --disable-everything \
+        --enable-protocol=file --enable-demuxer=asf --enable-decoder=wmav1,wmav2 \
+        --extra-cflags=-O2 >&2)
+    nice make -C "$work/build" -j "$(nproc)" >&2
+    rm -rf "$prefix"
+    make -C "$work/build" install >&2
+    touch "$mark"
     echo "$prefix"
-    exit 0
-fi
-
-work=$(mktemp -d /var/tmp/quillmere-ffmpeg-wasm-XXXXXX)
-trap 'rm -rf "$work"' EXIT
-src=$("$here/debian-source.sh" "ffmpeg=$ffmpeg_version" "$work")
-
-# Only what the game's sounds need: the ASF container, the two WMA decoders, files,
-# and the resampler. No assembly (emscripten compiles C only) and no threads (the
-# page has none); nothing looked for on the build machine.
-mkdir -p "$work/build"
-(cd "$work/build" && "$src/configure" \
-    --prefix="$prefix" \
-    --enable-cross-compile --target-os=none --arch=x86_32 --cpu=generic \
-    --cc=emcc --cxx=em++ --ar=emar --ranlib=emranlib --nm=llvm-nm-14 \
-    --enable-static --disable-shared \
-    --disable-asm --disable-inline-asm --disable-runtime-cpudetect \
-    --disable-autodetect --disable-pthreads --disable-network --disable-debug \
-    --disable-programs --disable-doc \
-    --disable-avdevice --disable-avfilter --disable-swscale --disable-postproc \
-    --disable-everything \
-    --enable-protocol=file --enable-demuxer=asf --enable-decoder=wmav1,wmav2 \
-    --extra-cflags=-O2 >&2)
-nice make -C "$work/build" -j "$(nproc)" >&2
-rm -rf "$prefix"
-make -C "$work/build" install >&2
-touch "$mark"
-echo "$prefix"
+}
+main "$@"

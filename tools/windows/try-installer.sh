@@ -30,7 +30,11 @@ done
 [ -f "$menu/Quillmere.lnk" ] || fail "no Start menu entry"
 listed || fail "not among the programs to remove"
 
-(cd / && timeout 60 $wine 'C:\Games\Quillmere\quillmere.exe' >/dev/null 2>&1) &
+# The home-page draw is the test run's own (QUILLMERE_HOME_PAGE_DRAW=7 opens the
+# page on every start), else one that leaves it shut; an opening goes to a browser
+# that does nothing.
+(cd / && QUILLMERE_HOME_PAGE_DRAW=${QUILLMERE_HOME_PAGE_DRAW:-1} BROWSER=true \
+    timeout 60 $wine 'C:\Games\Quillmere\quillmere.exe' >/dev/null 2>&1) &
 program=$!
 shown=
 for _ in $(seq 300); do

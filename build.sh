@@ -37,8 +37,9 @@ web_packages=(
     chromium python3-websocket xvfb pulseaudio pulseaudio-utils
 )
 # CPack's DEB generator (dpkg-shlibdeps from dpkg-dev, which finds the binaries
-# with file), and the package's checks.
-package_packages=(dpkg-dev file lintian desktop-file-utils appstream)
+# with file), and the package's checks (the installed program starts on an X
+# server of its own).
+package_packages=(dpkg-dev file lintian desktop-file-utils appstream xvfb xauth)
 # Names the frames of a sanitizer's report (llvm-symbolizer on PATH).
 sanitize_packages=(llvm)
 # The Windows build: Qt's own source from Debian, built for Windows with MinGW-w64

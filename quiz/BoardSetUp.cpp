@@ -40,13 +40,14 @@ void readCountryList(Quiz &quiz, shell::ErrorTrap &trap)
         if (i >= kCountryCount && trap.budgetExhausted())
             break;
     }
-    if (file.wasCut() && !trap.budgetExhausted()) {
+    trap.clearReportBudget();
+    // Names lost past the cut are told of once, whatever faulty lines came before.
+    if (file.wasCut()) {
         trap.run(136, [] {
             throw shell::Failure(QStringLiteral("items.txt is larger than %1 bytes: the rest of it was ignored")
                                    .arg(CountryListFile::kMaxBytes));
         });
     }
-    trap.clearReportBudget();
 }
 
 void layDropTargets(Board &board, shell::ErrorTrap &trap)

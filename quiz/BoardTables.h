@@ -292,8 +292,9 @@ struct LeaderLine {
     TwipLine ends;
 };
 
-// Line n (1 to 15) is element n - 1. The first end lies on the country, the
-// second at its name slot.
+// Line n (1 to 15) is element n - 1. One end lies on the country, the other at
+// or just beside its name slot: the second end for most lines, the first for
+// Line1, Line4 and Line10.
 inline constexpr std::array<LeaderLine, kLeaderLineCount> kLeaderLines{{
     {u"Benin", {2520, 5370, 2370, 4710}}, // Line1
     {u"Burundi", {5580, 6150, 5160, 6360}}, // Line2

@@ -8,10 +8,6 @@
 
 namespace app {
 
-namespace {
-constexpr int kOpeningDraw = 7;
-}
-
 int homePageDraw(float seed)
 {
     // The seed's bits as they lie in memory (std::bit_cast, which the web build's
@@ -24,9 +20,19 @@ int homePageDraw(float seed)
     return int(r * 100) + 1;
 }
 
+std::optional<int> homePageDrawFromEnvironment()
+{
+    bool isNumber = false;
+    const int draw = qEnvironmentVariableIntValue("QUILLMERE_HOME_PAGE_DRAW", &isNumber);
+    if (!isNumber || draw < 1 || draw > 100)
+        return std::nullopt;
+    return draw;
+}
+
 void MaybeOpenHomePage(const shell::Clock &clock, shell::WebOpener &web)
 {
-    if (homePageDraw(clock.secondsSinceMidnight()) == kOpeningDraw)
+    const int draw = homePageDrawFromEnvironment().value_or(homePageDraw(clock.secondsSinceMidnight()));
+    if (draw == kOpeningDraw)
         web.open(QUrl(shell::homePageAddress()));
 }
 

@@ -1,5 +1,7 @@
 #include "outside/ffmpeg/DecodedSound.h"
 
+#include "outside/qt/SoundAsPlayed.h"
+
 #include <QFile>
 
 extern "C" {
@@ -33,12 +35,7 @@ struct FrameFreer {
     void operator()(AVFrame *f) const { av_frame_free(&f); }
 };
 
-// Below this a sample is silence (-50 dBFS; -59 dBFS at the game's volume).
-constexpr float kSilence = 0.00316f;
-
-// Turns the decoder's frames into the output's samples, at the game's volume, from
-// the first sample that is not silence on: silence before a sound would only delay
-// it, and every encoded file starts with some, as its encoder's first frame.
+// Turns the decoder's frames into the output's samples, at the game's volume.
 class Converter
 {
 public:
@@ -70,15 +67,9 @@ public:
                                      frame ? const_cast<const uint8_t **>(frame->extended_data) : nullptr, input);
         if (made < 0)
             return false;
-        for (std::size_t frame = 0; frame < std::size_t(made); ++frame) {
-            const float *channels = &m_floats[frame * kPcmChannels];
-            m_heard = m_heard || std::any_of(channels, channels + kPcmChannels, [](float s) { return std::abs(s) >= kSilence; });
-            if (!m_heard)
-                continue;
-            for (int c = 0; c < kPcmChannels; ++c) {
-                const float scaled = std::clamp(channels[c] * kSoundVolume, -1.0f, 1.0f);
-                out.push_back(qint16(std::lround(scaled * std::numeric_limits<qint16>::max())));
-            }
+        for (std::size_t i = 0; i < std::size_t(made) * kPcmChannels; ++i) {
+            const float scaled = std::clamp(m_floats[i] * kSoundVolume, -1.0f, 1.0f);
+            out.push_back(qint16(std::lround(scaled * std::numeric_limits<qint16>::max())));
         }
         return true;
     }
@@ -86,12 +77,11 @@ public:
 private:
     std::unique_ptr<SwrContext, ResamplerFreer> m_resampler;
     std::vector<float> m_floats;
-    bool m_heard = false;
 };
 
 } // namespace
 
-SharedPcm decodeSoundFile(const QString &path)
+DecodedPcm decodeSoundFile(const QString &path)
 {
     // A damaged file is no sound, and says nothing on the terminal either.
     av_log_set_level(AV_LOG_QUIET);
@@ -110,7 +100,7 @@ SharedPcm decodeSoundFile(const QString &path)
         return nullptr;
     // Every frame is kept: a decoder's guess at its encoder's delay can be too long,
     // as the WMA decoder's two frames are for files of one frame's delay, and then
-    // the start of the sound itself is cut. The silence before it goes anyway.
+    // the start of the sound itself is cut. The silence before it goes as it plays.
     decoder->flags2 |= AV_CODEC_FLAG2_SKIP_MANUAL;
     if (avcodec_open2(decoder.get(), codec, nullptr) < 0)
         return nullptr;
@@ -120,7 +110,8 @@ SharedPcm decodeSoundFile(const QString &path)
     if (!converter.isReady() || !packet || !frame)
         return nullptr;
 
-    auto pcm = std::make_shared<Pcm>(Pcm{kPcmRate, kPcmChannels, {}});
+    auto pcm = std::make_unique<Pcm>(Pcm{kPcmRate, kPcmChannels, {}});
+    const std::size_t most = mostSamples(kPcmRate, kPcmChannels);
     auto receive = [&] {
         int got;
         while ((got = avcodec_receive_frame(decoder.get(), frame.get())) == 0) {
@@ -131,7 +122,7 @@ SharedPcm decodeSoundFile(const QString &path)
         }
         return got == AVERROR(EAGAIN) || got == AVERROR_EOF;
     };
-    while (av_read_frame(format.get(), packet.get()) >= 0) {
+    while (pcm->samples.size() < most && av_read_frame(format.get(), packet.get()) >= 0) {
         const bool ours = packet->stream_index == stream;
         // A packet the decoder refuses is skipped, as players do; the rest still plays.
         const bool sent = ours && avcodec_send_packet(decoder.get(), packet.get()) == 0;

@@ -17,6 +17,6 @@ inline constexpr int kPcmChannels = 2;
 
 // The sound in the file at `path`; null when the file holds no sound that can be
 // decoded. Reads nothing else and writes nothing.
-SharedPcm decodeSoundFile(const QString &path);
+DecodedPcm decodeSoundFile(const QString &path);
 
 } // namespace outside

@@ -1,5 +1,7 @@
 #include "outside/qt/SoundFiles.h"
 
+#include "outside/qt/SoundAsPlayed.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -45,7 +47,7 @@ SharedPcm SoundFiles::soundAt(const QString &path)
         return known->sound;
     // Dropped before the new one is decoded, so both are never held at once.
     m_decoded.remove(path);
-    SharedPcm sound = m_decode(path);
+    SharedPcm sound = asPlayed(m_decode(path));
     m_decoded.insert(path, {*stamp, sound});
     return sound;
 }

@@ -1,5 +1,7 @@
 #include "outside/windows/MediaFoundationDecoder.h"
 
+#include "outside/qt/SoundAsPlayed.h"
+
 #include <QDir>
 
 #include <mfapi.h>
@@ -18,9 +20,6 @@ namespace {
 using Microsoft::WRL::ComPtr;
 
 constexpr DWORD kAudio = DWORD(MF_SOURCE_READER_FIRST_AUDIO_STREAM);
-// The sound of a drop lasts a second or two; a long file put in its place plays
-// its beginning, and memory stays bounded.
-constexpr int kMostSeconds = 30;
 
 // COM and Media Foundation, ready on this thread for as long as it lives.
 class MediaFoundationOnThisThread
@@ -89,16 +88,16 @@ bool appendAtVolume(IMFSample &sample, std::vector<qint16> &samples)
 
 } // namespace
 
-SharedPcm decodeWithMediaFoundation(const QString &path)
+DecodedPcm decodeWithMediaFoundation(const QString &path)
 {
     thread_local MediaFoundationOnThisThread mediaFoundation;
     ComPtr<IMFSourceReader> reader;
     const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
-    auto sound = std::make_shared<Pcm>();
+    auto sound = std::make_unique<Pcm>();
     if (!mediaFoundation.ready() || FAILED(MFCreateSourceReaderFromURL(native.c_str(), nullptr, &reader))
         || !choosePcm(*reader.Get()) || !readFormat(*reader.Get(), *sound))
         return nullptr;
-    const std::size_t most = std::size_t(kMostSeconds) * sound->rate * sound->channels;
+    const std::size_t most = mostSamples(sound->rate, sound->channels);
     while (sound->samples.size() < most) {
         DWORD flags = 0;
         ComPtr<IMFSample> sample;

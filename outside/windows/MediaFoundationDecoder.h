@@ -9,6 +9,6 @@ namespace outside {
 
 // The sound in the file at `path`; null when it holds no sound Media Foundation can
 // decode. Runs on the player's thread, which it readies for COM and Media Foundation.
-SharedPcm decodeWithMediaFoundation(const QString &path);
+DecodedPcm decodeWithMediaFoundation(const QString &path);
 
 } // namespace outside

@@ -241,6 +241,32 @@ private slots:
             QCOMPARE(w.outside.web.opened[0], QUrl(shell::homePageAddress()));
     }
 
+    // A number from 1 to 100 in the environment decides the draw; anything else leaves it to the clock.
+    void environmentDecidesTheDraw_data()
+    {
+        QTest::addColumn<QByteArray>("setting");
+        QTest::addColumn<float>("seed");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("7 against the clock") << QByteArray("7") << seedDrawing(7, false) << true;
+        QTest::newRow("1 against the clock") << QByteArray("1") << seedDrawing(7, true) << false;
+        QTest::newRow("100 against the clock") << QByteArray("100") << seedDrawing(7, true) << false;
+        QTest::newRow("0: the clock draws 7") << QByteArray("0") << seedDrawing(7, true) << true;
+        QTest::newRow("101: the clock draws another") << QByteArray("101") << seedDrawing(7, false) << false;
+        QTest::newRow("a word: the clock draws 7") << QByteArray("seven") << seedDrawing(7, true) << true;
+    }
+
+    void environmentDecidesTheDraw()
+    {
+        QFETCH(QByteArray, setting);
+        QFETCH(float, seed);
+        QFETCH(bool, opens);
+        qputenv("QUILLMERE_HOME_PAGE_DRAW", setting);
+        const auto restore = qScopeGuard([] { qunsetenv("QUILLMERE_HOME_PAGE_DRAW"); });
+        ProgramFolderFixture folder;
+        StartedWindow w(folder, seed);
+        QCOMPARE(w.outside.web.opened.size(), opens ? 1u : 0u);
+    }
+
     void homePageNobodyOpensIsReportedAndStartUpGoesOn()
     {
         ProgramFolderFixture folder;

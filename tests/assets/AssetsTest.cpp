@@ -4,6 +4,7 @@
 #include "app/startup/CursorFile.h"
 #include "app/window/BoardPainter.h"
 #include "outside/ffmpeg/DecodedSound.h"
+#include "outside/qt/SoundAsPlayed.h"
 #include "quiz/BoardLayout.h"
 #include "quiz/BoardTables.h"
 
@@ -62,7 +63,7 @@ struct DecodedSound {
 DecodedSound decode(const QString &path)
 {
     DecodedSound sound;
-    if (const outside::SharedPcm pcm = outside::decodeSoundFile(path)) {
+    if (const outside::SharedPcm pcm = outside::asPlayed(outside::decodeSoundFile(path))) {
         for (std::size_t i = 0; i + 1 < pcm->samples.size(); i += outside::kPcmChannels)
             sound.samples.push_back((pcm->samples[i] + pcm->samples[i + 1]) / 2 / 32768.0 / outside::kSoundVolume);
     }

@@ -1,8 +1,15 @@
 // The sound player every platform shares, with real files in a folder of the
 // test's own and the platform's decoder and output replaced by recorders: what is
 // decoded when, and what the output is asked to play. The real decoders and
-// outputs are heard in the sound tests of each platform.
+// outputs are heard in the sound tests of each platform; here the platform's
+// decoder shows only that it plays by the shared rule.
 #include "outside/qt/DecodedSoundPlayer.h"
+#include "outside/qt/SoundAsPlayed.h"
+#ifdef Q_OS_WIN
+#include "outside/windows/MediaFoundationDecoder.h"
+#else
+#include "outside/ffmpeg/DecodedSound.h"
+#endif
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,7 +44,7 @@ struct Record {
 // Files that begin with "pcm:" decode to the bytes after it; others cannot be decoded.
 outside::SoundDecoder recordingDecoder(Record &record)
 {
-    return [&record](const QString &path) -> SharedPcm {
+    return [&record](const QString &path) -> outside::DecodedPcm {
         QFile file(path);
         file.open(QIODevice::ReadOnly);
         const QByteArray bytes = file.readAll();
@@ -45,7 +52,7 @@ outside::SoundDecoder recordingDecoder(Record &record)
         record.decoded << QFileInfo(path).fileName();
         if (!bytes.startsWith("pcm:"))
             return nullptr;
-        return std::make_shared<const Pcm>(Pcm{44100, 1, std::vector<qint16>(bytes.begin() + 4, bytes.end())});
+        return std::make_unique<Pcm>(Pcm{44100, 1, std::vector<qint16>(bytes.begin() + 4, bytes.end())});
     };
 }
 
@@ -140,6 +147,48 @@ private slots:
     }
 
     // Only the newest request counts while the player is busy: it would cut off any before it.
+    // Silence before a sound is skipped (here, bytes below 38), never the sound itself,
+    // and a long file plays its first half minute.
+    void everySoundPlaysByOneRule_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("played");
+        QTest::newRow("silence first") << QByteArray("pcm:\0\0\x10\x25" "chime\0", 14) << QByteArray("chime\0", 6);
+        QTest::newRow("quiet throughout") << QByteArray("pcm:\0\x05\x25\x05", 8) << QByteArray("\0\x05\x25\x05", 4);
+        QTest::newRow("half a minute and more")
+            << QByteArray("pcm:").append(QByteArray(31 * 44100, 'x'))
+            << QByteArray(outside::kMostSoundSeconds * 44100, 'x');
+    }
+
+    void everySoundPlaysByOneRule()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, played);
+        PlayerWithFolder p;
+        p.write(QStringLiteral("correct.wma"), file);
+        p.play(QStringLiteral("correct.wma"));
+        QCOMPARE(p.record.outputNow(), QStringList{QStringLiteral("play ") + QString::fromLatin1(played)});
+    }
+
+    // A tone peaking at -52 dBFS all through is quiet, not silence: it plays whole.
+    void platformsDecoderKeepsAQuietSoundWhole()
+    {
+#ifdef Q_OS_WIN
+        outside::SoundFiles files(outside::decodeWithMediaFoundation);
+#else
+        outside::SoundFiles files(outside::decodeSoundFile);
+#endif
+        const QString quiet = qEnvironmentVariable("QUILLMERE_SOURCE_DIR") + QStringLiteral("/tests/data/quiet-tone.wma");
+        const SharedPcm sound = files.soundAt(quiet);
+        QVERIFY2(sound, qPrintable(quiet));
+        const double seconds = double(sound->samples.size()) / (sound->rate * sound->channels);
+        QVERIFY2(seconds > 0.45 && seconds < 0.7, qPrintable(QString::number(seconds)));
+        const int peak = std::abs(*std::max_element(sound->samples.begin(), sound->samples.end(),
+                                                     [](qint16 a, qint16 b) { return std::abs(a) < std::abs(b); }));
+        const double expectedPeak = 0.002512 * outside::kSoundVolume * 32767;
+        QVERIFY2(peak > expectedPeak * 0.7 && peak < expectedPeak * 1.4, qPrintable(QString::number(peak)));
+    }
+
     void requestsThatComeFasterThanTheyPlayLeaveTheNewest()
     {
         PlayerWithFolder p;

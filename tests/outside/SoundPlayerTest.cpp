@@ -9,6 +9,7 @@
 
 #include "outside/ffmpeg/DecodedSound.h"
 #include "outside/linux/LinuxSoundPlayer.h"
+#include "outside/qt/SoundAsPlayed.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,9 +50,12 @@ class SoundPlayerTest : public QObject
                                                   SoundServer::kRate);
     }
 
+    // The sound in `file` as the player plays it.
+    static outside::SharedPcm played(const QString &file) { return outside::asPlayed(outside::decodeSoundFile(file)); }
+
     static qint64 lengthOf(const QString &file)
     {
-        const outside::SharedPcm pcm = outside::decodeSoundFile(file);
+        const outside::SharedPcm pcm = played(file);
         return pcm ? qint64(pcm->samples.size() / outside::kPcmChannels) * 1000 / outside::kPcmRate * kMs : 0;
     }
 
@@ -84,11 +88,33 @@ private slots:
         const qint64 length = lengthOf(sound("correct"));
         QTest::qWait(int((length + 300 * kMs) / kMs));
         // As loud as the file decoded at the game's volume: the chime, not a click.
-        const outside::SharedPcm expected = outside::decodeSoundFile(sound("correct"));
+        const outside::SharedPcm expected = played(sound("correct"));
         const double heard = rms(ears->samples(onset, onset + length));
         const double decoded = rms(expected->samples, outside::kPcmChannels);
         QVERIFY2(std::abs(20 * std::log10(heard / decoded)) < 2, qPrintable(QStringLiteral("%1 / %2").arg(heard).arg(decoded)));
         QVERIFY(!ears->firstAudible(onset + length + 100 * kMs, MonitorRecording::now()));
+    }
+
+    // A tone peaking at -52 dBFS throughout is heard at its level for its length.
+    void quietSoundIsHeardWhole()
+    {
+        const QString quiet = qEnvironmentVariable("QUILLMERE_SOURCE_DIR") + QStringLiteral("/tests/data/quiet-tone.wma");
+        const auto ears = listen();
+        outside::LinuxSoundPlayer player({quiet});
+        player.waitUntilIdle();
+        const qint64 asked = MonitorRecording::now();
+        player.setUrl(quiet);
+        const qint64 length = lengthOf(quiet);
+        QVERIFY(length > 400 * kMs);
+        QTest::qWait(int((length + 500 * kMs) / kMs));
+        const std::vector<qint16> heard = ears->samples(asked, MonitorRecording::now());
+        const double level = rms(played(quiet)->samples, outside::kPcmChannels);
+        const auto loud = std::count_if(heard.begin(), heard.end(), [&](qint16 s) { return std::abs(s) >= level / 2; });
+        const auto tooLoud = std::count_if(heard.begin(), heard.end(), [&](qint16 s) { return std::abs(s) > 3 * level; });
+        // A sine lies above half its RMS three quarters of the time.
+        const double lengthInSamples = double(length) / 1e9 * SoundServer::kRate;
+        QVERIFY2(loud > 0.5 * lengthInSamples, qPrintable(QStringLiteral("%1 of %2").arg(loud).arg(lengthInSamples)));
+        QCOMPARE(tooLoud, 0);
     }
 
     void newSoundCutsOffThePlayingOne_data()

@@ -243,15 +243,30 @@ private slots:
         QCOMPARE(fromWindows1252(everyByte), icu.decode(everyByte));
     }
 
+    // The cut is told of by the last box, however many faulty lines were reported
+    // before it, or passed over once the reports ran out.
+    void oversizedFileIsCutWithOneReport_data()
+    {
+        QTest::addColumn<int>("faultyLines");
+        QTest::addColumn<int>("boxesBeforeTheCut");
+        QTest::newRow("no faulty line") << 0 << 0;
+        QTest::newRow("six faulty lines: every report spent") << 6 << 12;
+        QTest::newRow("ten faulty lines: past the reports") << 10 << 13;
+    }
+
     void oversizedFileIsCutWithOneReport()
     {
+        QFETCH(int, faultyLines);
+        QFETCH(int, boxesBeforeTheCut);
+        const QByteArray blankLines = QByteArray("\r\n").repeated(faultyLines);
         QByteArray oneLine(3 * CountryListFile::kMaxBytes, 'x');
         oneLine.prepend("Algeria ");
-        ReadyBoard b(listOf(oneLine));
-        QCOMPARE(b.reportLines(), QList<int>{136});
-        QVERIFY(b.outside.boxes.shown[0].text.contains(QStringLiteral("the rest of it was ignored")));
-        QCOMPARE(b.board.labels(0).caption.size(), CountryListFile::kMaxBytes);
-        QCOMPARE(b.board.labels(1).caption, QStringLiteral("Label3"));
+        ReadyBoard b(listOf(blankLines + oneLine));
+        QCOMPARE(int(b.outside.boxes.shown.size()), boxesBeforeTheCut + 1);
+        QCOMPARE(b.reportLines().back(), 136);
+        QVERIFY(b.outside.boxes.shown.back().text.contains(QStringLiteral("the rest of it was ignored")));
+        QCOMPARE(b.board.labels(faultyLines).caption.size(), CountryListFile::kMaxBytes - 2 * faultyLines);
+        QCOMPARE(b.board.labels(faultyLines + 1).caption, QStringLiteral("Label3"));
     }
 
     void binaryFileIsBounded()
@@ -263,7 +278,7 @@ private slots:
             c = char(state >> 24);
         }
         ReadyBoard b(listOf(noise));
-        QVERIFY(b.outside.boxes.shown.size() <= 13u);
+        QVERIFY(b.outside.boxes.shown.size() <= 14u);
         QVERIFY(b.board.piccoor(155).visible);
     }
 

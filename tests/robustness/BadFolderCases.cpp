@@ -209,7 +209,7 @@ std::vector<BadFolderCase> makeCases()
          .drops = {{0, 0, Drop::Stays}, {1, 1, Drop::Stays}, {2, 2, Drop::Placed}}},
         {.name = QStringLiteral("items.txt of 100 MB"),
          .spoil = [](CaseFolder &folder) { folder.writeRepeated(kList, joined(shippedLines()), 100 << 20); },
-         .reports = faultyLinesPastTheReportBound(), .captions = shippedNames(), .drops = kRightAndWrong},
+         .reports = faultyLinesPastTheReportBound() << load(136), .captions = shippedNames(), .drops = kRightAndWrong},
         {.name = QStringLiteral("items.txt one line of 10 MB"), .spoil = write(kList, tenMegabyteLine.toLatin1()),
          .reports = {load(136)},
          .captions = QStringList{tenMegabyteLine.left(quiz::CountryListFile::kMaxBytes)} + designCaptions().mid(1),

@@ -111,14 +111,21 @@ class Browser:
         with urllib.request.urlopen(f"http://127.0.0.1:{self.port}{path}", timeout=5) as response:
             return json.loads(response.read())
 
-    def page(self):
+    def page(self, prefix=""):
+        """The first tab whose address starts with `prefix`."""
         for target in self._http("/json/list"):
-            if target["type"] == "page":
+            if target["type"] == "page" and target["url"].startswith(prefix):
                 return Page(target["webSocketDebuggerUrl"])
         raise RuntimeError("chromium has no page")
 
     def pages(self):
         return [t["url"] for t in self._http("/json/list") if t["type"] == "page"]
+
+    def close_pages(self, prefix):
+        """Closes the tabs whose address starts with `prefix`."""
+        for target in self._http("/json/list"):
+            if target["type"] == "page" and target["url"].startswith(prefix):
+                urllib.request.urlopen(f"http://127.0.0.1:{self.port}/json/close/{target['id']}", timeout=5).close()
 
     def close(self):
         if self.process.poll() is None:

@@ -130,9 +130,11 @@ class WebGameTest(unittest.TestCase):
             self.page.js("new Promise(r => setTimeout(r, 50))")
             opened = any(url.startswith(HOME_PAGE) for url in self.browser.pages())
         self.assertTrue(opened, "no tab opened on the home page")
+        self.browser.close_pages(HOME_PAGE)
         others = self.open()
         others.drop(0, 0)
-        self.assertEqual(sum(url.startswith(HOME_PAGE) for url in self.browser.pages()), 1)
+        self.page.js("new Promise(r => setTimeout(r, 1000))")
+        self.assertFalse(any(url.startswith(HOME_PAGE) for url in self.browser.pages()), "the home page opened again")
 
     def test_a_faulty_country_list_is_reported_and_the_game_goes_on(self):
         with tempfile.TemporaryDirectory(prefix="quillmere-site-") as folder:

@@ -9,6 +9,8 @@
 #include "ProgramFolderFixture.h"
 #include "XDesktop.h"
 
+#include <QTemporaryDir>
+
 #include <optional>
 
 namespace xtest {
@@ -34,6 +36,8 @@ public:
 
 private:
     testing::ProgramFolderFixture m_folder;
+    // Where the program finds the desktop's opener of web addresses.
+    QTemporaryDir m_webOpener;
     OwnedProcess m_process;
 };
 

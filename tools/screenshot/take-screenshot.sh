@@ -12,7 +12,8 @@ xvfb=$!
 trap 'kill "$game" "$xvfb" 2>/dev/null || true' EXIT
 export DISPLAY=:97
 sleep 1
-"$program" &
+# No home page on this start: it would stand in front of the board.
+QUILLMERE_HOME_PAGE_DRAW=1 "$program" &
 game=$!
 window=""
 for _ in $(seq 50); do

@@ -30,7 +30,14 @@ done
 [ -f "$menu/Quillmere.lnk" ] || fail "no Start menu entry"
 listed || fail "not among the programs to remove"
 
-(cd / && timeout 60 $wine 'C:\Games\Quillmere\quillmere.exe' >/dev/null 2>&1) &
+# The home-page draw is the test run's own (QUILLMERE_HOME_PAGE_DRAW=7 opens the
+# page on every start), else one that leaves it shut. Wine hands web addresses to
+# xdg-open; a stand-in here only says what it was given.
+mkdir "$work/opener"
+printf '#!/bin/sh\necho "web address handed over: $*" >&2\n' >"$work/opener/xdg-open"
+chmod +x "$work/opener/xdg-open"
+(cd / && PATH="$work/opener:$PATH" QUILLMERE_HOME_PAGE_DRAW=${QUILLMERE_HOME_PAGE_DRAW:-1} \
+    timeout 60 $wine 'C:\Games\Quillmere\quillmere.exe' >/dev/null) &
 program=$!
 shown=
 for _ in $(seq 300); do

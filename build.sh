@@ -154,7 +154,7 @@ web-play)
 web-bench)
     build_web
     cmake --build build-web --target web-bench
-    exec python3 bench/web/web-bench.py build-web "${2:-7}"
+    exec /usr/bin/python3 bench/web/web-bench.py build-web "${2:-7}"
     ;;
 bench)
     install_packages "${packages[@]}" "${test_packages[@]}" "${bench_packages[@]}"

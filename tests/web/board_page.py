@@ -50,6 +50,8 @@ class BoardPage:
                       " return [r.left, r.top, r.width, r.height]; })()")
         self.left, self.top, self.width, self.height = box
         self.zoom = self.width / BOARD[0]
+        # Screenshots come at the device's pixels.
+        self.pixel_ratio = page.js("devicePixelRatio")
 
     def at(self, pixel):
         """Where a pixel of the board lies in the page."""
@@ -69,7 +71,7 @@ class BoardPage:
         self.shots += 1
         path = os.path.join(self.folder.name, f"shot-{self.shots}.png")
         self.page.screenshot(path, clip={"x": self.left, "y": self.top, "width": self.width, "height": self.height,
-                                         "scale": 1 / self.zoom})
+                                         "scale": 1 / (self.zoom * self.pixel_ratio)})
         return path
 
     def shows(self, *arguments, timeout=10):

@@ -29,14 +29,25 @@ function(quillmere_web_program target)
     qt_import_plugins(${target} INCLUDE Qt6::QJpegPlugin Qt6::QICOPlugin)
 
     # The page, which shows the download's progress against the program's size, in
-    # the program's folder.
+    # the program's folder, made again when the program or a page file changes.
     get_target_property(site ${target} RUNTIME_OUTPUT_DIRECTORY)
-    add_custom_command(TARGET ${target} POST_BUILD
-        COMMAND ${CMAKE_COMMAND} -DPROGRAM=${target} -DSITE=${site} -DIN=${QUILLMERE_WEB_PAGE_DIR}/index.html
+    set(page ${QUILLMERE_WEB_PAGE_DIR})
+    set(made ${site}/index.html ${site}/quillmere-page.js ${site}/quillmere-page.css ${site}/quillmere.png)
+    add_custom_command(OUTPUT ${made}
+        COMMAND ${CMAKE_COMMAND} -DPROGRAM=${target} -DSITE=${site} -DIN=${page}/index.html
                 -P ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
-        COMMAND ${CMAKE_COMMAND} -E copy ${QUILLMERE_WEB_PAGE_DIR}/quillmere-page.js
-                ${QUILLMERE_WEB_PAGE_DIR}/quillmere-page.css ${CMAKE_SOURCE_DIR}/assets/icons/quillmere.ico ${site}
+        COMMAND ${CMAKE_COMMAND} -E copy ${page}/quillmere-page.js ${page}/quillmere-page.css ${site}
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/linux/icons/32x32/org.quillmere.Quillmere.png
+                ${site}/quillmere.png
+        DEPENDS ${target} ${page}/index.html ${page}/quillmere-page.js ${page}/quillmere-page.css
+                ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
         VERBATIM)
+    get_target_property(excluded ${target} EXCLUDE_FROM_ALL)
+    if(excluded)
+        add_custom_target(${target}_page DEPENDS ${made})
+    else()
+        add_custom_target(${target}_page ALL DEPENDS ${made})
+    endif()
 endfunction()
 
 # quillmere_node_program(<target>): a program that node runs (tools/web/run-node.js),

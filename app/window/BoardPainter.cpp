@@ -46,20 +46,37 @@ BoardPainter::BoardPainter()
 {
     // The window is most likely shown on the primary screen: its pictures can be
     // ready by the first paint. One worker thread for both costs less memory than two.
-    // Where no thread can be started (a web page has none), the scaling is deferred
-    // to the first paint instead: both libraries' std::async fall back to it then.
-    m_preparing = std::async(std::launch::async | std::launch::deferred,
-                             [map = m_map.preparation(screenPixelRatio()),
-                              panel = m_panel.preparation(screenPixelRatio())]() mutable {
-                                 map();
-                                 panel();
-                             });
+    m_preparation = std::packaged_task<void()>([map = m_map.preparation(screenPixelRatio()),
+                                                panel = m_panel.preparation(screenPixelRatio())]() mutable {
+        map();
+        panel();
+    });
+    try {
+        m_worker = std::thread([this] { m_preparation(); });
+    } catch (const std::system_error &) {
+        // No thread can be started (a web page has none): the first paint scales them.
+    }
 
     const QFont listFont = arial(quiz::kLargeTextPixels, true);
     m_listTexts.assign(quiz::kListEntryCount, LabelText(listFont, Qt::AlignLeft, Qt::white));
     const QColor slotColour = QGuiApplication::palette().color(QPalette::ButtonText);
     const QFont slotFont = boardFont(kArialNarrow, quiz::kSmallTextPixels);
     m_slotTexts.assign(quiz::kCountryCount, LabelText(slotFont, Qt::AlignHCenter, slotColour));
+}
+
+BoardPainter::~BoardPainter()
+{
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+void BoardPainter::finishPreparing()
+{
+    if (m_worker.joinable())
+        m_worker.join();
+    else if (m_preparation.valid())
+        m_preparation();
+    m_preparation = {};
 }
 
 const QCursor &BoardPainter::dragCursor()
@@ -75,9 +92,7 @@ const QCursor &BoardPainter::dragCursor()
 void BoardPainter::paint(QPainter &painter, const quiz::Board &board, qreal devicePixelRatio,
                          const QRegion &exposed)
 {
-    // Joins the worker, or runs the deferred scaling, before the pictures are drawn.
-    if (m_preparing.valid())
-        m_preparing.get();
+    finishPreparing();
     for (ScaledPicture *picture : {&m_map, &m_panel}) {
         if (exposed.intersects(areas::covered(picture->target())))
             picture->draw(painter, devicePixelRatio);

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <future>
+#include <thread>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,9 @@ class BoardPainter
 {
 public:
     BoardPainter();
+    BoardPainter(const BoardPainter &) = delete;
+    BoardPainter &operator=(const BoardPainter &) = delete;
+    ~BoardPainter();
 
     // The painter is clipped to `exposed` already.
     void paint(QPainter &painter, const quiz::Board &board, qreal devicePixelRatio, const QRegion &exposed);
@@ -33,6 +37,8 @@ public:
     const QCursor &dragCursor();
 
 private:
+    // Waits for the pictures' first scaling, or does it here where no thread could.
+    void finishPreparing();
     void paintHeadings(QPainter &painter, const QRegion &exposed);
     void paintList(QPainter &painter, const quiz::Board &board, const QRegion &exposed);
     void paintMapOverlay(QPainter &painter, const quiz::Board &board, const QRegion &exposed);
@@ -44,7 +50,8 @@ private:
     std::array<LabelText, 3> m_headings;
     std::vector<LabelText> m_listTexts;
     std::vector<LabelText> m_slotTexts;
-    std::future<void> m_preparing; // the pictures' first scaling, on a worker thread where there is one
+    std::packaged_task<void()> m_preparation; // the pictures' first scaling
+    std::thread m_worker; // runs it, where a thread can be started
 };
 
 } // namespace app

@@ -6,9 +6,10 @@
 "use strict";
 (() => {
     const board = { width: 999, height: 706 };
-    // The program's folder in its own file system; the files below are fetched
-    // into it from the page's folder. One that cannot be fetched is missing there,
-    // and the program reports it as on a desktop.
+    // The program's folder in its own file system, where it starts; the files
+    // below are fetched into it from the page's folder. One that cannot be fetched
+    // is missing there, and the program reports it as on a desktop. (Qt for the web
+    // takes the program's folder to be the one it starts in.)
     const folder = "/quillmere";
     const programFiles = ["items.txt", "HAND-M.CUR", "x/o.cjs",
                           "sounds/correct.wma", "sounds/wrong.wma", "sounds/complete.wma"];
@@ -88,13 +89,14 @@
                           ["QUILLMERE_HOME_PAGE_DRAW", query.get("home-page-draw")]];
         const config = {
             qtContainerElements: [element("board")],
-            thisProgram: `${folder}/quillmere`,
             instantiateWasm: instantiateWithProgress,
             preRun: [module => {
                 for (const [name, value] of settings) {
                     if (value !== null)
                         module.ENV[name] = value;
                 }
+                module.FS.mkdirTree(folder);
+                module.FS.chdir(folder);
                 module.addRunDependency("program folder");
                 files.then(found => {
                     for (const [name, bytes] of found) {

@@ -12,9 +12,13 @@ NODE = ["node", "--no-experimental-fetch", os.environ.get("QUILLMERE_RUN_NODE", 
 JUDGE = os.environ.get("QUILLMERE_BOARD_JUDGE", "")
 
 
+def run_judge(*arguments):
+    return subprocess.run(NODE + [JUDGE, *map(str, arguments)], capture_output=True, text=True, timeout=120)
+
+
 def judge(*arguments):
     """Whether BoardJudge finds `arguments` so; what it said when not."""
-    done = subprocess.run(NODE + [JUDGE, *map(str, arguments)], capture_output=True, text=True, timeout=120)
+    done = run_judge(*arguments)
     return done.returncode == 0, done.stdout + done.stderr
 
 
@@ -24,10 +28,10 @@ POINTS = None
 def points():
     global POINTS
     if POINTS is None:
-        holds, said = judge("points")
-        if not holds:
-            raise RuntimeError(said)
-        POINTS = json.loads(said)
+        done = run_judge("points")
+        if done.returncode != 0:
+            raise RuntimeError(done.stderr)
+        POINTS = json.loads(done.stdout)
     return POINTS
 
 
@@ -46,7 +50,9 @@ class BoardPage:
             raise AssertionError("the board was never drawn: state "
                                  + str(page.js("document.body.dataset.state")) + ", failure "
                                  + str(page.js("document.getElementById('failure').textContent")))
-        box = page.js("(() => { const r = document.querySelector('#board canvas').getBoundingClientRect();"
+        # Where the board shows in the page (the program is told the board's own
+        # size where it measures its canvas, so the frame around it is measured).
+        box = page.js("(() => { const r = document.getElementById('frame').getBoundingClientRect();"
                       " return [r.left, r.top, r.width, r.height]; })()")
         self.left, self.top, self.width, self.height = box
         self.zoom = self.width / BOARD[0]

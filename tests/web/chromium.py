@@ -38,8 +38,13 @@ PAGE_HOOKS = r"""
   const start = AudioBufferSourceNode.prototype.start;
   AudioBufferSourceNode.prototype.start = function (...args) {
     const now = performance.now();
+    // Which sound: the sum of its first channel's magnitudes tells the game's three apart.
+    let sum = 0;
+    if (this.buffer)
+      for (const sample of this.buffer.getChannelData(0)) sum += Math.abs(sample);
     seen.sounds.push({ at: now, afterRelease: seen.released === null ? null : now - seen.released,
-                       seconds: this.buffer ? this.buffer.duration : null, state: this.context.state,
+                       seconds: this.buffer ? this.buffer.duration : null, which: Math.round(sum),
+                       state: this.context.state,
                        outputLatency: this.context.outputLatency, baseLatency: this.context.baseLatency });
     return start.apply(this, args);
   };

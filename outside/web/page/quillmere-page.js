@@ -28,15 +28,70 @@
         }
     }
 
-    // The whole board fits the window: a smaller window scales it down, keeping its
-    // shape. Qt scales the program's drawing and input by the same factor.
+    // The whole board fits the window: a smaller window shows it scaled down,
+    // keeping its shape. Qt 6.4 for the web draws a scaled window wrongly (its own
+    // scale factor leaves text and pictures apart), so the program keeps drawing
+    // the board at its own size and the browser shrinks the picture. The program
+    // is told the board's own size where it measures its canvas, and each pointer
+    // and touch event reaches it moved to where it falls on the unscaled board.
     function fitBoard() {
         const margin = 8;
         const scale = Math.min(1, (innerWidth - 2 * margin) / board.width, (innerHeight - 2 * margin) / board.height);
+        const frame = element("frame");
+        frame.style.width = `${board.width * scale}px`;
+        frame.style.height = `${board.height * scale}px`;
         const container = element("board");
-        container.style.width = `${board.width * scale}px`;
-        container.style.height = `${board.height * scale}px`;
-        return scale;
+        container.style.width = `${board.width}px`;
+        container.style.height = `${board.height}px`;
+        if (scale < 1) {
+            container.style.transform = `scale(${scale})`;
+            unscaleForTheProgram(container, scale);
+        }
+    }
+
+    function unscaleForTheProgram(container, scale) {
+        const measure = Element.prototype.getBoundingClientRect;
+        Element.prototype.getBoundingClientRect = function () {
+            const rect = measure.call(this);
+            if (!container.contains(this))
+                return rect;
+            return new DOMRect(rect.left, rect.top, rect.width / scale, rect.height / scale);
+        };
+        const origin = () => measure.call(container);
+        const unscaled = (x, y) => {
+            const o = origin();
+            return { clientX: o.left + (x - o.left) / scale, clientY: o.top + (y - o.top) / scale };
+        };
+        const copyMouse = event => new MouseEvent(event.type, {
+            bubbles: event.bubbles, cancelable: event.cancelable, view: window, detail: event.detail,
+            screenX: event.screenX, screenY: event.screenY, ...unscaled(event.clientX, event.clientY),
+            ctrlKey: event.ctrlKey, shiftKey: event.shiftKey, altKey: event.altKey, metaKey: event.metaKey,
+            button: event.button, buttons: event.buttons, relatedTarget: event.relatedTarget,
+        });
+        const copyTouches = list => Array.from(list, touch => {
+            const at = unscaled(touch.clientX, touch.clientY);
+            return new Touch({ identifier: touch.identifier, target: touch.target, ...at,
+                               pageX: at.clientX + scrollX, pageY: at.clientY + scrollY,
+                               screenX: touch.screenX, screenY: touch.screenY });
+        });
+        const copyTouch = event => new TouchEvent(event.type, {
+            bubbles: event.bubbles, cancelable: event.cancelable, view: window,
+            touches: copyTouches(event.touches), targetTouches: copyTouches(event.targetTouches),
+            changedTouches: copyTouches(event.changedTouches),
+            ctrlKey: event.ctrlKey, shiftKey: event.shiftKey, altKey: event.altKey, metaKey: event.metaKey,
+        });
+        const pass = copy => event => {
+            if (!event.isTrusted)
+                return;
+            event.stopImmediatePropagation();
+            if (!event.target.dispatchEvent(copy(event)))
+                event.preventDefault();
+        };
+        for (const type of ["mousedown", "mouseup", "mousemove", "mouseover", "mouseout", "mouseenter", "mouseleave",
+                            "click", "dblclick"])
+            addEventListener(type, pass(copyMouse), { capture: true, passive: false });
+        for (const type of ["touchstart", "touchmove", "touchend", "touchcancel"])
+            addEventListener(type, pass(copyTouch), { capture: true, passive: false });
     }
 
     async function fetchProgramFiles() {
@@ -82,11 +137,10 @@
             show("unsupported");
             return;
         }
-        const scale = fitBoard();
+        fitBoard();
         const files = fetchProgramFiles();
         const query = new URLSearchParams(location.search);
-        const settings = [["QT_SCALE_FACTOR", String(scale)],
-                          ["QUILLMERE_HOME_PAGE_DRAW", query.get("home-page-draw")]];
+        const settings = [["QUILLMERE_HOME_PAGE_DRAW", query.get("home-page-draw")]];
         const config = {
             qtContainerElements: [element("board")],
             instantiateWasm: instantiateWithProgress,
@@ -124,10 +178,36 @@
                 },
             },
         };
+        // Qt resumes a program paused in a modal box from a timer. A start-up paused
+        // in a box (a faulty country list) then reaches Qt's event loop there, which
+        // hands control back to the browser by throwing "unwind", as emscripten's
+        // programs do; nothing catches it in a timer, so the page does, as
+        // emscripten's own start does.
+        let wakeUp;
+        Object.defineProperty(config, "qtAsyncifyWakeUp", {
+            get: () => wakeUp,
+            set: resume => {
+                wakeUp = resume && (() => {
+                    try {
+                        resume();
+                    } catch (e) {
+                        if (e !== "unwind")
+                            throw e;
+                    }
+                });
+            },
+        });
         const script = document.createElement("script");
         script.src = `${program}.js`;
         script.onerror = () => failed(`${script.src} could not be loaded`);
-        script.onload = () => createQtAppInstance(config).then(() => show("playing"), failed);
+        script.onload = () => createQtAppInstance(config).then(() => {
+            show("playing");
+            // Qt gives its canvas the keyboard when it makes it, which a hidden page
+            // cannot take: the keys of a box at start-up must reach it.
+            const canvas = element("board").querySelector("canvas");
+            if (canvas)
+                canvas.focus();
+        }, failed);
         document.head.appendChild(script);
     }
 

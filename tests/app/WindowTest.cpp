@@ -124,10 +124,10 @@ private slots:
         QVERIFY2(offCentre.manhattanLength() <= 4, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
     }
 
-    void tabGoesFromTheHiddenBoxToTheButtons()
+    void tabGoesFromTheHiddenBoxToTheNamesAndTheButtons()
     {
         ShownWindow w;
-        QWidget *expected[] = {&w.form.pushButton1(), &w.form.pushButton2(), &w.form.text1()};
+        QWidget *expected[] = {&w.form.nameList(), &w.form.pushButton1(), &w.form.pushButton2(), &w.form.text1()};
         for (QWidget *next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);

@@ -1,0 +1,27 @@
+#include "app/window/SpokenResults.h"
+
+#include "quiz/BoardTables.h"
+
+namespace app::spoken {
+
+QString placed(const QString &name, int placedCount)
+{
+    return QStringLiteral("%1 placed. %2 of %3.").arg(name).arg(placedCount).arg(quiz::kCountryCount);
+}
+
+QString notThere(const QString &name)
+{
+    return QStringLiteral("Not there. %1 is back in the list.").arg(name);
+}
+
+QString putBack(const QString &name)
+{
+    return QStringLiteral("%1 put back.").arg(name);
+}
+
+QString newGame(int namesInList)
+{
+    return QStringLiteral("New game. %1 names in the list.").arg(namesInList);
+}
+
+} // namespace app::spoken

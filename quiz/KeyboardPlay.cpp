@@ -1,0 +1,70 @@
+#include "quiz/KeyboardPlay.h"
+
+#include <algorithm>
+
+namespace quiz {
+
+namespace {
+
+// The start of the pixel that holds `twips`.
+constexpr int pixelStart(int twips)
+{
+    return twips / kTwipsPerPixel * kTwipsPerPixel;
+}
+
+} // namespace
+
+KeyboardPlay::KeyboardPlay(Board &board, DragSession &drag)
+    : m_board(board),
+      m_drag(drag),
+      m_dropPoint{pixelStart(kDropPointArea.left + kDropPointArea.width / 2),
+                  pixelStart(kDropPointArea.top + kDropPointArea.height / 2)}
+{
+}
+
+std::optional<int> KeyboardPlay::carried() const
+{
+    // A drag ended elsewhere (the window lost the mouse) ends the carry too.
+    return m_carrying ? m_drag.source() : std::nullopt;
+}
+
+bool KeyboardPlay::pickUp()
+{
+    const int entry = focusedEntry();
+    m_carrying = !m_drag.source() && m_drag.pick(entry);
+    if (m_carrying)
+        m_focus = entry;
+    return m_carrying;
+}
+
+void KeyboardPlay::moveDropPoint(int across, int down, bool bigSteps)
+{
+    const int step = bigSteps ? kBigDropStep : kSmallDropStep;
+    m_dropPoint.x = std::clamp(m_dropPoint.x + across * step, pixelStart(kDropPointArea.left),
+                               pixelStart(kDropPointArea.right() - 1));
+    m_dropPoint.y = std::clamp(m_dropPoint.y + down * step, pixelStart(kDropPointArea.top),
+                               pixelStart(kDropPointArea.bottom() - 1));
+}
+
+DropOutcome KeyboardPlay::drop()
+{
+    const std::optional<int> source = carried();
+    m_carrying = false;
+    if (!source)
+        return DropOutcome::Ignored;
+    const DropOutcome outcome = m_drag.release(m_dropPoint, true);
+    if (outcome == DropOutcome::Placed)
+        m_focus = quiz::inListFrom(m_board, *source + 1);
+    else if (outcome == DropOutcome::Completed)
+        m_focus = 0;
+    return outcome;
+}
+
+void KeyboardPlay::putBack()
+{
+    if (carried())
+        m_drag.cancel();
+    m_carrying = false;
+}
+
+} // namespace quiz

@@ -19,6 +19,8 @@ void send(QAccessibleInterface *item, QAccessible::Event type)
 
 void BoardAccessibility::say(const QString &text)
 {
+    // What moved is told first: a focus event would cut the result short.
+    refresh();
     m_spoken = text;
     if (!QAccessible::isActive())
         return;

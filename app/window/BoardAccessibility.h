@@ -25,6 +25,7 @@ public:
     explicit BoardAccessibility(Form1 &form) : m_form(form) {}
 
     const QString &spoken() const { return m_spoken; }
+    // Tells what changed, then says `text`.
     void say(const QString &text);
     // Tells what changed since the last call.
     void refresh();

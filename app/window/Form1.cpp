@@ -1,5 +1,6 @@
 #include "app/window/Form1.h"
 
+#include "app/window/AccessibleBoard.h"
 #include "app/window/BoardFonts.h"
 #include "app/window/BoardLook.h"
 #include "app/window/NameList.h"
@@ -51,6 +52,7 @@ Form1::Form1(const shell::Platform &platform, shell::ProgramFolder folder, QWidg
       m_keys(m_board, m_drag),
       m_accessibility(*this)
 {
+    installBoardAccessibility();
     setFixedSize(pixelRect(quiz::kClientRect).size());
     setAutoFillBackground(true);
     setBackColor(Qt::white);
@@ -66,7 +68,7 @@ Form1::Form1(const shell::Platform &platform, shell::ProgramFolder folder, QWidg
     setTabOrder(m_nameList, m_pushButton1);
     setTabOrder(m_pushButton1, m_pushButton2);
     m_text1->setFocus();
-    for (QWidget *control : std::initializer_list<QWidget *>{m_nameList, m_pushButton1, m_pushButton2})
+    for (QWidget *control : std::initializer_list<QWidget *>{m_text1, m_nameList, m_pushButton1, m_pushButton2})
         control->installEventFilter(this);
     connect(m_pushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
     connect(m_pushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);

@@ -22,6 +22,21 @@ KeyboardPlay::KeyboardPlay(Board &board, DragSession &drag)
 {
 }
 
+void KeyboardPlay::moveFocus(FocusMove move, QChar letter)
+{
+    const int from = focusedEntry();
+    if (from < 0)
+        return;
+    switch (move) {
+    case FocusMove::Previous: m_focus = neighbourInList(m_board, from, -1); break;
+    case FocusMove::Next: m_focus = neighbourInList(m_board, from, 1); break;
+    case FocusMove::Across: m_focus = acrossInList(m_board, from); break;
+    case FocusMove::First: m_focus = endOfList(m_board, from, false); break;
+    case FocusMove::Last: m_focus = endOfList(m_board, from, true); break;
+    case FocusMove::Letter: m_focus = nextWithLetter(m_board, from, letter); break;
+    }
+}
+
 std::optional<int> KeyboardPlay::carried() const
 {
     // A drag ended elsewhere (the window lost the mouse) ends the carry too.

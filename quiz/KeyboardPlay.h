@@ -19,6 +19,9 @@ inline constexpr TwipRect kDropPointArea{kMapPictureRect.left, 0, kMapPictureRec
 inline constexpr int kSmallDropStep = 4 * kTwipsPerPixel;
 inline constexpr int kBigDropStep = 40 * kTwipsPerPixel;
 
+// How the keyboard moves its focus among the names still in the list.
+enum class FocusMove { Previous, Next, Across, First, Last, Letter };
+
 class KeyboardPlay
 {
 public:
@@ -27,6 +30,8 @@ public:
     // The name with the keyboard's focus: always one still in the list, -1 when none is.
     int focusedEntry() const { return inListFrom(m_board, m_focus); }
     void focus(int entry) { m_focus = entry; }
+    // `letter` is the one typed, for FocusMove::Letter.
+    void moveFocus(FocusMove move, QChar letter = {});
 
     // The name carried by the drop point, while a pick from the keyboard lasts.
     std::optional<int> carried() const;

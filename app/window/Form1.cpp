@@ -154,18 +154,12 @@ bool Form1::playKey(const QKeyEvent &event)
 {
     using Action = NameListKey::Action;
     const NameListKey key = nameListKey(event, m_keys.carried().has_value());
-    const int focused = m_keys.focusedEntry();
-    if (key.action == Action::None || (focused < 0 && key.action != Action::PutBack))
+    if (key.action == Action::None)
         return false;
     changeKeyboardFocus([&] {
         m_keyboardInUse = true;
         switch (key.action) {
-        case Action::Previous: m_keys.focus(quiz::neighbourInList(m_board, focused, -1)); break;
-        case Action::Next: m_keys.focus(quiz::neighbourInList(m_board, focused, 1)); break;
-        case Action::Across: m_keys.focus(quiz::acrossInList(m_board, focused)); break;
-        case Action::First: m_keys.focus(quiz::endOfList(m_board, focused, false)); break;
-        case Action::Last: m_keys.focus(quiz::endOfList(m_board, focused, true)); break;
-        case Action::Letter: m_keys.focus(quiz::nextWithLetter(m_board, focused, key.letter)); break;
+        case Action::MoveFocus: m_keys.moveFocus(key.move, key.letter); break;
         case Action::PickUp: m_keys.pickUp(); break;
         case Action::Steer: m_keys.moveDropPoint(key.across, key.down, key.bigSteps); break;
         case Action::Drop: drop(*m_keys.carried(), true, [&] { return m_keys.drop(); }); break;
@@ -218,25 +212,11 @@ void Form1::drop(int source, bool byKeyboard, const std::function<quiz::DropOutc
     quiz::DropOutcome outcome = quiz::DropOutcome::Ignored;
     changeBoard([&] { outcome = release(); });
     m_dropping.reset();
-    const QString name = m_board.labels(source).caption;
-    switch (outcome) {
-    case quiz::DropOutcome::Placed:
-        if (!m_droppingSaid)
-            m_accessibility.say(spoken::placed(name, m_board.placedCount()));
-        break;
-    case quiz::DropOutcome::Completed:
-        m_accessibility.say(spoken::newGame(quiz::namesInList(m_board)));
-        break;
-    case quiz::DropOutcome::Wrong:
-        m_accessibility.say(spoken::notThere(name));
-        break;
-    case quiz::DropOutcome::Ignored:
-    case quiz::DropOutcome::BackInList:
-        // A mouse drop where nothing takes it changes nothing and says nothing.
-        if (byKeyboard)
-            m_accessibility.say(spoken::notThere(name));
-        break;
-    }
+    // A placement said before a box is not said again.
+    const bool saidAlready = m_droppingSaid && outcome == quiz::DropOutcome::Placed;
+    const QString said = spoken::afterDrop(outcome, source, byKeyboard, m_board);
+    if (!said.isEmpty() && !saidAlready)
+        m_accessibility.say(said);
     m_accessibility.refresh();
 }
 

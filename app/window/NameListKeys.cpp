@@ -29,13 +29,14 @@ NameListKey carryingKey(const QKeyEvent &event)
 
 NameListKey choosingKey(const QKeyEvent &event)
 {
+    using quiz::FocusMove;
     switch (event.key()) {
-    case Qt::Key_Up: return {.action = Action::Previous};
-    case Qt::Key_Down: return {.action = Action::Next};
+    case Qt::Key_Up: return {.action = Action::MoveFocus, .move = FocusMove::Previous};
+    case Qt::Key_Down: return {.action = Action::MoveFocus, .move = FocusMove::Next};
     case Qt::Key_Left:
-    case Qt::Key_Right: return {.action = Action::Across};
-    case Qt::Key_Home: return {.action = Action::First};
-    case Qt::Key_End: return {.action = Action::Last};
+    case Qt::Key_Right: return {.action = Action::MoveFocus, .move = FocusMove::Across};
+    case Qt::Key_Home: return {.action = Action::MoveFocus, .move = FocusMove::First};
+    case Qt::Key_End: return {.action = Action::MoveFocus, .move = FocusMove::Last};
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space: return {.action = Action::PickUp};
@@ -44,7 +45,7 @@ NameListKey choosingKey(const QKeyEvent &event)
     const QString text = event.text();
     const bool plain = !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (plain && text.size() == 1 && text.front().isLetter())
-        return {.action = Action::Letter, .letter = text.front()};
+        return {.action = Action::MoveFocus, .move = FocusMove::Letter, .letter = text.front()};
     return {};
 }
 

@@ -2,6 +2,8 @@
 // up, steers the drop point that carries it, drops it or puts it back.
 #pragma once
 
+#include "quiz/KeyboardPlay.h"
+
 #include <QChar>
 
 class QKeyEvent;
@@ -9,8 +11,9 @@ class QKeyEvent;
 namespace app {
 
 struct NameListKey {
-    enum class Action { None, Previous, Next, Across, First, Last, Letter, PickUp, Steer, Drop, PutBack };
+    enum class Action { None, MoveFocus, PickUp, Steer, Drop, PutBack };
     Action action = Action::None;
+    quiz::FocusMove move = quiz::FocusMove::Next;
     QChar letter{};
     // Steering: the steps across and down, big ones with Shift.
     int across = 0;

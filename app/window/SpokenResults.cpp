@@ -1,6 +1,7 @@
 #include "app/window/SpokenResults.h"
 
 #include "quiz/BoardTables.h"
+#include "quiz/ListNavigation.h"
 
 namespace app::spoken {
 
@@ -22,6 +23,19 @@ QString putBack(const QString &name)
 QString newGame(int namesInList)
 {
     return QStringLiteral("New game. %1 names in the list.").arg(namesInList);
+}
+
+QString afterDrop(quiz::DropOutcome outcome, int source, bool byKeyboard, const quiz::Board &board)
+{
+    const QString name = board.labels(source).caption;
+    switch (outcome) {
+    case quiz::DropOutcome::Placed: return placed(name, board.placedCount());
+    case quiz::DropOutcome::Completed: return newGame(quiz::namesInList(board));
+    case quiz::DropOutcome::Wrong: return notThere(name);
+    case quiz::DropOutcome::Ignored:
+    case quiz::DropOutcome::BackInList: return byKeyboard ? notThere(name) : QString();
+    }
+    return {};
 }
 
 } // namespace app::spoken

@@ -34,6 +34,11 @@ QAccessibleInterface *childAtPoint(const std::vector<QAccessibleInterface *> &ch
     return front == children.rend() ? nullptr : *front;
 }
 
+QAccessibleInterface *childAtIndex(const std::vector<QAccessibleInterface *> &children, int index)
+{
+    return index >= 0 && index < int(children.size()) ? children[std::size_t(index)] : nullptr;
+}
+
 int indexIn(const std::vector<QAccessibleInterface *> &children, const QAccessibleInterface *child)
 {
     const auto at = std::find(children.begin(), children.end(), child);
@@ -181,8 +186,7 @@ int WindowAccessible::childCount() const
 
 QAccessibleInterface *WindowAccessible::child(int index) const
 {
-    const auto all = children();
-    return index >= 0 && index < int(all.size()) ? all[std::size_t(index)] : nullptr;
+    return childAtIndex(children(), index);
 }
 
 int WindowAccessible::indexOfChild(const QAccessibleInterface *child) const
@@ -209,8 +213,7 @@ int NameListAccessible::childCount() const
 
 QAccessibleInterface *NameListAccessible::child(int index) const
 {
-    const auto shown = shownItems(m_entries);
-    return index >= 0 && index < int(shown.size()) ? shown[std::size_t(index)] : nullptr;
+    return childAtIndex(shownItems(m_entries), index);
 }
 
 int NameListAccessible::indexOfChild(const QAccessibleInterface *child) const
@@ -262,8 +265,7 @@ int MapAccessible::childCount() const
 
 QAccessibleInterface *MapAccessible::child(int index) const
 {
-    const auto all = children();
-    return index >= 0 && index < int(all.size()) ? all[std::size_t(index)] : nullptr;
+    return childAtIndex(children(), index);
 }
 
 int MapAccessible::indexOfChild(const QAccessibleInterface *child) const

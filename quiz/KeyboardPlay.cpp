@@ -39,17 +39,19 @@ void KeyboardPlay::moveFocus(FocusMove move, QChar letter)
 
 std::optional<int> KeyboardPlay::carried() const
 {
-    // A drag ended elsewhere (the window lost the mouse) ends the carry too.
-    return m_carrying ? m_drag.source() : std::nullopt;
+    // A drag ended elsewhere (the window lost the mouse) ends the carry too, and a
+    // drag the mouse began later is not the keyboard's.
+    return m_picked && m_drag.source() == m_picked ? m_picked : std::nullopt;
 }
 
 bool KeyboardPlay::pickUp()
 {
     const int entry = focusedEntry();
-    m_carrying = !m_drag.source() && m_drag.pick(entry);
-    if (m_carrying)
-        m_focus = entry;
-    return m_carrying;
+    if (m_drag.source() || !m_drag.pick(entry))
+        return false;
+    m_picked = entry;
+    m_focus = entry;
+    return true;
 }
 
 void KeyboardPlay::moveDropPoint(int across, int down, bool bigSteps)
@@ -64,7 +66,7 @@ void KeyboardPlay::moveDropPoint(int across, int down, bool bigSteps)
 DropOutcome KeyboardPlay::drop()
 {
     const std::optional<int> source = carried();
-    m_carrying = false;
+    m_picked.reset();
     if (!source)
         return DropOutcome::Ignored;
     const DropOutcome outcome = m_drag.release(m_dropPoint, true);
@@ -79,7 +81,7 @@ void KeyboardPlay::putBack()
 {
     if (carried())
         m_drag.cancel();
-    m_carrying = false;
+    m_picked.reset();
 }
 
 } // namespace quiz

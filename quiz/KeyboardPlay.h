@@ -51,7 +51,8 @@ private:
     Board &m_board;
     DragSession &m_drag;
     int m_focus = 0;
-    bool m_carrying = false;
+    // The name picked from the keyboard, while its drag lasts.
+    std::optional<int> m_picked;
     TwipPoint m_dropPoint;
 };
 

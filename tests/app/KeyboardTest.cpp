@@ -223,6 +223,25 @@ private slots:
         QVERIFY(w.outside.boxes.shown.empty());
     }
 
+    // The window losing the mouse ends the drag, and with it the keyboard's carry: a
+    // drag the mouse begins later is the mouse's own.
+    void aCarryEndsWithItsDrag()
+    {
+        ShownWindow w;
+        tabToTheNames(w);
+        key(Qt::Key_Down);
+        key(Qt::Key_Return);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&w.form, &deactivate);
+        QVERIFY(!w.form.keyboard().carried());
+        QTest::mousePress(&w.form, Qt::LeftButton, {}, testing::pixelsOnListEntry(5));
+        QVERIFY(!w.form.keyboard().carried());
+        key(Qt::Key_Return); // the mouse's drag goes on: nothing to drop, nothing to pick up
+        QCOMPARE(w.form.drag().source(), std::optional<int>(5));
+        QTest::mouseRelease(&w.form, Qt::LeftButton, {}, testing::pixelsOnCountry(5));
+        QCOMPARE(w.form.spoken(), QStringLiteral("Burundi placed. 1 of 48."));
+    }
+
     void returnPressesTheFocusedButton()
     {
         ShownWindow w;

@@ -6,14 +6,17 @@ namespace quiz {
 
 bool DragSession::press(TwipPoint p)
 {
-    if (m_source)
-        return false;
     const BoardElement element = m_quiz.board.elementAt(p);
-    if (element.kind != ElementKind::ListEntry)
+    return element.kind == ElementKind::ListEntry && pick(element.index);
+}
+
+bool DragSession::pick(int entry)
+{
+    if (m_source || entry < 0 || entry >= kListEntryCount || !m_quiz.board.labels(entry).visible)
         return false;
-    m_source = element.index;
+    m_source = entry;
     // The drag starts over its own name, so the list's drag-over runs at once.
-    labels_DragOver(m_quiz.board, *m_source);
+    labels_DragOver(m_quiz.board, entry);
     return true;
 }
 
@@ -25,19 +28,28 @@ void DragSession::move(TwipPoint p)
         labels_DragOver(m_quiz.board, *m_source);
 }
 
-void DragSession::release(TwipPoint p, bool insideWindow)
+DropOutcome DragSession::release(TwipPoint p, bool insideWindow)
 {
     if (!m_source)
-        return;
+        return DropOutcome::Ignored;
     const int source = *m_source;
     m_source.reset();
     if (!insideWindow)
-        return;
+        return DropOutcome::Ignored;
     const BoardElement element = m_quiz.board.elementAt(p);
-    if (element.kind == ElementKind::DropTarget)
-        piccoor_DragDrop(m_quiz, element.index, source);
-    else if (element.kind == ElementKind::ListEntry)
+    if (element.kind == ElementKind::ListEntry) {
         labels_DragDrop(m_quiz.board, source);
+        return DropOutcome::BackInList;
+    }
+    if (element.kind != ElementKind::DropTarget)
+        return DropOutcome::Ignored;
+    const qint16 placedBefore = m_quiz.board.placedCount();
+    piccoor_DragDrop(m_quiz, element.index, source);
+    // A right drop counts; the one that completes the map starts a new game, which counts from 0.
+    const qint16 placedAfter = m_quiz.board.placedCount();
+    if (placedAfter > placedBefore)
+        return DropOutcome::Placed;
+    return placedAfter < placedBefore ? DropOutcome::Completed : DropOutcome::Wrong;
 }
 
 } // namespace quiz

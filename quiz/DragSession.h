@@ -13,6 +13,15 @@
 
 namespace quiz {
 
+// What a release did with the dragged name.
+enum class DropOutcome {
+    Ignored,  // off the window, or where nothing takes a drop: the name stays
+    BackInList, // on the list: the name stays
+    Wrong,    // judged on a hotspot of another country: the name stays
+    Placed,   // judged right: the name is on the map
+    Completed, // judged right, the map completed and a new game begun
+};
+
 class DragSession
 {
 public:
@@ -20,9 +29,11 @@ public:
 
     // Returns whether a drag started.
     bool press(TwipPoint p);
+    // Starts dragging list entry `entry` as a press on it does; false when it is not in the list.
+    bool pick(int entry);
     void move(TwipPoint p);
     // `insideWindow` is false when the pointer was released off the window.
-    void release(TwipPoint p, bool insideWindow);
+    DropOutcome release(TwipPoint p, bool insideWindow);
     // The drag ends without a drop (the window lost the mouse).
     void cancel() { m_source.reset(); }
 

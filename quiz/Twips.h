@@ -15,6 +15,7 @@ inline constexpr int kTwipsPerPixel = 15;
 struct TwipPoint {
     int x = 0;
     int y = 0;
+    bool operator==(const TwipPoint &) const = default;
 };
 
 struct TwipRect {

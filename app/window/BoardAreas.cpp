@@ -9,6 +9,13 @@ QRectF listEntry(int k) { return quiz::listEntryRect(k).toPixels(); }
 QRectF nameSlot(int k) { return quiz::kSlotRects[std::size_t(k)].toPixels(); }
 QLineF leaderLine(int n) { return quiz::kLeaderLines[std::size_t(n - 1)].ends.toPixels().translated(0.5, 0.5); }
 
+QRectF dropMarker(quiz::TwipPoint p)
+{
+    constexpr double kRadius = 8;
+    const QPointF centre(double(p.x) / quiz::kTwipsPerPixel, double(p.y) / quiz::kTwipsPerPixel);
+    return {centre - QPointF(kRadius, kRadius), QSizeF(2 * kRadius, 2 * kRadius)};
+}
+
 QRect covered(const QRectF &area) { return area.toAlignedRect(); }
 
 QRect covered(const QLineF &line)

@@ -2,6 +2,8 @@
 // changes, and the area within which the painter draws it.
 #pragma once
 
+#include "quiz/Twips.h"
+
 #include <QLineF>
 #include <QRect>
 #include <QRectF>
@@ -11,6 +13,8 @@ namespace app::areas {
 QRectF listEntry(int k);
 QRectF nameSlot(int k);
 QLineF leaderLine(int n);     // n from 1; through the centres of its pixels
+// The circle that marks the keyboard's drop point, centred on it.
+QRectF dropMarker(quiz::TwipPoint p);
 
 // The whole pixels an element's painting can touch.
 QRect covered(const QRectF &area);

@@ -3,6 +3,7 @@
 #include "MouseOnWindow.h"
 #include "ProgramFolderFixture.h"
 #include "ReadyBoard.h"
+#include "ShownWindow.h"
 
 #include "app/startup/AfterFirstFrame.h"
 #include "app/window/BoardPainter.h"
@@ -22,6 +23,7 @@
 using namespace quiz;
 using testing::pixelsOnCountry;
 using testing::pixelsOnListEntry;
+using testing::ShownWindow;
 
 namespace {
 
@@ -38,28 +40,6 @@ int pixelsDarkerThan(const QImage &image, const QRect &area, int lightness)
 {
     return area.width() * area.height() - pixelsBrighterThan(image, area, lightness - 1);
 }
-
-struct ShownWindow {
-    testing::ProgramFolderFixture folder;
-    testing::FakePlatform outside;
-    app::Form1 form;
-
-    explicit ShownWindow(shell::MessageBox *boxes = nullptr)
-        : form(shell::Platform{boxes ? *boxes : outside.boxes, outside.sound, outside.web, outside.clock},
-               shell::ProgramFolder(folder.path()))
-    {
-        form.Form_Load();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-    }
-
-    void drag(QPoint from, QPoint to) { testing::dragWithMouse(form, from, to); }
-
-    QImage picture() { return form.grab().toImage(); }
-    // What the window shows now, as the offscreen platform holds it after the repaints so far.
-    QImage shown() { return form.screen()->grabWindow(form.winId()).toImage().convertToFormat(QImage::Format_RGB32); }
-    QImage fullPaint() { return picture().convertToFormat(QImage::Format_RGB32); }
-};
 
 // Gathers the areas the window repaints.
 struct PaintRecorder : QObject {
@@ -124,10 +104,10 @@ private slots:
         QVERIFY2(offCentre.manhattanLength() <= 4, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
     }
 
-    void tabGoesFromTheHiddenBoxToTheButtons()
+    void tabGoesFromTheHiddenBoxToTheNamesAndTheButtons()
     {
         ShownWindow w;
-        QWidget *expected[] = {&w.form.pushButton1(), &w.form.pushButton2(), &w.form.text1()};
+        QWidget *expected[] = {&w.form.nameList(), &w.form.pushButton1(), &w.form.pushButton2(), &w.form.text1()};
         for (QWidget *next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);

@@ -1,0 +1,80 @@
+// The board as assistive technology reads it: the window, named and described
+// with the instructions; the headings as text; the list "Countries" with an item
+// for each name still in it; the map with the names placed on it and, while a name
+// is carried, the drop point; the buttons; and a notification that says each result.
+#pragma once
+
+#include "app/window/AccessibleItem.h"
+
+#include <QAccessibleWidget>
+
+namespace app {
+
+class NameList;
+
+class WindowAccessible : public QAccessibleWidget
+{
+public:
+    explicit WindowAccessible(Form1 *form);
+
+    QString text(QAccessible::Text t) const override;
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+    QAccessibleInterface *childAt(int x, int y) const override;
+
+    QAccessibleInterface *map() const { return m_painted.at(0); }
+    QAccessibleInterface *notification() const { return m_painted.at(1); }
+
+private:
+    std::vector<QAccessibleInterface *> children() const;
+
+    RegisteredItems m_headings;
+    RegisteredItems m_painted;
+};
+
+class NameListAccessible : public QAccessibleWidget
+{
+public:
+    explicit NameListAccessible(NameList *list);
+
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+    QAccessibleInterface *childAt(int x, int y) const override;
+    QAccessibleInterface *focusChild() const override;
+
+    QAccessibleInterface *entry(int k) const { return m_entries.at(std::size_t(k)); }
+
+private:
+    RegisteredItems m_entries;
+};
+
+class MapAccessible : public PaintedItem
+{
+public:
+    explicit MapAccessible(Form1 &form);
+
+    QAccessibleInterface *parent() const override;
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+    QAccessibleInterface *childAt(int x, int y) const override;
+
+    QAccessibleInterface *dropPoint() const { return m_dropPoint.at(0); }
+
+protected:
+    QString name() const override { return QStringLiteral("Map of Africa"); }
+    QRectF area() const override;
+
+private:
+    std::vector<QAccessibleInterface *> children() const;
+
+    RegisteredItems m_placedNames;
+    RegisteredItems m_dropPoint;
+};
+
+// Installed once; gives the window and its list of names the interfaces above.
+void installBoardAccessibility();
+
+} // namespace app

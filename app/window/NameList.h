@@ -1,0 +1,19 @@
+// The list of names as the keyboard and assistive technology reach it: a widget
+// with no paint of its own over the painted list, in the tab order between the
+// hidden text box and the buttons. The mouse goes through it to the window, which
+// paints the list and handles the widget's keys.
+#pragma once
+
+#include <QWidget>
+
+namespace app {
+
+class NameList : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit NameList(QWidget *window);
+};
+
+} // namespace app

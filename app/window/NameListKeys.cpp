@@ -1,0 +1,59 @@
+#include "app/window/NameListKeys.h"
+
+#include <QKeyEvent>
+
+namespace app {
+
+namespace {
+
+using Action = NameListKey::Action;
+
+NameListKey carryingKey(const QKeyEvent &event)
+{
+    const bool big = event.modifiers().testFlag(Qt::ShiftModifier);
+    switch (event.key()) {
+    case Qt::Key_Left: return {.action = Action::Steer, .across = -1, .down = 0, .bigSteps = big};
+    case Qt::Key_Right: return {.action = Action::Steer, .across = 1, .down = 0, .bigSteps = big};
+    case Qt::Key_Up: return {.action = Action::Steer, .across = 0, .down = -1, .bigSteps = big};
+    case Qt::Key_Down: return {.action = Action::Steer, .across = 0, .down = 1, .bigSteps = big};
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: return {.action = Action::Drop};
+    // Tab puts the name back and goes on to the next control.
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return {.action = Action::PutBack};
+    default: return {};
+    }
+}
+
+NameListKey choosingKey(const QKeyEvent &event)
+{
+    using quiz::FocusMove;
+    switch (event.key()) {
+    case Qt::Key_Up: return {.action = Action::MoveFocus, .move = FocusMove::Previous};
+    case Qt::Key_Down: return {.action = Action::MoveFocus, .move = FocusMove::Next};
+    case Qt::Key_Left:
+    case Qt::Key_Right: return {.action = Action::MoveFocus, .move = FocusMove::Across};
+    case Qt::Key_Home: return {.action = Action::MoveFocus, .move = FocusMove::First};
+    case Qt::Key_End: return {.action = Action::MoveFocus, .move = FocusMove::Last};
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: return {.action = Action::PickUp};
+    default: break;
+    }
+    const QString text = event.text();
+    const bool plain = !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && text.size() == 1 && text.front().isLetter())
+        return {.action = Action::MoveFocus, .move = FocusMove::Letter, .letter = text.front()};
+    return {};
+}
+
+} // namespace
+
+NameListKey nameListKey(const QKeyEvent &event, bool carrying)
+{
+    return carrying ? carryingKey(event) : choosingKey(event);
+}
+
+} // namespace app

@@ -1,0 +1,87 @@
+#include "quiz/KeyboardPlay.h"
+
+#include <algorithm>
+
+namespace quiz {
+
+namespace {
+
+// The start of the pixel that holds `twips`.
+constexpr int pixelStart(int twips)
+{
+    return twips / kTwipsPerPixel * kTwipsPerPixel;
+}
+
+} // namespace
+
+KeyboardPlay::KeyboardPlay(Board &board, DragSession &drag)
+    : m_board(board),
+      m_drag(drag),
+      m_dropPoint{pixelStart(kDropPointArea.left + kDropPointArea.width / 2),
+                  pixelStart(kDropPointArea.top + kDropPointArea.height / 2)}
+{
+}
+
+void KeyboardPlay::moveFocus(FocusMove move, QChar letter)
+{
+    const int from = focusedEntry();
+    if (from < 0)
+        return;
+    switch (move) {
+    case FocusMove::Previous: m_focus = neighbourInList(m_board, from, -1); break;
+    case FocusMove::Next: m_focus = neighbourInList(m_board, from, 1); break;
+    case FocusMove::Across: m_focus = acrossInList(m_board, from); break;
+    case FocusMove::First: m_focus = endOfList(m_board, from, false); break;
+    case FocusMove::Last: m_focus = endOfList(m_board, from, true); break;
+    case FocusMove::Letter: m_focus = nextWithLetter(m_board, from, letter); break;
+    }
+}
+
+std::optional<int> KeyboardPlay::carried() const
+{
+    // A drag ended elsewhere (the window lost the mouse) ends the carry too, and a
+    // drag the mouse began later is not the keyboard's.
+    return m_picked && m_drag.source() == m_picked ? m_picked : std::nullopt;
+}
+
+bool KeyboardPlay::pickUp()
+{
+    const int entry = focusedEntry();
+    if (m_drag.source() || !m_drag.pick(entry))
+        return false;
+    m_picked = entry;
+    m_focus = entry;
+    return true;
+}
+
+void KeyboardPlay::moveDropPoint(int across, int down, bool bigSteps)
+{
+    const int step = bigSteps ? kBigDropStep : kSmallDropStep;
+    m_dropPoint.x = std::clamp(m_dropPoint.x + across * step, pixelStart(kDropPointArea.left),
+                               pixelStart(kDropPointArea.right() - 1));
+    m_dropPoint.y = std::clamp(m_dropPoint.y + down * step, pixelStart(kDropPointArea.top),
+                               pixelStart(kDropPointArea.bottom() - 1));
+}
+
+DropOutcome KeyboardPlay::drop()
+{
+    const std::optional<int> source = carried();
+    m_picked.reset();
+    if (!source)
+        return DropOutcome::Ignored;
+    const DropOutcome outcome = m_drag.release(m_dropPoint, true);
+    if (outcome == DropOutcome::Placed)
+        m_focus = quiz::inListFrom(m_board, *source + 1);
+    else if (outcome == DropOutcome::Completed)
+        m_focus = 0;
+    return outcome;
+}
+
+void KeyboardPlay::putBack()
+{
+    if (carried())
+        m_drag.cancel();
+    m_picked.reset();
+}
+
+} // namespace quiz

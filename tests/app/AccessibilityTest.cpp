@@ -1,0 +1,217 @@
+// The board as assistive technology reads it, through Qt's accessibility interfaces
+// on the real window offscreen: the tree of painted names, what follows the keys,
+// and the events that carry each spoken result. Accessibility is switched on as a
+// screen reader's arrival does, and events are taken where the platform's bridge
+// (AT-SPI, UI Automation) would take them.
+#include "MouseOnWindow.h"
+#include "ShownWindow.h"
+
+#include "app/window/BoardAreas.h"
+#include "quiz/BoardTables.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtTest>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+using namespace quiz;
+using testing::ShownWindow;
+
+namespace {
+
+// What a screen reader is told, in order, with the boxes shown among it.
+QStringList g_heard;
+
+QString roleName(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::ListItem: return QStringLiteral("item");
+    case QAccessible::Graphic: return QStringLiteral("graphic");
+    default: return QString::number(role);
+    }
+}
+
+void hear(QAccessibleEvent *event)
+{
+    QAccessibleInterface *item = event->accessibleInterface();
+    if (!item)
+        return;
+    const bool announcement = item->role() == QAccessible::Notification;
+    switch (event->type()) {
+    case QAccessible::Focus:
+        if (!item->object()) // the painted items: widgets get theirs from Qt
+            g_heard << QStringLiteral("focus %1 %2").arg(roleName(item->role()), item->text(QAccessible::Name));
+        break;
+    case QAccessible::ObjectShow: // AT-SPI: a notification that shows is spoken
+        if (announcement)
+            g_heard << QStringLiteral("say ") + item->text(QAccessible::Name);
+        break;
+    case QAccessible::ValueChanged: // UI Automation: a notification carries its text
+        if (announcement)
+            g_heard << QStringLiteral("say ") + static_cast<QAccessibleValueChangeEvent *>(event)->value().toString();
+        break;
+    case QAccessible::DescriptionChanged:
+        g_heard << QStringLiteral("described ") + item->text(QAccessible::Description);
+        break;
+    default:
+        break;
+    }
+}
+
+struct HeardBoxes : testing::RecordingMessageBox {
+    void show(const shell::BoxRequest &request) override
+    {
+        g_heard << QStringLiteral("box ") + request.text;
+        RecordingMessageBox::show(request);
+    }
+};
+
+QAccessibleInterface *interfaceOf(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+QStringList childNames(QAccessibleInterface *parent)
+{
+    QStringList names;
+    for (int i = 0; i < parent->childCount(); ++i)
+        names << parent->child(i)->text(QAccessible::Name);
+    return names;
+}
+
+QRect onScreen(const QWidget &window, const QRectF &area)
+{
+    const QRect pixels = area.toAlignedRect();
+    return {window.mapToGlobal(pixels.topLeft()), pixels.size()};
+}
+
+void press(QAccessibleInterface *item)
+{
+    item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+}
+
+void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QVERIFY(QAccessible::isActive());
+        QAccessible::installUpdateHandler(hear);
+    }
+
+    void init() { g_heard.clear(); }
+
+    void treeHoldsThePaintedBoard()
+    {
+        ShownWindow w;
+        QAccessibleInterface *window = interfaceOf(&w.form);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Quillmere"));
+        QVERIFY(window->text(QAccessible::Description).startsWith(QStringLiteral("Drag each country name")));
+        QCOMPARE(childNames(window).mid(0, 7),
+                 (QStringList{QStringLiteral("INSTRUCTIONS"), QStringLiteral("DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP"),
+                              QStringLiteral("COUNTRIES :"), QStringLiteral("Countries"), QStringLiteral("Map of Africa"),
+                              QStringLiteral("Restart"), QStringLiteral("Exit")}));
+        for (int i = 0; i < window->childCount(); ++i) {
+            QCOMPARE(window->child(i)->parent(), window);
+            QCOMPARE(window->indexOfChild(window->child(i)), i);
+        }
+
+        QAccessibleInterface *list = interfaceOf(&w.form.nameList());
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->childCount(), kListEntryCount);
+        for (int k = 0; k < kListEntryCount; ++k) {
+            QAccessibleInterface *item = list->child(k);
+            QCOMPARE(item->role(), QAccessible::ListItem);
+            QCOMPARE(item->text(QAccessible::Name), kCountryNames[k].toString());
+            QCOMPARE(item->rect(), onScreen(w.form, app::areas::listEntry(k)));
+            QCOMPARE(list->childAt(item->rect().center().x(), item->rect().center().y()), item);
+            QCOMPARE(item->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        }
+        QAccessibleInterface *map = window->child(4);
+        QCOMPARE(map->childCount(), 0);
+
+        QAccessibleInterface *egypt = list->child(13);
+        w.drag(testing::pixelsOnListEntry(13), testing::pixelsOnCountry(13));
+        w.drag(testing::pixelsOnListEntry(21), testing::pixelsOnCountry(13));
+        QCOMPARE(list->childCount(), kListEntryCount - 1);
+        QCOMPARE(list->indexOfChild(egypt), -1);
+        QCOMPARE(list->child(13)->text(QAccessible::Name), QStringLiteral("Equatorial Guinea"));
+        QCOMPARE(childNames(map), QStringList{QStringLiteral("Egypt")});
+        QCOMPARE(map->child(0)->parent(), map);
+        QCOMPARE(map->child(0)->rect(), onScreen(w.form, app::areas::nameSlot(13)));
+    }
+
+    // Tab into the list, move, pick up, steer and drop: each step is followed, and a
+    // screen reader's Press does what Enter does.
+    void keysAndPressesAreFollowed()
+    {
+        ShownWindow w;
+        w.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        key(Qt::Key_Tab);
+        QTRY_COMPARE(g_heard, QStringList{QStringLiteral("focus item Algeria")});
+        key(Qt::Key_Down);
+        key(Qt::Key_Return);
+        QAccessibleInterface *map = interfaceOf(&w.form)->child(4);
+        QCOMPARE(childNames(map), QStringList{QStringLiteral("Drop point for Angola")});
+        QAccessibleInterface *dropPoint = map->child(0);
+        QCOMPARE(dropPoint->text(QAccessible::Description), QStringLiteral("50% across, 50% down"));
+        QVERIFY(dropPoint->state().focused);
+        key(Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(dropPoint->rect(), onScreen(w.form, app::areas::dropMarker(w.form.keyboard().dropPoint())));
+        key(Qt::Key_Escape);
+        QCOMPARE(g_heard, (QStringList{QStringLiteral("focus item Algeria"), QStringLiteral("focus item Angola"),
+                                       QStringLiteral("focus graphic Drop point for Angola"),
+                                       QStringLiteral("described 57% across, 50% down"),
+                                       QStringLiteral("focus item Angola"), QStringLiteral("say Angola put back.")}));
+        QCOMPARE(map->childCount(), 0);
+
+        QAccessibleInterface *list = interfaceOf(&w.form.nameList());
+        press(list->child(13));
+        QCOMPARE(w.form.keyboard().carried(), std::optional<int>(13));
+        press(map->child(0));
+        QVERIFY(!w.form.keyboard().carried());
+        QCOMPARE(g_heard.last(), QStringLiteral("say Not there. Egypt is back in the list."));
+    }
+
+    // Mouse and keyboard drops alike; the completion is said before its box, the new game after.
+    void resultsAreSaid()
+    {
+        HeardBoxes boxes;
+        ShownWindow w(&boxes);
+        w.drag(testing::pixelsOnListEntry(13), testing::pixelsOnCountry(13));
+        w.drag(testing::pixelsOnListEntry(21), testing::pixelsOnCountry(13));
+        w.drag(testing::pixelsOnListEntry(21), QPoint(40, 600)); // the sea: nothing to say
+        QTest::mouseClick(&w.form.pushButton1(), Qt::LeftButton);
+        QCOMPARE(g_heard, (QStringList{QStringLiteral("say Egypt placed. 1 of 48."),
+                                       QStringLiteral("say Not there. Kenya is back in the list."),
+                                       QStringLiteral("say New game. 48 names in the list.")}));
+        for (int k = 0; k < kCountryCount - 1; ++k)
+            w.drag(testing::pixelsOnListEntry(k), testing::pixelsOnCountry(k));
+        g_heard.clear();
+        w.drag(testing::pixelsOnListEntry(47), testing::pixelsOnCountry(47));
+        QCOMPARE(g_heard, (QStringList{QStringLiteral("say Zimbabwe placed. 48 of 48."),
+                                       QStringLiteral("box CONGRATULATIONS! THE MAP IS COMPLETE!"),
+                                       QStringLiteral("say New game. 48 names in the list.")}));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "AccessibilityTest.moc"

@@ -1,0 +1,290 @@
+// Keyboard play on the real window, offscreen: the focus among the names, drops
+// from the keyboard judged as the mouse's are, a whole game without a pointer, and
+// marks that never show to a mouse player.
+#include "KeysOnWindow.h"
+#include "MouseOnWindow.h"
+#include "ReadyBoard.h"
+#include "ShownWindow.h"
+
+#include "app/window/KeyboardMarks.h"
+#include "quiz/BoardLayout.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace quiz;
+using testing::ShownWindow;
+
+namespace {
+
+void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+void typeLetter(char letter)
+{
+    QTest::keyClick(QApplication::focusWidget(), letter);
+}
+
+// From the hidden text box, where the focus starts, to the list of names.
+void tabToTheNames(ShownWindow &w)
+{
+    w.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.form));
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &w.form.nameList());
+}
+
+// Picks up the focused name, steers the drop point to `to` and drops it there.
+void dropWithKeys(ShownWindow &w, TwipPoint to)
+{
+    key(Qt::Key_Return);
+    QVERIFY(w.form.keyboard().carried());
+    testing::steerDropPoint(w.form.nameList(), w.form.keyboard().dropPoint(), to);
+    QCOMPARE(w.form.keyboard().dropPoint(), to);
+    key(Qt::Key_Return);
+}
+
+QPoint pixelAt(TwipPoint p)
+{
+    return {p.x / kTwipsPerPixel, p.y / kTwipsPerPixel};
+}
+
+// Everything a player can see of the board, in words.
+QStringList look(const Board &board)
+{
+    QStringList seen{QStringLiteral("placed %1").arg(board.placedCount())};
+    for (int k = 0; k < kListEntryCount; ++k) {
+        if (board.labels(k).visible)
+            seen << QStringLiteral("list %1").arg(k);
+        if (board.maplabel(k).visible)
+            seen << QStringLiteral("slot %1 %2 %3").arg(k).arg(board.maplabel(k).caption).arg(board.maplabel(k).bold);
+    }
+    for (int n = 1; n <= kLeaderLineCount; ++n) {
+        if (board.lineVisible(n))
+            seen << QStringLiteral("line %1").arg(n);
+    }
+    return seen;
+}
+
+// The sounds asked for, by their names in the program folder.
+QStringList soundsOf(const ShownWindow &w)
+{
+    QStringList sounds = w.outside.sound.played;
+    return sounds.replaceInStrings(w.folder.path(), QString());
+}
+
+QStringList boxTexts(const ShownWindow &w)
+{
+    QStringList texts;
+    for (const shell::BoxRequest &box : w.outside.boxes.shown)
+        texts << box.text;
+    return texts;
+}
+
+double luminance(QColor c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+class KeyboardTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keysMoveTheFocusAmongTheNamesStillInTheList()
+    {
+        ShownWindow w;
+        w.drag(testing::pixelsOnListEntry(1), testing::pixelsOnCountry(1)); // Angola leaves the list
+        tabToTheNames(w);
+        const std::pair<std::function<void()>, int> steps[] = {
+            {[] {}, 0},
+            {[] { key(Qt::Key_Down); }, 2},
+            {[] { key(Qt::Key_Up); }, 0},
+            {[] { key(Qt::Key_Up); }, 0},
+            {[] { key(Qt::Key_End); }, 47},
+            {[] { key(Qt::Key_Down); }, 47},
+            {[] { key(Qt::Key_Home); }, 0},
+            {[] { key(Qt::Key_Right); }, 27},
+            {[] { key(Qt::Key_Left); }, 0},
+            {[] { typeLetter('S'); }, 35},
+            {[] { typeLetter('s'); }, 36},
+            {[] { typeLetter('S'); }, 37},
+            {[] { typeLetter('A'); }, 0},
+            {[] { typeLetter('A'); }, 0}, // Angola is on the map: Algeria is the only A
+            {[] { typeLetter('M'); }, 25},
+            {[] { key(Qt::Key_Up); key(Qt::Key_Right); }, 47}, // row 25 has no right neighbour: the nearest
+        };
+        for (const auto &[step, focused] : steps) {
+            step();
+            QCOMPARE(w.form.keyboard().focusedEntry(), focused);
+        }
+        QVERIFY(!w.form.keyboard().carried());
+        QCOMPARE(w.outside.sound.played.size(), 1);
+    }
+
+    // The same point, reached by the drop point or by the pointer, gives the same
+    // board, sounds and boxes; the keyboard's drop is said, even where nothing takes it.
+    void keyboardAndPointerDropsAtTheSamePointAgree_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("country");
+        QTest::addColumn<int>("placedBefore");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<int>("focusAfter"); // a right drop moves on to the next name
+        QTest::newRow("right") << 13 << 13 << 0 << QStringLiteral("Egypt placed. 1 of 48.") << 14;
+        QTest::newRow("wrong") << 21 << 13 << 0 << QStringLiteral("Not there. Kenya is back in the list.") << 21;
+        QTest::newRow("the sea") << 21 << -1 << 0 << QStringLiteral("Not there. Kenya is back in the list.") << 21;
+        QTest::newRow("the last name") << 47 << 47 << 47 << QStringLiteral("New game. 48 names in the list.") << 0;
+    }
+
+    void keyboardAndPointerDropsAtTheSamePointAgree()
+    {
+        QFETCH(int, entry);
+        QFETCH(int, country);
+        QFETCH(int, placedBefore);
+        QFETCH(QString, spoken);
+        QFETCH(int, focusAfter);
+        ShownWindow byKeys;
+        ShownWindow byPointer;
+        for (ShownWindow *w : {&byKeys, &byPointer}) {
+            for (int k = 0; k < placedBefore; ++k)
+                w->drag(testing::pixelsOnListEntry(k), testing::pixelsOnCountry(k));
+        }
+        tabToTheNames(byKeys);
+        byKeys.form.pickUp(entry);
+        const TwipPoint from = byKeys.form.keyboard().dropPoint();
+        const TwipPoint at = testing::reachablePointOnCountry(country, from);
+        testing::steerDropPoint(byKeys.form.nameList(), from, at);
+        key(Qt::Key_Return);
+        byPointer.drag(testing::pixelsOnListEntry(entry), pixelAt(at));
+
+        QCOMPARE(look(byKeys.form.board()), look(byPointer.form.board()));
+        QCOMPARE(soundsOf(byKeys), soundsOf(byPointer));
+        QCOMPARE(boxTexts(byKeys), boxTexts(byPointer));
+        QCOMPARE(byKeys.form.spoken(), spoken);
+        QCOMPARE(byKeys.form.keyboard().focusedEntry(), focusAfter);
+        QCOMPARE(byKeys.form.keyboard().dropPoint(), at);
+    }
+
+    void wholeGameIsPlayedFromTheKeyboardAlone()
+    {
+        ShownWindow w;
+        tabToTheNames(w);
+        for (int k = 0; k < kCountryCount; ++k) {
+            QCOMPARE(w.form.keyboard().focusedEntry(), k);
+            dropWithKeys(w, testing::reachablePointOnCountry(k, w.form.keyboard().dropPoint()));
+            if (k < kCountryCount - 1)
+                QCOMPARE(w.form.spoken(), QStringLiteral("%1 placed. %2 of 48.").arg(kCountryNames[k]).arg(k + 1));
+        }
+        QCOMPARE(boxTexts(w), QStringList{QStringLiteral("CONGRATULATIONS! THE MAP IS COMPLETE!")});
+        QCOMPARE(w.outside.sound.played.size(), kCountryCount + 1);
+        QVERIFY(w.outside.sound.played.last().endsWith(QStringLiteral("/sounds/complete.wma")));
+        QCOMPARE(look(w.form.board()), look(ShownWindow().form.board()));
+        QCOMPARE(w.form.spoken(), QStringLiteral("New game. 48 names in the list."));
+        QCOMPARE(w.form.keyboard().focusedEntry(), 0);
+    }
+
+    void escapeOrTabPutsTheNameBackAndChangesNothing()
+    {
+        ShownWindow w;
+        const QStringList before = look(w.form.board());
+        tabToTheNames(w);
+        key(Qt::Key_Down);
+        key(Qt::Key_Return);
+        key(Qt::Key_Right, Qt::ShiftModifier);
+        const TwipPoint steered = w.form.keyboard().dropPoint();
+        key(Qt::Key_Escape);
+        QVERIFY(!w.form.keyboard().carried());
+        QVERIFY(!w.form.drag().source());
+        QCOMPARE(w.form.spoken(), QStringLiteral("Angola put back."));
+        QCOMPARE(w.form.keyboard().focusedEntry(), 1);
+        QCOMPARE(w.form.keyboard().dropPoint(), steered);
+
+        key(Qt::Key_Return);
+        key(Qt::Key_Tab);
+        QVERIFY(!w.form.keyboard().carried());
+        QCOMPARE(QApplication::focusWidget(), &w.form.pushButton1());
+        QCOMPARE(look(w.form.board()), before);
+        QVERIFY(w.outside.sound.played.isEmpty());
+        QVERIFY(w.outside.boxes.shown.empty());
+    }
+
+    // The window losing the mouse ends the drag, and with it the keyboard's carry: a
+    // drag the mouse begins later is the mouse's own.
+    void aCarryEndsWithItsDrag()
+    {
+        ShownWindow w;
+        tabToTheNames(w);
+        key(Qt::Key_Down);
+        key(Qt::Key_Return);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&w.form, &deactivate);
+        QVERIFY(!w.form.keyboard().carried());
+        QTest::mousePress(&w.form, Qt::LeftButton, {}, testing::pixelsOnListEntry(5));
+        QVERIFY(!w.form.keyboard().carried());
+        key(Qt::Key_Return); // the mouse's drag goes on: nothing to drop, nothing to pick up
+        QCOMPARE(w.form.drag().source(), std::optional<int>(5));
+        QTest::mouseRelease(&w.form, Qt::LeftButton, {}, testing::pixelsOnCountry(5));
+        QCOMPARE(w.form.spoken(), QStringLiteral("Burundi placed. 1 of 48."));
+    }
+
+    void returnPressesTheFocusedButton()
+    {
+        ShownWindow w;
+        w.drag(testing::pixelsOnListEntry(13), testing::pixelsOnCountry(13));
+        tabToTheNames(w);
+        key(Qt::Key_Tab);
+        key(Qt::Key_Return);
+        QCOMPARE(w.form.board().placedCount(), 0);
+        QCOMPARE(w.form.spoken(), QStringLiteral("New game. 48 names in the list."));
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), &w.form.pushButton2());
+        key(Qt::Key_Enter);
+        QVERIFY(!w.form.isVisible());
+    }
+
+    // A mouse player sees the board as it always was: the marks come with the first
+    // key and go with the next press of a mouse button.
+    void marksShowOnlyWhileTheKeyboardIsInUse()
+    {
+        ShownWindow w;
+        const QImage untouched = w.fullPaint();
+        w.form.nameList().setFocus();
+        QCOMPARE(w.fullPaint(), untouched);
+
+        w.form.text1().setFocus();
+        tabToTheNames(w);
+        const QImage marked = w.fullPaint();
+        QVERIFY(marked != untouched);
+        // The band behind the focused name stands out from the panel beside it.
+        const QRect entry = QRectF(listEntryRect(0).toPixels()).toAlignedRect();
+        QCOMPARE(QColor(marked.pixel(entry.topLeft() + QPoint(0, 4))), app::KeyboardMarks::kRingColour);
+        const QColor panel(marked.pixel(entry.topRight() + QPoint(-10, 4)));
+        QVERIFY2(contrast(app::KeyboardMarks::kRingColour, panel) >= 3, qPrintable(panel.name()));
+
+        key(Qt::Key_Tab);
+        const QRect button = w.form.pushButton1().geometry();
+        QCOMPARE(QColor(w.fullPaint().pixel(button.topLeft() - QPoint(2, 2))), app::KeyboardMarks::kRingColour);
+
+        key(Qt::Key_Backtab);
+        QTest::mouseClick(&w.form, Qt::LeftButton, {}, QPoint(40, 600)); // the sea: nothing happens
+        QCOMPARE(w.fullPaint(), untouched);
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "KeyboardTest.moc"

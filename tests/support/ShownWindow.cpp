@@ -1,0 +1,29 @@
+#include "ShownWindow.h"
+
+#include "MouseOnWindow.h"
+
+#include <QScreen>
+#include <QtTest>
+
+namespace testing {
+
+ShownWindow::ShownWindow(shell::MessageBox *boxes)
+    : form(shell::Platform{boxes ? *boxes : outside.boxes, outside.sound, outside.web, outside.clock},
+           shell::ProgramFolder(folder.path()))
+{
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+}
+
+void ShownWindow::drag(QPoint from, QPoint to)
+{
+    dragWithMouse(form, from, to);
+}
+
+QImage ShownWindow::shown()
+{
+    return form.screen()->grabWindow(form.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace testing

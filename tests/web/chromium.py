@@ -157,8 +157,7 @@ class Page:
         self.socket = websocket.create_connection(socket_url, timeout=120, suppress_origin=True)
         self.next_id = 0
         self.exceptions = []
-        self.console = []
-        for domain in ("Page", "Runtime", "Log"):
+        for domain in ("Page", "Runtime"):
             self.call(f"{domain}.enable")
         self.call("Page.addScriptToEvaluateOnNewDocument", source=PAGE_HOOKS)
 
@@ -179,9 +178,6 @@ class Page:
         if method == "Runtime.exceptionThrown":
             details = message["params"]["exceptionDetails"]
             self.exceptions.append(details.get("exception", {}).get("description", details.get("text", "")))
-        elif method == "Runtime.consoleAPICalled":
-            self.console.append(" ".join(str(a.get("value", a.get("description", "")))
-                                         for a in message["params"]["args"]))
 
     def js(self, expression):
         result = self.call("Runtime.evaluate", expression=expression, returnByValue=True, awaitPromise=True)
@@ -231,10 +227,6 @@ class Page:
         for i in range(1, steps + 1):
             touch("touchMove", start[0] + (end[0] - start[0]) * i / steps, start[1] + (end[1] - start[1]) * i / steps)
         touch("touchEnd", *end)
-
-    def key(self, key, code, virtual_key):
-        for kind in ("rawKeyDown", "keyUp"):
-            self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code, windowsVirtualKeyCode=virtual_key)
 
     def press_enter(self):
         self.call("Input.dispatchKeyEvent", type="rawKeyDown", key="Enter", code="Enter", windowsVirtualKeyCode=13)

@@ -50,9 +50,11 @@ geometry=$(xdotool getwindowgeometry "$shown" | sed -n 's/.*Geometry: //p')
 kill $program 2>/dev/null || true
 timeout 60 /usr/lib/wine/wineserver -k || true
 
-# The uninstaller runs from a copy of itself and returns at once.
+# The uninstaller runs from a copy of itself and returns at once; it removes the
+# folder, the Start menu entry and the entry among the programs in no set order.
 timeout 60 $wine 'C:\Games\Quillmere\Uninstall.exe' /S
-for _ in $(seq 300); do [ -e "$folder" ] || break; sleep 0.1; done
+gone() { [ ! -e "$folder" ] && [ ! -e "$menu" ] && ! listed; }
+for _ in $(seq 150); do gone && break; sleep 0.2; done
 [ ! -e "$folder" ] || fail "the uninstaller left $(find "$folder" | head -n 3 | tr '\n' ' ')"
 [ ! -e "$menu" ] || fail "the uninstaller left the Start menu entry"
 ! listed || fail "still among the programs to remove"

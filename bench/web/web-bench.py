@@ -47,8 +47,8 @@ def drop_to_sound(site, drops):
         for i in range(drops):
             name = i % 48
             country = name if i % 2 == 0 else (name + 1) % 48
-            released = time.monotonic()
             sound = board.drop(name, country)
+            released = page.released
             deadline = time.monotonic() + 5
             while ears.first_audible(released) is None and time.monotonic() < deadline:
                 time.sleep(0.005)

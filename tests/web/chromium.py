@@ -156,6 +156,8 @@ class Page:
     def __init__(self, socket_url):
         self.socket = websocket.create_connection(socket_url, timeout=120, suppress_origin=True)
         self.next_id = 0
+        # When the last pointer or finger was let go (time.monotonic).
+        self.released = None
         self.exceptions = []
         for domain in ("Page", "Runtime"):
             self.call(f"{domain}.enable")
@@ -203,6 +205,8 @@ class Page:
 
     # A player's hands, in the page's CSS pixels.
     def mouse(self, kind, x, y, buttons=0, button="none"):
+        if kind == "mouseReleased":
+            self.released = time.monotonic()
         self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button, buttons=buttons,
                   clickCount=1 if kind != "mouseMoved" else 0, pointerType="mouse")
 
@@ -222,6 +226,8 @@ class Page:
     def touch_drag(self, start, end, steps=12):
         def touch(kind, x, y):
             points = [] if kind == "touchEnd" else [{"x": x, "y": y, "id": 1}]
+            if kind == "touchEnd":
+                self.released = time.monotonic()
             self.call("Input.dispatchTouchEvent", type=kind, touchPoints=points)
         touch("touchStart", *start)
         for i in range(1, steps + 1):

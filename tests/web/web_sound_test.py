@@ -34,8 +34,8 @@ class WebSoundTest(unittest.TestCase):
         board = BoardPage(page, site.url + "?home-page-draw=1", touch=True)
         start = board.shot()
         for name, country, touch in ((0, 0, False), (1, 0, False), (2, 2, False), (3, 3, True), (4, 4, False)):
-            released = time.monotonic()
             self.assertIsNotNone(board.drop(name, country, touch=touch), f"name {name}: no sound started")
+            released = page.released
             deadline = time.monotonic() + HEARD_WITHIN
             while ears.first_audible(released) is None and time.monotonic() < deadline:
                 time.sleep(0.02)

@@ -13,6 +13,7 @@
 
 #include "quiz/BoardLayout.h"
 #include "quiz/BoardTables.h"
+#include "quiz/KeyboardPlay.h"
 
 #include <QtTest>
 
@@ -116,7 +117,8 @@ private:
         const QStringList lines = m_reader->heard().mid(from);
         if (heard && saidIn(lines) == saidIn(expected))
             return true;
-        qWarning().noquote() << "after" << key << "heard" << lines << "instead of" << expected;
+        qWarning().noquote() << "after" << key << "heard" << lines << "instead of" << expected
+                             << (programRunning() ? "" : "- the program has ended");
         return false;
     }
 
@@ -126,8 +128,8 @@ private:
     // reaches, within a small step of the target.
     std::optional<QPoint> steerTo(QPoint target)
     {
-        constexpr int kSmallStep = 4;
-        constexpr int kBigStep = 40;
+        constexpr int kSmallStep = quiz::kSmallDropStep / quiz::kTwipsPerPixel;
+        constexpr int kBigStep = quiz::kBigDropStep / quiz::kTwipsPerPixel;
         constexpr int kMostKeys = 60;
         static const QRegularExpression movedLine(QStringLiteral("^described image: \\d+% across, \\d+% down$"));
         for (int keys = 0; keys <= kMostKeys; ++keys) {
@@ -156,6 +158,9 @@ private:
         return std::nullopt;
     }
 
+    // The program's end is noticed in the event loop, which every wait here runs.
+    bool programRunning() const { return m_program.pid() != 0; }
+
     XvfbDisplay m_display;
     XDesktop m_desktop{m_display};
     AccessibilityBus m_bus;
@@ -183,6 +188,9 @@ private slots:
         m_window = m_reader->waitForWindow(kApplication, kStartTimeoutMs);
         QVERIFY2(!m_window.isNull(), "the program's window never reached the accessibility registry");
     }
+
+    // Reading and playing must leave it running.
+    void cleanup() { QVERIFY2(programRunning(), "the program has ended"); }
 
     void theTreeAScreenReaderReads()
     {

@@ -3,9 +3,10 @@
 // before the program starts; the accessibility bus that the launcher runs, with the
 // accessibility registry on it. Every process is the test's and ends with it.
 //
-// The launcher is given no display, so it leaves no bus address on the X server:
-// the program finds the accessibility bus only through the session bus, and only
-// because the setting was on when it started.
+// The launcher is given no display, so it leaves no bus address on the X server,
+// which some Qt versions take as reason enough to turn accessibility on: the
+// program finds the accessibility bus through the session bus, and only because
+// the setting was on when it started.
 #pragma once
 
 #include "OwnedProcess.h"

@@ -4,6 +4,9 @@
 
 #include <QDeadlineTimer>
 
+// libatspi's event loop while it runs; exported, though in no public header.
+extern "C" GMainLoop *atspi_main_loop;
+
 namespace xtest {
 
 namespace {
@@ -156,14 +159,12 @@ Accessible ScreenReader::waitForWindow(const QString &application, int timeoutMs
 
 bool ScreenReader::waitUntil(const std::function<bool()> &condition, int timeoutMs)
 {
-    // Events are handled in libatspi's own loop, as in a screen reader: only there does
-    // it answer from the names it keeps, which stay true only if the program says when
-    // they change.
     struct Wait {
         const std::function<bool()> &condition;
         QDeadlineTimer deadline;
+        GMainLoop *loop;
         bool met = false;
-    } wait{condition, QDeadlineTimer(timeoutMs)};
+    } wait{condition, QDeadlineTimer(timeoutMs), g_main_loop_new(nullptr, false)};
     constexpr guint kCheckEveryMs = 10;
     g_timeout_add(kCheckEveryMs,
                   [](gpointer data) -> gboolean {
@@ -171,11 +172,17 @@ bool ScreenReader::waitUntil(const std::function<bool()> &condition, int timeout
                       w.met = w.condition();
                       if (!w.met && !w.deadline.hasExpired())
                           return G_SOURCE_CONTINUE;
-                      atspi_event_quit();
+                      g_main_loop_quit(w.loop);
                       return G_SOURCE_REMOVE;
                   },
                   &wait);
-    atspi_event_main();
+    // Events are handled in libatspi's event loop, as in a screen reader: only while it
+    // runs does libatspi answer from the names it keeps, which stay true only if the
+    // program says when they change. Its own atspi_event_main() never frees its loop.
+    atspi_main_loop = wait.loop;
+    g_main_loop_run(wait.loop);
+    atspi_main_loop = nullptr;
+    g_main_loop_unref(wait.loop);
     return wait.met;
 }
 

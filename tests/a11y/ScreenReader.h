@@ -16,7 +16,8 @@ typedef struct _AtspiEventListener AtspiEventListener;
 
 namespace xtest {
 
-// An object of the tree; reading it asks the program each time.
+// An object of the tree. Reading it asks the program, except while events are handled,
+// when libatspi answers from what it has kept (see ScreenReader::waitUntil).
 class Accessible
 {
 public:

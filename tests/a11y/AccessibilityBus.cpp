@@ -61,9 +61,11 @@ bool AccessibilityBus::startLauncher()
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtimeDir.path());
     m_launcher.setProcessEnvironment(environment);
     m_launcher.setStandardErrorFile(QProcess::nullDevice());
-    // Toolkit accessibility off, the screen reader on: only the screen reader's setting turns the program's on.
+    // Toolkit accessibility and the screen reader off, as on a desktop where the
+    // screen reader starts after the program: nothing in the settings turns the
+    // program's accessibility on.
     m_launcher.start(QStringLiteral(QUILLMERE_ATSPI_BUS_LAUNCHER),
-                     {QStringLiteral("--launch-immediately"), QStringLiteral("--a11y=0"), QStringLiteral("--screen-reader=1")});
+                     {QStringLiteral("--launch-immediately"), QStringLiteral("--a11y=0"), QStringLiteral("--screen-reader=0")});
     if (!waitForName(m_sessionAddress, kLauncherName)) {
         m_failure = QStringLiteral("the AT-SPI bus launcher never took its name on the session bus");
         return false;

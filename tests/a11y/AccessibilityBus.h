@@ -1,12 +1,11 @@
 // The buses a desktop gives a screen reader, of the test's own: a D-Bus session bus;
-// on it the AT-SPI bus launcher, with the screen reader's setting on, as when one runs
-// before the program starts; the accessibility bus that the launcher runs, with the
-// accessibility registry on it. Every process is the test's and ends with it.
+// on it the AT-SPI bus launcher, with the screen reader's setting off, as when one
+// starts only after the program; the accessibility bus that the launcher runs, with
+// the accessibility registry on it. Every process is the test's and ends with it.
 //
 // The launcher is given no display, so it leaves no bus address on the X server,
 // which some Qt versions take as reason enough to turn accessibility on: the
-// program finds the accessibility bus through the session bus, and only because
-// the setting was on when it started.
+// program finds the accessibility bus through the session bus alone.
 #pragma once
 
 #include "OwnedProcess.h"

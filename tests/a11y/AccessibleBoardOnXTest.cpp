@@ -1,9 +1,9 @@
 // The real program as a screen reader meets it, on an X server and buses of the
 // test's own: the tree read through AT-SPI, and a game played with keys alone, heard
 // as a screen reader hears it (where the focus goes, each result said), the drop
-// point steered by where it lies on the screen. The program took up accessibility at
-// its start because the screen reader's setting was on; the screen reader connects
-// only once the window shows, as one started after the program does.
+// point steered by where it lies on the screen. No screen reader was on when the
+// program started (Qt reads the setting only then); this one connects once the
+// window shows, as one started after the program does, and must find it all.
 #include "AccessibilityBus.h"
 #include "BoardOnScreen.h"
 #include "ProgramUnderTest.h"

@@ -18,6 +18,11 @@ using NativePlatform = outside::LinuxPlatform;
 
 int main(int argc, char *argv[])
 {
+    // Qt on Linux reads the desktop's screen-reader setting once, at start: told to
+    // offer the board to assistive technology whenever the desktop's accessibility
+    // bus is there, it is found by a screen reader started after the game too.
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication application(argc, argv);
     app::setUpApplication();
 

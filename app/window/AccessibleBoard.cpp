@@ -3,13 +3,13 @@
 #include "app/window/BoardAreas.h"
 #include "app/window/Form1.h"
 #include "app/window/NameList.h"
+#include "app/window/SpokenResults.h"
 #include "quiz/BoardLayout.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
-#include <cmath>
 
 namespace app {
 
@@ -136,14 +136,7 @@ protected:
         return carried ? QStringLiteral("Drop point for %1").arg(form().board().labels(*carried).caption)
                        : QStringLiteral("Drop point");
     }
-    QString description() const override
-    {
-        const quiz::TwipPoint p = form().keyboard().dropPoint();
-        const quiz::TwipRect &map = quiz::kDropPointArea;
-        return QStringLiteral("%1% across, %2% down")
-            .arg(std::lround(100.0 * (p.x - map.left) / map.width))
-            .arg(std::lround(100.0 * (p.y - map.top) / map.height));
-    }
+    QString description() const override { return spoken::dropPointPosition(form().keyboard().dropPoint()); }
     QRectF area() const override { return areas::dropMarker(form().keyboard().dropPoint()); }
     bool shown() const override { return form().keyboard().carried().has_value(); }
     bool focusable() const override { return true; }

@@ -19,12 +19,10 @@ void send(QAccessibleInterface *item, QAccessible::Event type)
 
 void BoardAccessibility::say(const QString &text)
 {
-    // What moved is told first: a focus event would cut the result short.
-    refresh();
     m_spoken = text;
-    if (!QAccessible::isActive())
+    auto *window = dynamic_cast<WindowAccessible *>(QAccessible::queryAccessibleInterface(&m_form));
+    if (!QAccessible::isActive() || !window)
         return;
-    auto *window = static_cast<WindowAccessible *>(QAccessible::queryAccessibleInterface(&m_form));
     // Screen readers keep the name they read last until told it changed.
     send(window->notification(), QAccessible::NameChanged);
 #ifdef Q_OS_WIN
@@ -69,8 +67,10 @@ BoardAccessibility::Look BoardAccessibility::lookNow() const
 
 void BoardAccessibility::tellChanges(const Look &before, const Look &now) const
 {
-    auto *window = static_cast<WindowAccessible *>(QAccessible::queryAccessibleInterface(&m_form));
-    auto *list = static_cast<NameListAccessible *>(QAccessible::queryAccessibleInterface(&m_form.nameList()));
+    auto *window = dynamic_cast<WindowAccessible *>(QAccessible::queryAccessibleInterface(&m_form));
+    auto *list = dynamic_cast<NameListAccessible *>(QAccessible::queryAccessibleInterface(&m_form.nameList()));
+    if (!window || !list)
+        return;
     auto *map = static_cast<MapAccessible *>(window->map());
     if (now.inList != before.inList)
         send(list, QAccessible::ObjectReorder);

@@ -25,7 +25,8 @@ public:
     explicit BoardAccessibility(Form1 &form) : m_form(form) {}
 
     const QString &spoken() const { return m_spoken; }
-    // Tells what changed, then says `text`.
+    // Said at once, before what moved is told: the player hears the result first,
+    // and a key pressed soon after cuts only what follows.
     void say(const QString &text);
     // Tells what changed since the last call.
     void refresh();

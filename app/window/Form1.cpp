@@ -161,7 +161,10 @@ bool Form1::playKey(const QKeyEvent &event)
         switch (key.action) {
         case Action::MoveFocus: m_keys.moveFocus(key.move, key.letter); break;
         case Action::PickUp: m_keys.pickUp(); break;
-        case Action::Steer: m_keys.moveDropPoint(key.across, key.down, key.bigSteps); break;
+        case Action::Steer:
+            m_keys.moveDropPoint(key.across, key.down, key.bigSteps);
+            m_accessibility.say(spoken::dropPointPosition(m_keys.dropPoint()));
+            break;
         case Action::Drop: drop(*m_keys.carried(), true, [&] { return m_keys.drop(); }); break;
         case Action::PutBack: putBack(); break;
         case Action::None: break;

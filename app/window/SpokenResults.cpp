@@ -1,7 +1,10 @@
 #include "app/window/SpokenResults.h"
 
 #include "quiz/BoardTables.h"
+#include "quiz/KeyboardPlay.h"
 #include "quiz/ListNavigation.h"
+
+#include <cmath>
 
 namespace app::spoken {
 
@@ -23,6 +26,14 @@ QString putBack(const QString &name)
 QString newGame(int namesInList)
 {
     return QStringLiteral("New game. %1 names in the list.").arg(namesInList);
+}
+
+QString dropPointPosition(quiz::TwipPoint p)
+{
+    const quiz::TwipRect &map = quiz::kDropPointArea;
+    return QStringLiteral("%1% across, %2% down")
+        .arg(std::lround(100.0 * (p.x - map.left) / map.width))
+        .arg(std::lround(100.0 * (p.y - map.top) / map.height));
 }
 
 QString afterDrop(quiz::DropOutcome outcome, int source, bool byKeyboard, const quiz::Board &board)

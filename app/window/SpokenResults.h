@@ -11,6 +11,9 @@ QString placed(const QString &name, int placedCount);
 QString notThere(const QString &name);
 QString putBack(const QString &name);
 QString newGame(int namesInList);
+// Where the drop point lies on the map, said as it moves: screen readers do not
+// speak a changed description.
+QString dropPointPosition(quiz::TwipPoint p);
 
 // What is said once the drop of list entry `source` was judged: nothing for a mouse
 // drop that nothing took, as nothing changed.

@@ -1,0 +1,282 @@
+// The real program as a screen reader meets it, on an X server and buses of the
+// test's own: the tree read through AT-SPI, and a game played with keys alone, heard
+// as a screen reader hears it (where the focus goes, each result said), the drop
+// point steered by where it lies on the screen. No screen reader was on when the
+// program started (Qt reads the setting only then); this one connects once the
+// window shows, as one started after the program does, and must find it all.
+#include "AccessibilityBus.h"
+#include "BoardOnScreen.h"
+#include "ProgramUnderTest.h"
+#include "ScreenReader.h"
+#include "XDesktop.h"
+#include "XvfbDisplay.h"
+
+#include "quiz/BoardLayout.h"
+#include "quiz/BoardTables.h"
+#include "quiz/KeyboardPlay.h"
+
+#include <QtTest>
+
+#include <optional>
+
+using namespace xtest;
+
+namespace {
+
+constexpr int kStartTimeoutMs = 15000;
+constexpr int kEventTimeoutMs = 5000;
+const QString kApplication = QStringLiteral("Quillmere");
+
+constexpr int kAlgeria = 0;
+constexpr int kAngola = 1;
+constexpr int kEgypt = 13;
+constexpr int kEquatorialGuinea = 14;
+
+QString country(int row)
+{
+    return quiz::kCountryNames[std::size_t(row)].toString();
+}
+
+QStringList countriesBut(const QList<int> &placed)
+{
+    QStringList names;
+    for (int row = 0; row < quiz::kCountryCount; ++row) {
+        if (!placed.contains(row))
+            names << country(row);
+    }
+    return names;
+}
+
+// The country a drop at this pixel of the window is judged against: the frontmost hotspot's.
+QString countryAt(QPoint pixel)
+{
+    const quiz::TwipPoint twips{pixel.x() * quiz::kTwipsPerPixel, pixel.y() * quiz::kTwipsPerPixel};
+    for (int i = quiz::kHotspotCount - 1; i >= 0; --i) {
+        if (quiz::kHotspots[std::size_t(i)].rect.contains(twips))
+            return quiz::kHotspots[std::size_t(i)].tag.toString();
+    }
+    return {};
+}
+
+QStringList startingWith(const QStringList &lines, QLatin1String kind)
+{
+    QStringList found;
+    for (const QString &line : lines) {
+        if (line.startsWith(kind))
+            found << line;
+    }
+    return found;
+}
+
+// Whether `heard` holds each of `expected` in that order, other lines between them allowed.
+bool inOrder(const QStringList &heard, const QStringList &expected)
+{
+    qsizetype at = 0;
+    for (const QString &line : expected) {
+        at = heard.indexOf(line, at);
+        if (at < 0)
+            return false;
+        ++at;
+    }
+    return true;
+}
+
+QStringList namesOf(const QList<Accessible> &objects)
+{
+    QStringList names;
+    for (const Accessible &object : objects)
+        names << object.name();
+    return names;
+}
+
+} // namespace
+
+class AccessibleBoardOnXTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    Accessible windowChild(const QString &said) const
+    {
+        for (const Accessible &child : m_window.children()) {
+            if (child.said() == said)
+                return child;
+        }
+        return {};
+    }
+    QStringList inList() const { return namesOf(windowChild(QStringLiteral("list: Countries")).children()); }
+    QStringList onMap() const { return namesOf(windowChild(QStringLiteral("canvas: Map of Africa")).children()); }
+
+    // Presses a key and waits until the screen reader has heard the `expected` lines:
+    // the focus going where they say, in their order, other objects allowed to take it
+    // between; and said exactly what they say, nothing more. Whether the focus moves
+    // or the result is said first is left open: Orca 43 speaks both in the order they
+    // come and cuts neither, while the next key cuts whatever is still being said.
+    bool pressAndHear(const QString &key, const QStringList &expected)
+    {
+        static const QLatin1String focus("focus "), said("said: ");
+        const qsizetype from = m_reader->heard().size();
+        m_desktop.pressKey(key);
+        const auto heardAll = [&] {
+            const QStringList lines = m_reader->heard().mid(from);
+            return inOrder(startingWith(lines, focus), startingWith(expected, focus))
+                && startingWith(lines, said) == startingWith(expected, said);
+        };
+        if (m_reader->waitUntil(heardAll, kEventTimeoutMs))
+            return true;
+        qWarning().noquote() << "after" << key << "heard" << m_reader->heard().mid(from) << "instead of" << expected
+                             << (programRunning() ? "" : "- the program has ended");
+        return false;
+    }
+
+    // Steers the drop point with the arrow keys toward a pixel of the window, reading
+    // where it lies on the screen after each key, as a blind player's tool would: big
+    // steps while they cannot overshoot, then small ones. Returns the pixel it
+    // reaches, within a small step of the target.
+    std::optional<QPoint> steerTo(QPoint target)
+    {
+        constexpr int kSmallStep = quiz::kSmallDropStep / quiz::kTwipsPerPixel;
+        constexpr int kBigStep = quiz::kBigDropStep / quiz::kTwipsPerPixel;
+        constexpr int kMostKeys = 60;
+        static const QRegularExpression movedLine(QStringLiteral("^described image: \\d+% across, \\d+% down$"));
+        for (int keys = 0; keys <= kMostKeys; ++keys) {
+            // The drop point has the focus while a name is carried.
+            const QPoint at = QRectF(m_reader->focused().extents()).center().toPoint() - m_origin;
+            const QPoint miss = target - at;
+            const bool across = std::abs(miss.x()) >= kSmallStep;
+            const int along = across ? miss.x() : miss.y();
+            if (std::abs(along) < kSmallStep)
+                return at;
+            QString key = across ? (along < 0 ? QStringLiteral("Left") : QStringLiteral("Right"))
+                                 : (along < 0 ? QStringLiteral("Up") : QStringLiteral("Down"));
+            if (std::abs(along) >= kBigStep)
+                key.prepend(QStringLiteral("shift+"));
+            const qsizetype from = m_reader->heard().size();
+            m_desktop.pressKey(key);
+            const bool moved = m_reader->waitUntil(
+                [&] { return !m_reader->heard().mid(from).filter(movedLine).isEmpty(); }, kEventTimeoutMs);
+            if (!moved) {
+                qWarning().noquote() << "after" << key << "at" << at << "heard" << m_reader->heard().mid(from)
+                                     << "and not where the drop point went";
+                return std::nullopt;
+            }
+        }
+        qWarning() << "the drop point never came within a small step of" << target;
+        return std::nullopt;
+    }
+
+    // The program's end is noticed in the event loop, which every wait here runs.
+    bool programRunning() const { return m_program.pid() != 0; }
+
+    XvfbDisplay m_display;
+    XDesktop m_desktop{m_display};
+    AccessibilityBus m_bus;
+    ProgramUnderTest m_program;
+    std::optional<ScreenReader> m_reader;
+    Accessible m_window;
+    // Where the window's client area lies on the screen.
+    QPoint m_origin;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(m_display.isRunning(), qPrintable(m_display.failure()));
+        QVERIFY2(m_bus.isRunning(), qPrintable(m_bus.failure()));
+        m_program.start(m_desktop, m_bus.programSettings());
+        const std::optional<XWindow> window = m_program.waitForMainWindow(m_desktop);
+        QVERIFY(window);
+        m_origin = window->geometry.topLeft();
+        // Keys go to the window with the input focus, which a window manager would give it.
+        QProcess focus;
+        focus.setProcessEnvironment(m_desktop.clientEnvironment());
+        focus.start(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window->id)});
+        QVERIFY(focus.waitForFinished(kStartTimeoutMs) && focus.exitCode() == 0);
+        m_reader.emplace(m_bus.accessibilityBusAddress());
+        m_window = m_reader->waitForWindow(kApplication, kStartTimeoutMs);
+        QVERIFY2(!m_window.isNull(), "the program's window never reached the accessibility registry");
+    }
+
+    // Reading and playing must leave it running.
+    void cleanup() { QVERIFY2(programRunning(), "the program has ended"); }
+
+    void theTreeAScreenReaderReads()
+    {
+        QCOMPARE(m_window.said(), QStringLiteral("frame: ") + kMainWindowTitle);
+        QVERIFY2(!m_window.description().isEmpty(), "the window has no description");
+        // A screen reader's coordinates are the screen's: a magnifier and a player's tool rely on them.
+        QCOMPARE(m_window.extents(), QRect(m_origin, kClientSize));
+
+        QStringList children;
+        for (const Accessible &child : m_window.children())
+            children << child.said();
+        const QStringList readingOrder{
+            QStringLiteral("label: ") + quiz::kInstructionsHeading.text.toString(),
+            QStringLiteral("label: ") + quiz::kInstruction.text.toString(),
+            QStringLiteral("label: ") + quiz::kCountriesHeading.text.toString(),
+            QStringLiteral("list: Countries"),
+            QStringLiteral("canvas: Map of Africa"),
+            QStringLiteral("push button: ") + quiz::kRestartCaption.toString(),
+            QStringLiteral("push button: ") + quiz::kExitCaption.toString(),
+        };
+        QCOMPARE(children.first(std::min(children.size(), readingOrder.size())), readingOrder);
+
+        const QList<Accessible> items = windowChild(QStringLiteral("list: Countries")).children();
+        QCOMPARE(items.size(), quiz::kListEntryCount);
+        for (int k = 0; k < quiz::kListEntryCount; ++k) {
+            QCOMPARE(items[k].said(), QStringLiteral("list item: ") + country(k));
+            QCOMPARE(items[k].extents(), pixelRect(quiz::listEntryRect(k)).translated(m_origin));
+            QCOMPARE(items[k].actions(), QStringList{QStringLiteral("Press")});
+        }
+        QCOMPARE(onMap(), QStringList());
+    }
+
+    void keysAlonePlaceNamesAndSayTheResults()
+    {
+        // The first focus is the hidden text box; one Tab reaches the list, on its first name.
+        QVERIFY(pressAndHear(QStringLiteral("Tab"), {QStringLiteral("focus list item: ") + country(kAlgeria)}));
+        QVERIFY(pressAndHear(QStringLiteral("Down"), {QStringLiteral("focus list item: ") + country(kAngola)}));
+        QVERIFY(pressAndHear(QStringLiteral("e"), {QStringLiteral("focus list item: ") + country(kEgypt)}));
+
+        // Two right drops: the focus moves on to the next name.
+        QVERIFY(pressAndHear(QStringLiteral("Return"), {QStringLiteral("focus image: Drop point for Egypt")}));
+        std::optional<QPoint> at = steerTo(onHotspotOf(kEgypt));
+        QVERIFY(at);
+        QCOMPARE(countryAt(*at), country(kEgypt));
+        QVERIFY(pressAndHear(QStringLiteral("Return"), {QStringLiteral("focus list item: ") + country(kEquatorialGuinea),
+                                                        QStringLiteral("said: Egypt placed. 1 of 48.")}));
+        QCOMPARE(inList(), countriesBut({kEgypt}));
+        QCOMPARE(onMap(), QStringList{country(kEgypt)});
+
+        QVERIFY(pressAndHear(QStringLiteral("a"), {QStringLiteral("focus list item: ") + country(kAlgeria)}));
+        QVERIFY(pressAndHear(QStringLiteral("Return"), {QStringLiteral("focus image: Drop point for Algeria")}));
+        at = steerTo(onHotspotOf(kAlgeria));
+        QVERIFY(at);
+        QCOMPARE(countryAt(*at), country(kAlgeria));
+        QVERIFY(pressAndHear(QStringLiteral("Return"), {QStringLiteral("focus list item: ") + country(kAngola),
+                                                        QStringLiteral("said: Algeria placed. 2 of 48.")}));
+        QCOMPARE(inList(), countriesBut({kAlgeria, kEgypt}));
+        QCOMPARE(onMap(), QStringList({country(kAlgeria), country(kEgypt)}));
+
+        // A wrong drop: Angola onto Algeria, where the drop point still is.
+        QVERIFY(pressAndHear(QStringLiteral("Return"), {QStringLiteral("focus image: Drop point for Angola")}));
+        at = steerTo(onHotspotOf(kAlgeria));
+        QVERIFY(at);
+        QCOMPARE(countryAt(*at), country(kAlgeria));
+        QVERIFY(pressAndHear(QStringLiteral("Return"), {QStringLiteral("focus list item: ") + country(kAngola),
+                                                        QStringLiteral("said: Not there. Angola is back in the list.")}));
+        QCOMPARE(inList(), countriesBut({kAlgeria, kEgypt}));
+
+        QVERIFY(pressAndHear(QStringLiteral("Return"), {QStringLiteral("focus image: Drop point for Angola")}));
+        QVERIFY(pressAndHear(QStringLiteral("Escape"), {QStringLiteral("focus list item: ") + country(kAngola),
+                                                        QStringLiteral("said: Angola put back.")}));
+        QCOMPARE(inList(), countriesBut({kAlgeria, kEgypt}));
+
+        QVERIFY(pressAndHear(QStringLiteral("Tab"), {QStringLiteral("focus push button: ") + quiz::kRestartCaption.toString()}));
+        QVERIFY(pressAndHear(QStringLiteral("Return"), {QStringLiteral("said: New game. 48 names in the list.")}));
+        QCOMPARE(inList(), countriesBut({}));
+        QCOMPARE(onMap(), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(AccessibleBoardOnXTest)
+#include "AccessibleBoardOnXTest.moc"

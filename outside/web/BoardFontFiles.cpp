@@ -1,5 +1,7 @@
 #include "outside/web/BoardFontFiles.h"
 
+#include "shell/ProgramFolder.h"
+
 #include <QDir>
 #include <QFontDatabase>
 
@@ -7,8 +9,8 @@ namespace outside {
 
 void registerBoardFonts()
 {
-    const QDir fonts(QStringLiteral(":/fonts"));
-    for (const QString &face : fonts.entryList({QStringLiteral("*.ttf")}))
+    const QDir fonts(shell::ProgramFolder::ofExecutable().file(u"fonts"));
+    for (const QString &face : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
         QFontDatabase::addApplicationFont(fonts.filePath(face));
 }
 

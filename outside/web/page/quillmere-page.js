@@ -12,7 +12,9 @@
     // takes the program's folder to be the one it starts in.)
     const folder = "/quillmere";
     const programFiles = ["items.txt", "HAND-M.CUR", "x/o.cjs",
-                          "sounds/correct.wma", "sounds/wrong.wma", "sounds/complete.wma"];
+                          "sounds/correct.wma", "sounds/wrong.wma", "sounds/complete.wma",
+                          "fonts/LiberationSans-Regular.ttf", "fonts/LiberationSans-Bold.ttf",
+                          "fonts/LiberationSansNarrow-Regular.ttf", "fonts/LiberationSansNarrow-Bold.ttf"];
 
     const element = id => document.getElementById(id);
     // The program's files are <program>.js and <program>.wasm.

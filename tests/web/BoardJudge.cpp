@@ -19,6 +19,7 @@
 #include <QJsonObject>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace xtest;
 
@@ -49,6 +50,28 @@ int points()
     return 0;
 }
 
+// The rightmost column of `area` that holds white text, or -1.
+int rightmostWhiteColumn(const QImage &shot, const QRect &area)
+{
+    for (int x = area.right(); x >= area.left(); --x) {
+        if (whitePixels(shot, QRect(x, area.top(), 1, area.height())) > 0)
+            return x;
+    }
+    return -1;
+}
+
+// The names are drawn in the board's own face: the longest ends where Liberation
+// Sans Bold at 15 pixels (Arial's stand-in, from Debian 12's fonts-liberation) ends
+// it, 219 pixels on. Qt's own face, wider, wraps it after "of" instead.
+bool namesInTheBoardsFace(const QImage &shot)
+{
+    constexpr int kLongestName = 11; // Democratic Republic of Congo
+    constexpr int kItsWidth = 219;
+    const QRect band = listEntryBand(kLongestName);
+    const int expected = pixelRect(quiz::listEntryRect(kLongestName)).left() + kItsWidth - 1;
+    return std::abs(rightmostWhiteColumn(shot, band) - expected) <= 2;
+}
+
 bool verdict(bool holds, const char *what)
 {
     if (!holds)
@@ -75,6 +98,7 @@ int board(const QImage &shot, const QString &sources)
     for (const quiz::Heading &heading : {quiz::kInstructionsHeading, quiz::kInstruction, quiz::kCountriesHeading})
         holds = verdict(whitePixels(shot, pixelRect(heading.rect)) >= 10, "the headings are written") && holds;
     holds = verdict(everyNameShown(shot), "every name is in the list") && holds;
+    holds = verdict(namesInTheBoardsFace(shot), "the names are drawn in the board's face") && holds;
     return holds ? 0 : 1;
 }
 

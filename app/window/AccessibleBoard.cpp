@@ -9,8 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace app {
 
 namespace {
@@ -23,26 +21,6 @@ const QString kDescription = QStringLiteral(
 Form1 &formOf(QObject *object)
 {
     return *static_cast<Form1 *>(object);
-}
-
-// The frontmost of `children` at a point on the screen: where they overlap, the later one.
-QAccessibleInterface *childAtPoint(const std::vector<QAccessibleInterface *> &children, int x, int y)
-{
-    const auto front = std::find_if(children.rbegin(), children.rend(), [&](QAccessibleInterface *child) {
-        return !child->state().invisible && child->rect().contains(x, y);
-    });
-    return front == children.rend() ? nullptr : *front;
-}
-
-QAccessibleInterface *childAtIndex(const std::vector<QAccessibleInterface *> &children, int index)
-{
-    return index >= 0 && index < int(children.size()) ? children[std::size_t(index)] : nullptr;
-}
-
-int indexIn(const std::vector<QAccessibleInterface *> &children, const QAccessibleInterface *child)
-{
-    const auto at = std::find(children.begin(), children.end(), child);
-    return at == children.end() ? -1 : int(at - children.begin());
 }
 
 QAccessibleInterface *windowOf(Form1 &form)
@@ -147,7 +125,7 @@ protected:
 
 } // namespace
 
-WindowAccessible::WindowAccessible(Form1 *form) : QAccessibleWidget(form, QAccessible::Window)
+WindowAccessible::WindowAccessible(Form1 *form) : ListedChildren(form, QAccessible::Window)
 {
     for (const quiz::Heading *heading : {&quiz::kInstructionsHeading, &quiz::kInstruction, &quiz::kCountriesHeading})
         m_headings.add(new HeadingItem(*form, *heading));
@@ -157,7 +135,7 @@ WindowAccessible::WindowAccessible(Form1 *form) : QAccessibleWidget(form, QAcces
 
 QString WindowAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Description ? kDescription : QAccessibleWidget::text(t);
+    return t == QAccessible::Description ? kDescription : ListedChildren::text(t);
 }
 
 std::vector<QAccessibleInterface *> WindowAccessible::children() const
@@ -172,51 +150,16 @@ std::vector<QAccessibleInterface *> WindowAccessible::children() const
     return children;
 }
 
-int WindowAccessible::childCount() const
-{
-    return int(children().size());
-}
-
-QAccessibleInterface *WindowAccessible::child(int index) const
-{
-    return childAtIndex(children(), index);
-}
-
-int WindowAccessible::indexOfChild(const QAccessibleInterface *child) const
-{
-    return indexIn(children(), child);
-}
-
-QAccessibleInterface *WindowAccessible::childAt(int x, int y) const
-{
-    return childAtPoint(children(), x, y);
-}
-
-NameListAccessible::NameListAccessible(NameList *list) : QAccessibleWidget(list, QAccessible::List)
+NameListAccessible::NameListAccessible(NameList *list) : ListedChildren(list, QAccessible::List)
 {
     Form1 &form = formOf(list->parentWidget());
     for (int k = 0; k < quiz::kListEntryCount; ++k)
         m_entries.add(new EntryItem(form, k));
 }
 
-int NameListAccessible::childCount() const
+std::vector<QAccessibleInterface *> NameListAccessible::children() const
 {
-    return int(shownItems(m_entries).size());
-}
-
-QAccessibleInterface *NameListAccessible::child(int index) const
-{
-    return childAtIndex(shownItems(m_entries), index);
-}
-
-int NameListAccessible::indexOfChild(const QAccessibleInterface *child) const
-{
-    return indexIn(shownItems(m_entries), child);
-}
-
-QAccessibleInterface *NameListAccessible::childAt(int x, int y) const
-{
-    return childAtPoint(shownItems(m_entries), x, y);
+    return shownItems(m_entries);
 }
 
 QAccessibleInterface *NameListAccessible::focusChild() const
@@ -226,7 +169,7 @@ QAccessibleInterface *NameListAccessible::focusChild() const
     return widget()->hasFocus() && focused >= 0 && !form.keyboard().carried() ? entry(focused) : nullptr;
 }
 
-MapAccessible::MapAccessible(Form1 &form) : PaintedItem(form, QAccessible::Canvas)
+MapAccessible::MapAccessible(Form1 &form) : ListedChildren(form, QAccessible::Canvas)
 {
     for (int k = 0; k < quiz::kCountryCount; ++k)
         m_placedNames.add(new PlacedNameItem(form, k));
@@ -249,26 +192,6 @@ std::vector<QAccessibleInterface *> MapAccessible::children() const
     if (!dropPoint()->state().invisible)
         children.push_back(dropPoint());
     return children;
-}
-
-int MapAccessible::childCount() const
-{
-    return int(children().size());
-}
-
-QAccessibleInterface *MapAccessible::child(int index) const
-{
-    return childAtIndex(children(), index);
-}
-
-int MapAccessible::indexOfChild(const QAccessibleInterface *child) const
-{
-    return indexIn(children(), child);
-}
-
-QAccessibleInterface *MapAccessible::childAt(int x, int y) const
-{
-    return childAtPoint(children(), x, y);
 }
 
 void installBoardAccessibility()

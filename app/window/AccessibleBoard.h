@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/window/AccessibleItem.h"
+#include "app/window/ListedChildren.h"
 
 #include <QAccessibleWidget>
 
@@ -12,63 +13,55 @@ namespace app {
 
 class NameList;
 
-class WindowAccessible : public QAccessibleWidget
+class WindowAccessible : public ListedChildren<QAccessibleWidget>
 {
 public:
     explicit WindowAccessible(Form1 *form);
 
     QString text(QAccessible::Text t) const override;
-    int childCount() const override;
-    QAccessibleInterface *child(int index) const override;
-    int indexOfChild(const QAccessibleInterface *child) const override;
-    QAccessibleInterface *childAt(int x, int y) const override;
 
     QAccessibleInterface *map() const { return m_painted.at(0); }
     QAccessibleInterface *notification() const { return m_painted.at(1); }
 
-private:
-    std::vector<QAccessibleInterface *> children() const;
+protected:
+    std::vector<QAccessibleInterface *> children() const override;
 
+private:
     RegisteredItems m_headings;
     RegisteredItems m_painted;
 };
 
-class NameListAccessible : public QAccessibleWidget
+class NameListAccessible : public ListedChildren<QAccessibleWidget>
 {
 public:
     explicit NameListAccessible(NameList *list);
 
-    int childCount() const override;
-    QAccessibleInterface *child(int index) const override;
-    int indexOfChild(const QAccessibleInterface *child) const override;
-    QAccessibleInterface *childAt(int x, int y) const override;
     QAccessibleInterface *focusChild() const override;
 
     QAccessibleInterface *entry(int k) const { return m_entries.at(std::size_t(k)); }
+
+protected:
+    std::vector<QAccessibleInterface *> children() const override;
 
 private:
     RegisteredItems m_entries;
 };
 
-class MapAccessible : public PaintedItem
+class MapAccessible : public ListedChildren<PaintedItem>
 {
 public:
     explicit MapAccessible(Form1 &form);
 
     QAccessibleInterface *parent() const override;
-    int childCount() const override;
-    QAccessibleInterface *child(int index) const override;
-    int indexOfChild(const QAccessibleInterface *child) const override;
-    QAccessibleInterface *childAt(int x, int y) const override;
 
     QAccessibleInterface *dropPoint() const { return m_dropPoint.at(0); }
 
 protected:
     QString name() const override { return QStringLiteral("Map of Africa"); }
     QRectF area() const override;
+    std::vector<QAccessibleInterface *> children() const override;
 
 private:
-    std::vector<QAccessibleInterface *> children() const;
 
     RegisteredItems m_placedNames;
     RegisteredItems m_dropPoint;

@@ -74,9 +74,10 @@ install_packages() {
     fi
 }
 
+# The developer build in build/: everything, or only the targets named.
 build() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build build -j "$(nproc)"
+    cmake --build build -j "$(nproc)" ${1:+--target "$@"}
 }
 
 # The site in build-web/site: Qt and FFmpeg for the web come from a cache outside
@@ -94,7 +95,8 @@ build_web() {
 case "${1:-}" in
 play)
     install_packages "${packages[@]}"
-    build
+    # The game alone (the program and its sound module), not the tests.
+    build quillmere
     exec build/program/quillmere
     ;;
 test)

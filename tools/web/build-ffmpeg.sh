@@ -2,33 +2,24 @@
 # Builds FFmpeg's WMA decoding for WebAssembly once, with Debian's emscripten, from
 # Debian's own ffmpeg source (the version the Linux build links), as static
 # libraries into a cache outside the checkout, and prints the folder it lies in.
-# Later runs find it there at once. The cache is keyed on the FFmpeg version, the
-# emscripten version and this recipe.
+# Later runs find it there at once. The cache is keyed on the full Debian version of
+# FFmpeg's source, the emscripten version and this recipe (tools/cache/cached-build.sh).
 # Usage: tools/web/build-ffmpeg.sh   (QUILLMERE_CACHE moves the cache, default /var/cache/quillmere)
 set -euo pipefail
 # The whole script is read before it runs: a checkout updated meanwhile cannot
 # change a build half-way.
 main() {
     here=$(dirname "$(readlink -f "$0")")
-    cache=${QUILLMERE_CACHE:-/var/cache/quillmere}
     . "$here/wasm-env.sh"
+    . "$here/../cache/cached-build.sh"
 
     # The version the Linux build links, or would link once installed.
     ffmpeg_version=$(dpkg-query -W -f='${Version}' libavcodec-dev 2>/dev/null \
                      || apt-cache policy libavcodec-dev | sed -n 's/^ *Candidate: //p')
     emscripten=$(dpkg-query -W -f='${Version}' emscripten)
-    recipe=$(cat "$0" "$here/wasm-env.sh" | sha256sum | cut -c1-12)
-    upstream=${ffmpeg_version#*:}
-    prefix="$cache/ffmpeg-${upstream%%-*}-wma-wasm-emscripten${emscripten%%~*}-$recipe"
-    mark="$prefix/.complete"
-    if [ -f "$mark" ]; then
-        echo "$prefix"
-        exit 0
-    fi
-
-    work=$(mktemp -d /var/tmp/quillmere-ffmpeg-wasm-XXXXXX)
-    trap 'rm -rf "$work"' EXIT
-    src=$("$here/debian-source.sh" "ffmpeg=$ffmpeg_version" "$work")
+    # An epoch's colon has no place in a folder's name.
+    cached_build "ffmpeg-${ffmpeg_version/:/_}-wma-wasm-emscripten$emscripten" "$0" "$here/wasm-env.sh"
+    src=$("$here/../cache/debian-source.sh" "ffmpeg=$ffmpeg_version" "$work")
 
     # Only what the game's sounds need: the ASF container, the two WMA decoders, files,
     # and the resampler. No assembly (emscripten compiles C only) and no threads (the
@@ -47,9 +38,7 @@ main() {
         --enable-protocol=file --enable-demuxer=asf --enable-decoder=wmav1,wmav2 \
         --extra-cflags=-O2 >&2)
     nice make -C "$work/build" -j "$(nproc)" >&2
-    rm -rf "$prefix"
     make -C "$work/build" install >&2
-    touch "$mark"
-    echo "$prefix"
+    cached_build_done
 }
 main "$@"

@@ -2,32 +2,21 @@
 # Builds Qt for WebAssembly once, with Debian's emscripten, from Debian's own qtbase
 # source (the version the host's Qt tools have), as static libraries without
 # threads, into a cache outside the checkout, and prints the folder it lies in.
-# Later runs find it there at once. The cache is keyed on the Qt version, the
-# emscripten version and this recipe.
+# Later runs find it there at once. The cache is keyed on the full Debian version of
+# Qt's source, the emscripten version and this recipe (tools/cache/cached-build.sh).
 # Usage: tools/web/build-qt.sh   (QUILLMERE_CACHE moves the cache, default /var/cache/quillmere)
 set -euo pipefail
 # The whole script is read before it runs: a checkout updated meanwhile cannot
 # change a build half-way.
 main() {
     here=$(dirname "$(readlink -f "$0")")
-    cache=${QUILLMERE_CACHE:-/var/cache/quillmere}
     . "$here/wasm-env.sh"
+    . "$here/../cache/cached-build.sh"
 
     qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
     emscripten=$(dpkg-query -W -f='${Version}' emscripten)
-    recipe=$(cat "$0" "$here/wasm-env.sh" | sha256sum | cut -c1-12)
-    prefix="$cache/qt-${qt_version%%+*}-wasm-emscripten${emscripten%%~*}-static-$recipe"
-    # Qt's CMake files hold the install path, so Qt is installed where it stays; the
-    # mark is written last, so a build cut short is never taken for a finished one.
-    mark="$prefix/.complete"
-    if [ -f "$mark" ]; then
-        echo "$prefix"
-        exit 0
-    fi
-
-    work=$(mktemp -d /var/tmp/quillmere-qt-wasm-XXXXXX)
-    trap 'rm -rf "$work"' EXIT
-    src=$("$here/debian-source.sh" "qt6-base=$qt_version" "$work")
+    cached_build "qt-$qt_version-wasm-emscripten$emscripten-static" "$0" "$here/wasm-env.sh"
+    src=$("$here/../cache/debian-source.sh" "qt6-base=$qt_version" "$work")
 
     # Core, Gui, Widgets and QtTest, every third-party library bundled. Qt 6.4 draws
     # every window of a page with WebGL, hence OpenGL ES 2. No threads: a threaded page
@@ -56,9 +45,7 @@ main() {
         -DFEATURE_jpeg=ON -DFEATURE_png=ON -DFEATURE_freetype=ON -DFEATURE_gif=OFF \
         -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF >&2
     nice cmake --build "$work/build" --parallel "$(nproc)" >&2
-    rm -rf "$prefix"
     cmake --install "$work/build" >&2
-    touch "$mark"
-    echo "$prefix"
+    cached_build_done
 }
 main "$@"

@@ -17,6 +17,8 @@ namespace {
 
 constexpr int kPanelJpegQuality = 95;
 constexpr int kDesktopIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+// The sizes a web app's manifest must offer to be installed.
+constexpr int kWebIconSizes[] = {192, 512};
 
 void writeAll(const assets::AssetWriter &out)
 {
@@ -39,6 +41,8 @@ void writeAll(const assets::AssetWriter &out)
     for (int size : kDesktopIconSizes)
         out.writeImage(QStringLiteral("linux/icons/%1x%1/org.quillmere.Quillmere.png").arg(size),
                        assets::appIcon(size), "png");
+    for (int size : kWebIconSizes)
+        out.writeImage(QStringLiteral("web/icons/quillmere-%1.png").arg(size), assets::appIcon(size), "png");
 }
 
 } // namespace

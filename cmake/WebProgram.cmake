@@ -11,8 +11,15 @@ list(TRANSFORM qt_platform_link_options REPLACE "DISABLE_EXCEPTION_CATCHING=1" "
 set_property(TARGET Qt6::Platform PROPERTY INTERFACE_LINK_OPTIONS "${qt_platform_link_options}")
 add_compile_options(-fexceptions)
 
-# The page's files, beside the program in the site.
+# The page's files, beside the program in the site: copied as they are, and made
+# with the program's name, size and release in them (cmake/WebPage.cmake).
 set(QUILLMERE_WEB_PAGE_DIR ${CMAKE_SOURCE_DIR}/outside/web/page)
+set(QUILLMERE_WEB_PAGE_COPIES
+    quillmere-page.js page-audio.js page-board.js page-drawing.js page-files.js page-offline.js
+    quillmere-page.css quillmere.webmanifest quillmere-service-worker.js)
+set(QUILLMERE_WEB_PAGE_MADE index.html quillmere-site.js)
+# The program icon: beside the page, and at the sizes a web app's manifest needs.
+set(QUILLMERE_WEB_ICONS quillmere.png icons/quillmere-192.png icons/quillmere-512.png)
 
 # quillmere_web_program(<target>): the program and its page in the site, the
 # target's output folder.
@@ -22,25 +29,32 @@ function(quillmere_web_program target)
         # page run meanwhile. A box opened by a drop sits deeper in the stack than
         # the default 4 KiB of asyncify's stack holds.
         "SHELL:-s ASYNCIFY" "SHELL:-s ASYNCIFY_STACK_SIZE=65536"
+        # Safari on iOS fails to reserve a larger memory than this for a page,
+        # which the program, at about 60 MB, never nears.
+        "SHELL:-s MAXIMUM_MEMORY=1GB"
         # Qt's own (the UTF-16 strings), and what the page uses to hand the
         # program its environment and its folder's files.
         "SHELL:-s EXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16,ENV,FS,addRunDependency,removeRunDependency")
     # The map is a JPEG, the pointer file and the icons are ICO.
     qt_import_plugins(${target} INCLUDE Qt6::QJpegPlugin Qt6::QICOPlugin)
 
-    # The page, which shows the download's progress against the program's size, in
-    # the program's folder, made again when the program or a page file changes.
+    # The page, made again when the program or a page file changes.
     get_target_property(site ${target} RUNTIME_OUTPUT_DIRECTORY)
     set(page ${QUILLMERE_WEB_PAGE_DIR})
-    set(made ${site}/index.html ${site}/quillmere-page.js ${site}/quillmere-page.css ${site}/quillmere.png)
+    list(TRANSFORM QUILLMERE_WEB_PAGE_COPIES PREPEND ${page}/ OUTPUT_VARIABLE sources)
+    set(made ${QUILLMERE_WEB_PAGE_COPIES} ${QUILLMERE_WEB_PAGE_MADE} ${QUILLMERE_WEB_ICONS})
+    list(TRANSFORM made PREPEND ${site}/)
+    set(icons ${CMAKE_SOURCE_DIR}/assets/web/icons)
     add_custom_command(OUTPUT ${made}
-        COMMAND ${CMAKE_COMMAND} -DPROGRAM=${target} -DSITE=${site} -DIN=${page}/index.html
-                -P ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
-        COMMAND ${CMAKE_COMMAND} -E copy ${page}/quillmere-page.js ${page}/quillmere-page.css ${site}
+        COMMAND ${CMAKE_COMMAND} -E copy ${sources} ${site}
         COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/linux/icons/32x32/org.quillmere.Quillmere.png
                 ${site}/quillmere.png
-        DEPENDS ${target} ${page}/index.html ${page}/quillmere-page.js ${page}/quillmere-page.css
-                ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${icons} ${site}/icons
+        COMMAND ${CMAKE_COMMAND} -DPROGRAM=${target} -DSITE=${site} -DPAGE=${page}
+                "-DCOPIES=${QUILLMERE_WEB_PAGE_COPIES}" "-DICONS=${QUILLMERE_WEB_ICONS}"
+                -P ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
+        DEPENDS ${target} ${sources} ${page}/index.html ${page}/quillmere-site.js.in
+                ${icons}/quillmere-192.png ${icons}/quillmere-512.png ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
         VERBATIM)
     get_target_property(excluded ${target} EXCLUDE_FROM_ALL)
     if(excluded)

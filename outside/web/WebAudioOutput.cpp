@@ -7,18 +7,9 @@
 namespace {
 
 // clang-format off
+// The page's audio context, which it resumes at the player's gestures.
 EM_JS(void, quillmere_audio_open, (), {
-    const audio = Module.quillmereAudio = { context: null, buffers: new Map(), playing: null };
-    const Context = globalThis.AudioContext || globalThis.webkitAudioContext;
-    if (!Context)
-        return;
-    audio.context = new Context({ latencyHint: "interactive" });
-    const resume = () => {
-        if (audio.context.state !== "running")
-            audio.context.resume();
-    };
-    for (const gesture of ["pointerdown", "pointerup", "touchend", "keydown"])
-        addEventListener(gesture, resume, true);
+    Module.quillmereAudio = { context: Module.quillmerePage.audioContext, buffers: new Map(), playing: null };
 });
 
 EM_JS(void, quillmere_audio_hand_over, (int buffer, const short *samples, int frames, int channels, int rate), {

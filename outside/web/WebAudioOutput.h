@@ -1,8 +1,8 @@
 // Sound output in a web page: Web Audio, through one AudioContext kept for the
 // whole game. Each decoded sound is handed to the page once, as an AudioBuffer,
 // and a drop only starts it, so it sounds within the context's output latency.
-// Browsers keep a page silent until the player's first gesture: the context is
-// resumed at the first press, tap or key.
+// The context is the page's (page-audio.js), which browsers keep silent until the
+// player's first gesture and the page resumes then.
 #pragma once
 
 #include "outside/qt/PcmOutput.h"

@@ -11,6 +11,7 @@
 #include "ScreenPixels.h"
 
 #include "quiz/BoardLayout.h"
+#include "quiz/KeyboardPlay.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -33,6 +34,12 @@ QJsonArray point(QPoint p)
     return {p.x(), p.y()};
 }
 
+QJsonArray dropPointStart()
+{
+    const quiz::TwipRect &area = quiz::kDropPointArea;
+    return {(area.left + area.width / 2) / quiz::kTwipsPerPixel, (area.top + area.height / 2) / quiz::kTwipsPerPixel};
+}
+
 int points()
 {
     QJsonArray entries;
@@ -45,7 +52,11 @@ int points()
                           {QStringLiteral("hotspot"), hotspots},
                           {QStringLiteral("sea"), point(onTheSea())},
                           {QStringLiteral("restart"), point(pixelRect(quiz::kRestartButtonRect).center())},
-                          {QStringLiteral("exit"), point(pixelRect(quiz::kExitButtonRect).center())}};
+                          {QStringLiteral("exit"), point(pixelRect(quiz::kExitButtonRect).center())},
+                          // Where the keyboard's drop point starts, and its small and big steps.
+                          {QStringLiteral("dropPoint"), dropPointStart()},
+                          {QStringLiteral("dropSteps"), QJsonArray{quiz::kSmallDropStep / quiz::kTwipsPerPixel,
+                                                                   quiz::kBigDropStep / quiz::kTwipsPerPixel}}};
     std::puts(QJsonDocument(all).toJson(QJsonDocument::Compact).constData());
     return 0;
 }

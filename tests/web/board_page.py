@@ -50,14 +50,17 @@ class BoardPage:
             raise AssertionError("the board was never drawn: state "
                                  + str(page.js("document.body.dataset.state")) + ", failure "
                                  + str(page.js("document.getElementById('failure').textContent")))
-        # Where the board shows in the page (the program is told the board's own
-        # size where it measures its canvas, so the frame around it is measured).
-        box = page.js("(() => { const r = document.getElementById('frame').getBoundingClientRect();"
-                      " return [r.left, r.top, r.width, r.height]; })()")
+        self.measure()
+
+    def measure(self):
+        """Where the board shows in the page now (the program is told the board's own
+        size where it measures its canvas, so the frame around it is measured)."""
+        box = self.page.js("(() => { const r = document.getElementById('frame').getBoundingClientRect();"
+                           " return [r.left, r.top, r.width, r.height]; })()")
         self.left, self.top, self.width, self.height = box
         self.zoom = self.width / BOARD[0]
         # Screenshots come at the device's pixels.
-        self.pixel_ratio = page.js("devicePixelRatio")
+        self.pixel_ratio = self.page.js("devicePixelRatio")
 
     def at(self, pixel):
         """Where a pixel of the board lies in the page."""
@@ -103,6 +106,20 @@ class BoardPage:
         if not self.page.wait_for(f"quillmereSeen.sounds.length > {before}", timeout=wait):
             return None
         return self.sounds()[before]
+
+    def keyboard_drop(self, country):
+        """Takes the keyboard to the list of names, picks up the focused name, steers the
+        drop point onto country row `country` and drops it there."""
+        where = points()
+        steps = [round((to - start) / where["dropSteps"][0])
+                 for to, start in zip(where["hotspot"][country], where["dropPoint"])]
+        self.page.keys(["Tab", "Enter"])
+        for step, (back, forth) in zip(steps, (("ArrowLeft", "ArrowRight"), ("ArrowUp", "ArrowDown"))):
+            big, small = divmod(abs(step), where["dropSteps"][1] // where["dropSteps"][0])
+            self.page.keys([back if step < 0 else forth] * big, shift=True)
+            self.page.keys([back if step < 0 else forth] * small)
+        self.page.released = time.monotonic()
+        self.page.keys(["Enter"])
 
     def box(self):
         """The caption and text of the box open on the board, as the page tells them; None without one."""

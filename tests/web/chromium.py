@@ -1,82 +1,24 @@
-"""Chromium driven through the DevTools protocol (python3-websocket), and the site
-served to it from a folder on 127.0.0.1: the browser tests' and benchmarks' hands.
+"""Chromium driven through the DevTools protocol (python3-websocket): the browser
+tests' and benchmarks' hands in Chromium.
 
 The browser runs with a profile folder of its own, headless unless given an X
 display (the sound tests give it one, to play through a sound server of their
 own), and is ended, with its helpers, through its own process group."""
 import base64
-import functools
-import http.server
 import json
 import os
 import signal
-import socket
 import subprocess
 import tempfile
-import threading
 import time
 import urllib.request
 
 import websocket  # python3-websocket
 
-# What the page does, seen from outside the program: the first WebGL draw of the
-# board, each sound started and how long after the last pointer release, and every
-# exception and abort the page meets. Set before any of the page's own scripts run.
-PAGE_HOOKS = r"""
-(() => {
-  const seen = (globalThis.quillmereSeen = { firstDraw: null, sounds: [], released: null, errors: [] });
-  for (const Context of [globalThis.WebGLRenderingContext, globalThis.WebGL2RenderingContext]) {
-    for (const name of ["drawArrays", "drawElements"]) {
-      const draw = Context.prototype[name];
-      Context.prototype[name] = function (...args) {
-        if (seen.firstDraw === null) seen.firstDraw = performance.now();
-        return draw.apply(this, args);
-      };
-    }
-  }
-  addEventListener("pointerup", () => { seen.released = performance.now(); }, true);
-  const start = AudioBufferSourceNode.prototype.start;
-  AudioBufferSourceNode.prototype.start = function (...args) {
-    const now = performance.now();
-    // Which sound: the sum of its first channel's magnitudes tells the game's three apart.
-    let sum = 0;
-    if (this.buffer)
-      for (const sample of this.buffer.getChannelData(0)) sum += Math.abs(sample);
-    seen.sounds.push({ at: now, afterRelease: seen.released === null ? null : now - seen.released,
-                       seconds: this.buffer ? this.buffer.duration : null, which: Math.round(sum),
-                       state: this.context.state,
-                       outputLatency: this.context.outputLatency, baseLatency: this.context.baseLatency });
-    return start.apply(this, args);
-  };
-  addEventListener("error", event => seen.errors.push(String(event.message)));
-  addEventListener("unhandledrejection", event => seen.errors.push("unhandled rejection: " + String(event.reason)));
-})();
-"""
+from served_site import Site, free_port  # noqa: F401 (the site the tests serve to it)
 
-
-def free_port():
-    with socket.socket() as s:
-        s.bind(("127.0.0.1", 0))
-        return s.getsockname()[1]
-
-
-class Site:
-    """A folder served over HTTP on 127.0.0.1, on a port of its own, in a thread."""
-
-    def __init__(self, folder):
-        handler = functools.partial(_QuietHandler, directory=folder)
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-
-    def close(self):
-        self.server.shutdown()
-        self.server.server_close()
-
-
-class _QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
+# The keys the tests press, by their KeyboardEvent.key names.
+KEY_CODES = {"Tab": 9, "Enter": 13, "ArrowLeft": 37, "ArrowUp": 38, "ArrowRight": 39, "ArrowDown": 40}
 
 
 class Browser:
@@ -161,7 +103,6 @@ class Page:
         self.exceptions = []
         for domain in ("Page", "Runtime"):
             self.call(f"{domain}.enable")
-        self.call("Page.addScriptToEvaluateOnNewDocument", source=PAGE_HOOKS)
 
     def call(self, method, **params):
         self.next_id += 1
@@ -223,21 +164,38 @@ class Page:
                        start[1] + (end[1] - start[1]) * i / steps, buttons=1, button="left")
         self.mouse("mouseReleased", *end, button="left")
 
-    def touch_drag(self, start, end, steps=12):
+    def touch_drag(self, start, end, steps=12, last="touchEnd"):
         def touch(kind, x, y):
-            points = [] if kind == "touchEnd" else [{"x": x, "y": y, "id": 1}]
+            points = [] if kind in ("touchEnd", "touchCancel") else [{"x": x, "y": y, "id": 1}]
             if kind == "touchEnd":
                 self.released = time.monotonic()
             self.call("Input.dispatchTouchEvent", type=kind, touchPoints=points)
         touch("touchStart", *start)
         for i in range(1, steps + 1):
             touch("touchMove", start[0] + (end[0] - start[0]) * i / steps, start[1] + (end[1] - start[1]) * i / steps)
-        touch("touchEnd", *end)
+        touch(last, *end)
+
+    def touch_cancelled_drag(self, start, end, steps=12):
+        """A finger that drags and is then taken by the browser (an edge swipe, say)."""
+        self.touch_drag(start, end, steps, last="touchCancel")
 
     def press_enter(self):
-        self.call("Input.dispatchKeyEvent", type="rawKeyDown", key="Enter", code="Enter", windowsVirtualKeyCode=13)
-        self.call("Input.dispatchKeyEvent", type="char", text="\r")
-        self.call("Input.dispatchKeyEvent", type="keyUp", key="Enter", code="Enter", windowsVirtualKeyCode=13)
+        self.keys(["Enter"])
+
+    def keys(self, names, shift=False):
+        """Presses and lets go of each key named, as the page's KeyboardEvent.key names
+        it, with Shift held throughout when `shift`."""
+        for name in names:
+            code = KEY_CODES[name]
+            common = {"key": name, "code": name, "windowsVirtualKeyCode": code, "modifiers": 8 if shift else 0}
+            self.call("Input.dispatchKeyEvent", type="rawKeyDown", **common)
+            if name == "Enter":
+                self.call("Input.dispatchKeyEvent", type="char", text="\r")
+            self.call("Input.dispatchKeyEvent", type="keyUp", **common)
+
+    def resize(self, width, height):
+        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=1,
+                  mobile=False)
 
     def screenshot(self, path, clip=None):
         params = {"format": "png"}

@@ -18,6 +18,14 @@ class _ChromiumTab:
     def __getattr__(self, name):
         return getattr(self.page, name)
 
+    @property
+    def released(self):
+        return self.page.released
+
+    @released.setter
+    def released(self, when):
+        self.page.released = when
+
     def open(self, url, width=1100, height=850, touch=True, scale=1):
         # Touches are Chromium's only when it is told the screen takes them.
         self.page.open(url, width=width, height=height, touch=touch, scale=scale)

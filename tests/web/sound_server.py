@@ -103,6 +103,16 @@ class Monitor:
                     return self.start + i / RATE
         return None
 
+    def wait_quiet(self, quiet=0.15, timeout=10):
+        """Waits until the sink has played `quiet` seconds of silence; whether it did within `timeout`."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.start is not None and self.first_audible(time.monotonic() - quiet) is None \
+                    and len(self.samples) / RATE + self.start >= time.monotonic() - 0.05:
+                return True
+            time.sleep(0.02)
+        return False
+
     def close(self):
         self.parec.terminate()
         self.parec.wait()

@@ -1,0 +1,107 @@
+"""The site played in one engine (QUILLMERE_ENGINE: chromium, firefox or webkit),
+on an X server of the test's own with its sound going to a PulseAudio null sink of
+the test's own: the same cases in every engine. The board drawn in its faces;
+keyboard play, a wrong and three right mouse drags and a touch drag, each heard;
+the window resized after load both ways with drops still landing; a touch the
+browser cancels puts its name back and the next touch plays. No page may meet an
+uncaught exception or an unhandled rejection."""
+import os
+import time
+import unittest
+
+from board_page import BoardPage
+from engines import open_tab
+from served_site import Site
+from sound_server import Monitor, SoundServer, XServer
+
+SITE = os.environ["QUILLMERE_SITE"]
+ENGINE = os.environ["QUILLMERE_ENGINE"]
+# A decoded sound starts at once, but the first drop may come while the page still
+# decodes the sounds after its first frame.
+HEARD_WITHIN = 5.0
+
+
+class WebEnginesTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.sound = SoundServer()
+        cls.x = XServer()
+        environment = cls.sound.client_environment()
+        environment["DISPLAY"] = cls.x.display
+        cls.site = Site(SITE)
+        cls.tab = open_tab(ENGINE, environment)
+        print(f"{ENGINE} {cls.tab.version}", flush=True)
+        cls.ears = Monitor(cls.sound)
+
+    @classmethod
+    def tearDownClass(cls):
+        for part in (cls.ears, cls.tab, cls.site, cls.x, cls.sound):
+            part.close()
+
+    def tearDown(self):
+        errors = self.tab.js("globalThis.quillmereSeen ? quillmereSeen.errors : []")
+        self.assertEqual(self.tab.exceptions + errors, [], "the page met exceptions")
+        self.tab.exceptions.clear()
+
+    def open(self, width=1100, height=850):
+        return BoardPage(self.tab, self.site.url + "?home-page-draw=1", width=width, height=height)
+
+    def heard(self, board, drop, *arguments):
+        """The sound that `drop` started, once it is heard on the sink; the sink is
+        quiet first, so that the sound heard is this drop's own."""
+        self.assertTrue(self.ears.wait_quiet(), "the last sound never ended")
+        before = len(board.sounds())
+        drop(*arguments)
+        self.assertTrue(self.tab.wait_for(f"quillmereSeen.sounds.length > {before}", timeout=10),
+                        f"{drop.__name__}{arguments}: no sound started")
+        deadline = self.tab.released + HEARD_WITHIN
+        while self.ears.first_audible(self.tab.released) is None and time.monotonic() < deadline:
+            time.sleep(0.02)
+        self.assertIsNotNone(self.ears.first_audible(self.tab.released), f"{drop.__name__}{arguments}: not heard")
+        return board.sounds()[before]
+
+    def assertShows(self, board, *arguments):
+        holds, said, shot = board.shows(*arguments)
+        self.assertTrue(holds, f"{' '.join(map(str, arguments))}: {said}")
+        return shot
+
+    def test_keys_mouse_and_touch_place_names_and_every_drop_is_heard(self):
+        board = self.open()
+        start = self.assertShows(board, "board", "SHOT")
+        by_keys = self.heard(board, board.keyboard_drop, 0)
+        wrong = self.heard(board, board.drop, 1, 2)
+        rights = [self.heard(board, board.drop, k, k) for k in (2, 3, 4)]
+        by_touch = self.heard(board, board.drop, 5, 5, True)
+        self.assertShows(board, "placed", start, "SHOT", 0, 2, 3, 4, 5)
+        self.assertShows(board, "listed", start, "SHOT", 1)
+        # The chime for every right drop, the buzz apart.
+        self.assertEqual({s["which"] for s in [by_keys, *rights, by_touch]}, {rights[0]["which"]})
+        self.assertNotEqual(wrong["which"], rights[0]["which"])
+
+    def test_a_window_resized_after_load_refits_the_board_and_drops_still_land(self):
+        board = self.open(1200, 900)
+        buzz = self.heard(board, board.drop, 1, 2)["which"]
+        # The west coast, which a board left at its first scale puts out of reach.
+        for width, height, drops in ((800, 600, ((35, False), (45, True))), (1200, 900, ((23, False),))):
+            self.tab.resize(width, height)
+            fits = f"document.getElementById('frame').getBoundingClientRect().right <= {width}"
+            grown = "document.getElementById('frame').getBoundingClientRect().width === 999"
+            self.assertTrue(self.tab.wait_for(fits if width < 999 else grown, timeout=10), "the board was not refitted")
+            board.measure()
+            for name, touch in drops:
+                self.assertNotEqual(self.heard(board, board.drop, name, name, touch)["which"], buzz,
+                                    f"name {name} at {width} x {height} missed its country")
+
+    def test_a_cancelled_touch_puts_its_name_back_and_the_next_touch_plays(self):
+        board = self.open()
+        start = board.shot()
+        before = len(board.sounds())
+        self.tab.touch_cancelled_drag(board.entry(10), board.country(10))
+        self.heard(board, board.drop, 11, 11, True)
+        self.assertEqual(len(board.sounds()), before + 1, "the cancelled touch dropped its name")
+        self.assertShows(board, "listed", start, "SHOT", 10)
+        self.assertShows(board, "placed", start, "SHOT", 11)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

@@ -77,6 +77,7 @@ class WebEnginesTest(unittest.TestCase):
         # The chime for every right drop, the buzz apart.
         self.assertEqual({s["which"] for s in [by_keys, *rights, by_touch]}, {rights[0]["which"]})
         self.assertNotEqual(wrong["which"], rights[0]["which"])
+        self.assertTrue(self.tab.js("document.getElementById('start-sound').hidden"), "a Start button though sound plays")
 
     def test_a_window_resized_after_load_refits_the_board_and_drops_still_land(self):
         board = self.open(1200, 900)

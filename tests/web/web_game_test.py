@@ -1,8 +1,11 @@
 """The real site, served on 127.0.0.1, played in headless Chromium through the
 DevTools protocol: the board drawn, right and wrong drops by mouse and by touch,
 Restart, the completion box, Exit's end screen, the pointers, the board scaled to
-a small window and drawn at a high pixel ratio, the home page's draw, and a faulty
-country list. No page may meet an exception."""
+a small window and drawn at a high pixel ratio, the home page's draw, a faulty
+country list; play offline after one visit and the page installable; a host that
+answers missing files with its page; served over plain http to another computer;
+the Start button of engines that keep the sound off after a gesture on the board;
+a lost drawing context. No page may meet an exception."""
 import os
 import shutil
 import tempfile
@@ -15,13 +18,29 @@ SITE = os.environ["QUILLMERE_SITE"]
 HOME_PAGE = os.environ["QUILLMERE_HOME_PAGE"]
 # Any number but 7 keeps the home page shut; the page hands it to the program.
 NO_HOME_PAGE = "?home-page-draw=1"
+# A school's server as another computer: a name that is not this one's, in plain http.
+SCHOOL_HOST = "quillmere.school.test"
+# An engine (Safari's) that starts the sound only from a gesture on a page element,
+# not on the board's canvas. Chromium's own context is made to behave so.
+SOUND_ONLY_FROM_A_BUTTON = """
+(() => {
+  const Context = globalThis.AudioContext;
+  globalThis.AudioContext = class extends Context {
+    constructor(options) { super(options); this.suspend(); }
+    resume() {
+      const onAButton = globalThis.event && event.type === "click" && event.target.closest("button");
+      return onAButton ? super.resume() : Promise.resolve();
+    }
+  };
+})();
+"""
 
 
 class WebGameTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.site = Site(SITE)
-        cls.browser = Browser()
+        cls.browser = Browser(extra_args=[f"--host-resolver-rules=MAP {SCHOOL_HOST} 127.0.0.1"])
 
     @classmethod
     def tearDownClass(cls):
@@ -37,8 +56,11 @@ class WebGameTest(unittest.TestCase):
         self.page.close()
         self.assertEqual(self.page.exceptions + errors, [], "the page met exceptions")
 
-    def open(self, query=NO_HOME_PAGE, site=None, **view):
-        return BoardPage(self.page, (site or self.site).url + query, **view)
+    def open(self, query=NO_HOME_PAGE, site=None, host=None, **view):
+        url = (site or self.site).url
+        if host:
+            url = url.replace("127.0.0.1", host)
+        return BoardPage(self.page, url + query, **view)
 
     def assertShows(self, board, *arguments):
         holds, said, shot = board.shows(*arguments)
@@ -169,6 +191,72 @@ class WebGameTest(unittest.TestCase):
                 self.assertShows(board, "listed", start, "SHOT", 1)
             finally:
                 site.close()
+
+    def picture(self, site):
+        """The bytes of a picture of the board as `site` serves it."""
+        board = self.open(site=site)
+        with open(board.shot(), "rb") as shot:
+            return shot.read()
+
+    def copy_of_the_site(self):
+        folder = tempfile.TemporaryDirectory(prefix="quillmere-site-")
+        self.addCleanup(folder.cleanup)
+        site = os.path.join(folder.name, "site")
+        shutil.copytree(SITE, site)
+        return site
+
+    def test_after_one_visit_the_game_plays_offline_and_the_page_installs(self):
+        site = Site(self.copy_of_the_site())
+        board = self.open(site=site)
+        self.assertTrue(self.page.wait_for("navigator.serviceWorker.ready.then(() => true)", timeout=60))
+        self.assertEqual(self.page.call("Page.getInstallabilityErrors")["installabilityErrors"], [])
+        site.close()
+        board = self.open(site=site)
+        self.assertIsNotNone(board.drop(0, 0), "no sound offline")
+        self.assertEqual(self.page.js("document.body.dataset.state"), "playing")
+
+    def test_a_host_that_answers_missing_files_with_its_page_gives_the_program_none(self):
+        folder = self.copy_of_the_site()
+        site = Site(folder, page_for_missing=True)
+        self.addCleanup(site.close)
+        # No skin lies on the site: the page the host gives for it must not become one,
+        # which would colour the window's edge and the buttons' frames.
+        plain, on_that_host = (self.picture(host) for host in (self.site, site))
+        self.assertTrue(plain == on_that_host, "the board differs on that host")
+        os.remove(os.path.join(folder, "items.txt"))
+        board = self.open(site=site)
+        caption, text = board.next_box(0)
+        self.assertEqual(caption, "Application Error")
+        self.assertIn("items.txt", text)
+        self.page.press_enter()
+
+    def test_over_plain_http_to_another_computer_the_game_plays(self):
+        board = self.open(site=self.site, host=SCHOOL_HOST)
+        self.assertFalse(self.page.js("isSecureContext"))
+        self.assertIsNotNone(board.drop(0, 0))
+
+    def test_a_start_button_starts_the_sound_where_the_board_could_not(self):
+        # For this tab's connection only, which the test closes at its end.
+        self.page.call("Page.addScriptToEvaluateOnNewDocument", source=SOUND_ONLY_FROM_A_BUTTON)
+        board = self.open()
+        start = "document.getElementById('start-sound')"
+        self.assertTrue(self.page.js(f"{start}.hidden"), "a Start button before the first gesture")
+        self.assertEqual(board.drop(0, 0)["state"], "suspended")
+        self.assertTrue(self.page.wait_for(f"!{start}.hidden", timeout=10), "no Start button")
+        self.page.click(self.page.js(f"(() => {{ const r = {start}.getBoundingClientRect();"
+                                     " return [r.left + r.width / 2, r.top + r.height / 2]; })()"))
+        self.assertTrue(self.page.wait_for(f"{start}.hidden", timeout=10), "the Start button stayed")
+        self.assertEqual(board.drop(2, 2)["state"], "running")
+
+    def test_a_lost_drawing_context_offers_to_start_again(self):
+        self.open()
+        self.page.js("(() => { const c = document.querySelector('#board canvas');"
+                     " (c.getContext('webgl2') || c.getContext('webgl')).getExtension('WEBGL_lose_context')"
+                     ".loseContext(); })()")
+        self.assertTrue(self.page.wait_for("document.body.dataset.state === 'lost'", timeout=10))
+        self.page.click(self.page.js("(() => { const r = document.querySelector('#lost a').getBoundingClientRect();"
+                                     " return [r.left + r.width / 2, r.top + r.height / 2]; })()"))
+        self.assertShows(BoardPage(self.page, None), "board", "SHOT")
 
 
 if __name__ == "__main__":

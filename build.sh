@@ -4,8 +4,8 @@
 # runs every test again built with AddressSanitizer and UndefinedBehaviorSanitizer;
 # `./build.sh package` makes the Debian package build/quillmere_<version>_<arch>.deb;
 # `./build.sh windows` builds for Windows, tests under Wine, and makes a zip and an
-# installer; `./build.sh web` builds for web browsers, tests in Chromium, and makes
-# the site build-web/site and its zip; `./build.sh web-play` serves the site on
+# installer; `./build.sh web` builds for web browsers, tests in Chromium, Firefox
+# and WebKit, and makes the site build-web/site and its zip; `./build.sh web-play` serves the site on
 # 127.0.0.1 and opens it; `./build.sh bench [arguments]` builds a Release tree in build-bench and runs the
 # benchmarks.
 # Safe to run again: packages already present are not fetched twice and the build
@@ -34,11 +34,15 @@ test_packages=(
 bench_packages=(libxcb-xtest0-dev)
 # The web build: Qt and FFmpeg from Debian's source, built for WebAssembly with
 # Debian's emscripten (the host's Qt tools generate code for that Qt), the board's
-# fonts built in, and the site tried in Chromium through the DevTools protocol,
-# heard on a sound server of the test's own with the browser on an X server of its own.
+# fonts built in, and the site tried in the three engines of the schools' browsers:
+# Chromium through the DevTools protocol, Firefox ESR through WebDriver BiDi,
+# WebKitGTK (Safari's engine) through its WebDriver, each drawing WebGL with Mesa's
+# software renderer on an X server of the test's own and heard on a sound server
+# of the test's own (WebKit plays through GStreamer's PulseAudio sink).
 web_packages=(
     cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools emscripten binaryen fonts-liberation
     chromium python3-websocket xvfb pulseaudio pulseaudio-utils
+    firefox-esr webkit2gtk-driver python3-selenium libgl1-mesa-dri gstreamer1.0-pulseaudio
 )
 # CPack's DEB generator (dpkg-shlibdeps from dpkg-dev, which finds the binaries
 # with file), and the package's checks (the installed program starts on an X

@@ -1,8 +1,9 @@
 // Starts Quillmere in its page: checks that the browser can run it, makes and fits
 // the board, fetches the program folder's files and the program (with a progress
 // bar), and gives the program what it asks of the page (its end screen, its
-// pointers, its boxes read out, its sound). Each concern lives in a module of its
-// own beside this one.
+// pointers, its boxes and results read out, its board in words, its sound). Each
+// concern lives in a module of its own beside this one.
+import { makeAccessibleLayer } from "./page-accessible.js";
 import { makeAudio } from "./page-audio.js";
 import { makeBoard } from "./page-board.js";
 import { watchDrawing } from "./page-drawing.js";
@@ -67,8 +68,11 @@ function catchUnwindOnWakeUp(config) {
     });
 }
 
-function pageForTheProgram(canvas, audioContext) {
+function pageForTheProgram(canvas, audioContext, words) {
     return {
+        say: words.say,
+        showNames: words.showNames,
+        showDropPoint: words.showDropPoint,
         ended() { show("ended"); },
         box(caption, text) {
             const box = element("box");
@@ -90,6 +94,7 @@ function start() {
     quietenClipboardQuestions();
     const canvas = makeBoard(element("frame"), element("board"));
     watchDrawing(canvas, () => show("lost"));
+    const words = makeAccessibleLayer(canvas, element);
     const files = fetchProgramFiles(site.programFiles);
     const query = new URLSearchParams(location.search);
     const settings = [["QUILLMERE_HOME_PAGE_DRAW", query.get("home-page-draw")]];
@@ -98,6 +103,7 @@ function start() {
         instantiateWasm: (imports, done) => instantiateWithProgress(`${site.program}.wasm`, element("progress"),
                                                                     imports, done, failed),
         preRun: [module => {
+            words.attach(module);
             for (const [name, value] of settings) {
                 if (value !== null)
                     module.ENV[name] = value;
@@ -111,7 +117,7 @@ function start() {
             }).catch(failed);
         }],
         onAbort: failed,
-        quillmerePage: pageForTheProgram(canvas, makeAudio(element("start-sound"))),
+        quillmerePage: pageForTheProgram(canvas, makeAudio(element("start-sound")), words),
     };
     catchUnwindOnWakeUp(config);
     const script = document.createElement("script");

@@ -7,6 +7,7 @@
 #include "outside/windows/WindowsPlatform.h"
 using NativePlatform = outside::WindowsPlatform;
 #elif defined(Q_OS_WASM)
+#include "app/accessible/BoardToWords.h"
 #include "outside/web/WebPlatform.h"
 using NativePlatform = outside::WebPlatform;
 #else
@@ -37,6 +38,10 @@ int main(int argc, char *argv[])
     app::Form1 form(platform.platform(), shell::ProgramFolder::ofExecutable());
     platform.announceIn(form);
     form.Form_Load();
+#ifdef Q_OS_WASM
+    // A page's screen readers cannot read the window at all: the board is told to the page in words.
+    app::BoardToWords boardInWords(form.session(), platform.boardInWords());
+#endif
     // The sound player takes tens of milliseconds to load and decode its sounds:
     // started on a thread of its own once the window is up, it is ready by the first
     // drop, and it leaves the first frame alone.

@@ -2,14 +2,15 @@
 // asyncify), read out by the page too, and Qt's clock, the home page opened at the
 // player's first gesture, the sounds decoded by FFmpeg and played through Web
 // Audio, the board's fonts fetched beside it, the program's pointers as CSS
-// cursors, results said in the page, and the page's end screen once the window is
-// closed.
+// cursors, results said in the page and the board told in words beside it, and the
+// page's end screen once the window is closed.
 #pragma once
 
 #include "outside/qt/DecodedSoundPlayer.h"
 #include "outside/qt/QtPlatform.h"
 #include "outside/web/FirstGestureWebOpener.h"
 #include "outside/web/PageAnnouncer.h"
+#include "outside/web/PageBoardInWords.h"
 #include "outside/web/PageCursor.h"
 #include "outside/web/PageMessageBox.h"
 #include "shell/Platform.h"
@@ -25,6 +26,8 @@ public:
     shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock, m_announcer}; }
     // Results are said in the page beside the window, whatever the window.
     void announceIn(QWidget &) {}
+    // The page's screen readers cannot read the board's canvas: it is told to the page in words.
+    shell::BoardInWords &boardInWords() { return m_boardInWords; }
     // Decodes the sounds of the game, so that the first drop does not wait for them.
     void prepareSound();
 
@@ -34,6 +37,7 @@ private:
     FirstGestureWebOpener m_web;
     SystemClock m_clock;
     PageAnnouncer m_announcer;
+    PageBoardInWords m_boardInWords;
     PageCursor m_cursor;
 };
 

@@ -110,10 +110,14 @@ class BoardPage:
     def keyboard_drop(self, country):
         """Takes the keyboard to the list of names, picks up the focused name, steers the
         drop point onto country row `country` and drops it there."""
+        self.page.keys(["Tab", "Enter"])
+        self.steer_and_drop(country)
+
+    def steer_and_drop(self, country):
+        """Steers the drop point of the name the keys carry onto country row `country` and drops it there."""
         where = points()
         steps = [round((to - start) / where["dropSteps"][0])
                  for to, start in zip(where["hotspot"][country], where["dropPoint"])]
-        self.page.keys(["Tab", "Enter"])
         for step, (back, forth) in zip(steps, (("ArrowLeft", "ArrowRight"), ("ArrowUp", "ArrowDown"))):
             big, small = divmod(abs(step), where["dropSteps"][1] // where["dropSteps"][0])
             self.page.keys([back if step < 0 else forth] * big, shift=True)

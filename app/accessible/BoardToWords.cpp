@@ -1,0 +1,39 @@
+#include "app/accessible/BoardToWords.h"
+
+#include "quiz/BoardLayout.h"
+#include "quiz/SpokenResults.h"
+
+namespace app {
+
+BoardToWords::BoardToWords(quiz::PlaySession &session, shell::BoardInWords &words)
+    : m_session(session), m_words(words)
+{
+    m_words.pickUp = [this](int entry) { m_session.pickUp(entry); };
+    connect(&session, &quiz::PlaySession::boardChanged, this, &BoardToWords::tellNames);
+    connect(&session, &quiz::PlaySession::pickChanged, this, &BoardToWords::tellDropPoint);
+    connect(&session, &quiz::PlaySession::dropPointSteered, this, &BoardToWords::tellDropPoint);
+    tellNames();
+    tellDropPoint();
+}
+
+void BoardToWords::tellNames()
+{
+    QList<shell::BoardInWords::Name> names;
+    const quiz::Board &board = m_session.board();
+    for (int k = 0; k < quiz::kListEntryCount; ++k) {
+        if (board.labels(k).visible)
+            names.append({k, board.labels(k).caption});
+    }
+    m_words.showNames(names);
+}
+
+void BoardToWords::tellDropPoint()
+{
+    const std::optional<int> carried = m_session.carried();
+    m_words.showDropPoint(carried ? QStringLiteral("Drop point for %1: %2")
+                                        .arg(m_session.board().labels(*carried).caption,
+                                             quiz::spoken::dropPointPosition(m_session.dropPoint()))
+                                  : QString());
+}
+
+} // namespace app

@@ -120,8 +120,9 @@ class BoardPage:
                  for to, start in zip(where["hotspot"][country], where["dropPoint"])]
         for step, (back, forth) in zip(steps, (("ArrowLeft", "ArrowRight"), ("ArrowUp", "ArrowDown"))):
             big, small = divmod(abs(step), where["dropSteps"][1] // where["dropSteps"][0])
-            self.page.keys([back if step < 0 else forth] * big, shift=True)
-            self.page.keys([back if step < 0 else forth] * small)
+            for count, shift in ((big, True), (small, False)):
+                if count:
+                    self.page.keys([back if step < 0 else forth] * count, shift=shift)
         self.page.released = time.monotonic()
         self.page.keys(["Enter"])
 

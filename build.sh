@@ -38,11 +38,13 @@ bench_packages=(libxcb-xtest0-dev)
 # Chromium through the DevTools protocol, Firefox ESR through WebDriver BiDi,
 # WebKitGTK (Safari's engine) through its WebDriver, each drawing WebGL with Mesa's
 # software renderer on an X server of the test's own and heard on a sound server
-# of the test's own (WebKit plays through GStreamer's PulseAudio sink).
+# of the test's own (WebKit plays through GStreamer's PulseAudio sink), and read
+# through AT-SPI on a D-Bus session and accessibility bus of the test's own.
 web_packages=(
     cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools emscripten binaryen fonts-liberation
     chromium python3-websocket xvfb pulseaudio pulseaudio-utils
     firefox-esr webkit2gtk-driver python3-selenium libgl1-mesa-dri gstreamer1.0-pulseaudio
+    dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
 )
 # CPack's DEB generator (dpkg-shlibdeps from dpkg-dev, which finds the binaries
 # with file), and the package's checks (the installed program starts on an X

@@ -11,7 +11,9 @@ class _ChromiumTab:
     """Chromium's tab, which closes its browser with it."""
 
     def __init__(self, environment):
-        self.browser = chromium.Browser(display=environment["DISPLAY"], environment=environment)
+        # Its accessibility tree reaches the desktop's accessibility bus only when asked for.
+        self.browser = chromium.Browser(display=environment["DISPLAY"], environment=environment,
+                                        extra_args=["--force-renderer-accessibility"])
         self.page = self.browser.page()
         self.version = self.browser.version["Browser"]
 

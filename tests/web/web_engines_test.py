@@ -4,11 +4,13 @@ the test's own: the same cases in every engine. The board drawn in its faces;
 keyboard play, a wrong and three right mouse drags and a touch drag, each heard;
 the window resized after load both ways with drops still landing; a touch the
 browser cancels puts its name back and the next touch plays. No page may meet an
-uncaught exception or an unhandled rejection."""
+uncaught exception or an unhandled rejection. And a screen reader on the desktop's
+accessibility bus finds the names to place and hears a drop."""
 import os
 import time
 import unittest
 
+from accessibility_bus import AccessibilityBus
 from board_page import BoardPage
 from engines import open_tab
 from served_site import Site
@@ -26,8 +28,9 @@ class WebEnginesTest(unittest.TestCase):
     def setUpClass(cls):
         cls.sound = SoundServer()
         cls.x = XServer()
+        cls.reader = AccessibilityBus()
         environment = cls.sound.client_environment()
-        environment["DISPLAY"] = cls.x.display
+        environment.update(cls.reader.environment, DISPLAY=cls.x.display)
         cls.site = Site(SITE)
         cls.tab = open_tab(ENGINE, environment)
         print(f"{ENGINE} {cls.tab.version}", flush=True)
@@ -35,7 +38,7 @@ class WebEnginesTest(unittest.TestCase):
 
     @classmethod
     def tearDownClass(cls):
-        for part in (cls.ears, cls.tab, cls.site, cls.x, cls.sound):
+        for part in (cls.ears, cls.tab, cls.site, cls.reader, cls.x, cls.sound):
             part.close()
 
     def tearDown(self):
@@ -102,6 +105,17 @@ class WebEnginesTest(unittest.TestCase):
         self.assertEqual(len(board.sounds()), before + 1, "the cancelled touch dropped its name")
         self.assertShows(board, "listed", start, "SHOT", 10)
         self.assertShows(board, "placed", start, "SHOT", 11)
+
+    def test_a_screen_reader_reads_the_names_and_hears_each_drop(self):
+        board = self.open()
+        countries = lambda count: lambda nodes: ("list", "Countries", count) in [(r, n, c) for r, n, _, _, c in nodes]
+        self.assertIsNotNone(self.reader.wait_for(countries(48)), "no list of 48 countries on the accessibility bus")
+        self.assertIsNotNone(board.drop(0, 0))
+        said = "Algeria placed. 1 of 48."
+        told = lambda nodes: any(text == said and attributes.get("live") in ("polite", "assertive")
+                                 for _, _, text, attributes, _ in nodes)
+        self.assertIsNotNone(self.reader.wait_for(told), f"no live region said {said!r}")
+        self.assertIsNotNone(self.reader.wait_for(countries(47)), "the name placed is still in the list")
 
 
 if __name__ == "__main__":

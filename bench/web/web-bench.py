@@ -55,7 +55,7 @@ def drop_to_sound(site, drops):
             audible = ears.first_audible(released)
             if sound is not None:
                 started.append(sound["afterRelease"])
-                latency.append(1000 * (sound["outputLatency"] or 0) + 1000 * (sound["baseLatency"] or 0))
+                latency.append(1000 * page.js("(quillmereSeen.audio.outputLatency || 0) + (quillmereSeen.audio.baseLatency || 0)"))
             if audible is not None:
                 heard.append(1000 * (audible - released))
             time.sleep(1.5)

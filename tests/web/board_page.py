@@ -94,6 +94,13 @@ class BoardPage:
                 return holds, said, shot
             time.sleep(0.2)
 
+    def must_show(self, *arguments):
+        """The picture once BoardJudge finds the board so (see shows); fails the test when it never does."""
+        holds, said, shot = self.shows(*arguments)
+        if not holds:
+            raise AssertionError(f"{' '.join(map(str, arguments))}: {said}")
+        return shot
+
     def sounds(self):
         return self.page.js("quillmereSeen.sounds")
 

@@ -7,15 +7,14 @@ own), and is ended, with its helpers, through its own process group."""
 import base64
 import json
 import os
-import signal
-import subprocess
-import tempfile
 import time
 import urllib.request
 
 import websocket  # python3-websocket
 
+from browser_process import BrowserProcess
 from served_site import Site, free_port  # noqa: F401 (the site the tests serve to it)
+from tab import Tab, command
 
 # The keys the tests press, by their KeyboardEvent.key names.
 KEY_CODES = {"Tab": 9, "Enter": 13, "ArrowLeft": 37, "ArrowUp": 38, "ArrowRight": 39, "ArrowDown": 40}
@@ -23,26 +22,24 @@ KEY_CODES = {"Tab": 9, "Enter": 13, "ArrowLeft": 37, "ArrowUp": 38, "ArrowRight"
 
 class Browser:
     def __init__(self, display=None, extra_args=(), environment=None):
-        self.profile = tempfile.TemporaryDirectory(prefix="quillmere-chromium-")
         self.port = free_port()
-        args = ["chromium", "--no-sandbox", f"--remote-debugging-port={self.port}",
-                "--remote-debugging-address=127.0.0.1", f"--user-data-dir={self.profile.name}",
-                "--no-first-run", "--no-default-browser-check", "--disable-background-networking",
-                "--disable-component-update", "--disable-sync", "--password-store=basic",
-                "--window-position=0,0", "--window-size=1100,850",
-                # WebGL through software: Qt draws the board with it.
-                "--use-angle=swiftshader", "--enable-unsafe-swiftshader", *extra_args]
         env = dict(os.environ if environment is None else environment)
+        headless = []
         if display:
             env["DISPLAY"] = display
         else:
-            args.insert(1, "--headless=new")
+            headless = ["--headless=new"]
             env.pop("DISPLAY", None)
-        args.append("about:blank")
-        self.log = open(os.path.join(self.profile.name, "chromium.log"), "w")
-        # A session of its own, so that ending it ends its helpers too.
-        self.process = subprocess.Popen(args, stdout=self.log, stderr=subprocess.STDOUT, env=env,
-                                        start_new_session=True)
+        self.browser = BrowserProcess(lambda profile: [
+            "chromium", *headless, "--no-sandbox", f"--remote-debugging-port={self.port}",
+            "--remote-debugging-address=127.0.0.1", f"--user-data-dir={profile}",
+            "--no-first-run", "--no-default-browser-check", "--disable-background-networking",
+            "--disable-component-update", "--disable-sync", "--password-store=basic",
+            "--window-position=0,0", "--window-size=1100,850",
+            # WebGL through software: Qt draws the board with it.
+            "--use-angle=swiftshader", "--enable-unsafe-swiftshader", *extra_args, "about:blank"],
+            env, "quillmere-chromium-")
+        self.process = self.browser.process
         deadline = time.monotonic() + 60
         while True:
             try:
@@ -75,15 +72,7 @@ class Browser:
                 urllib.request.urlopen(f"http://127.0.0.1:{self.port}/json/close/{target['id']}", timeout=5).close()
 
     def close(self):
-        if self.process.poll() is None:
-            os.killpg(self.process.pid, signal.SIGTERM)
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                os.killpg(self.process.pid, signal.SIGKILL)
-                self.process.wait()
-        self.log.close()
-        self.profile.cleanup()
+        self.browser.close()
 
     def __enter__(self):
         return self
@@ -92,7 +81,7 @@ class Browser:
         self.close()
 
 
-class Page:
+class Page(Tab):
     """One tab, through its DevTools socket."""
 
     def __init__(self, socket_url):
@@ -107,14 +96,10 @@ class Page:
     def call(self, method, **params):
         self.next_id += 1
         mine = self.next_id
-        self.socket.send(json.dumps({"id": mine, "method": method, "params": params}))
-        while True:
-            message = json.loads(self.socket.recv())
-            if message.get("id") == mine:
-                if "error" in message:
-                    raise RuntimeError(f"{method}: {message['error']}")
-                return message.get("result", {})
-            self._event(message)
+        message = command(self.socket, mine, method, params, self._event)
+        if "error" in message:
+            raise RuntimeError(f"{method}: {message['error']}")
+        return message.get("result", {})
 
     def _event(self, message):
         method = message.get("method")
@@ -127,16 +112,6 @@ class Page:
         if "exceptionDetails" in result:
             raise RuntimeError(f"{expression}: {result['exceptionDetails']}")
         return result["result"].get("value")
-
-    def wait_for(self, expression, timeout=60):
-        """The expression's value once it is true; None when it never is within `timeout` seconds."""
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            value = self.js(expression)
-            if value:
-                return value
-            time.sleep(0.02)
-        return None
 
     def open(self, url, width=1100, height=850, scale=1, touch=False):
         self.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=scale,

@@ -8,7 +8,8 @@ import socket
 import threading
 
 # What the page does, seen from outside the program: the first WebGL draw of the
-# board, each sound started and how long after the last pointer release, and every
+# board, each sound started and how long after the last pointer release, its audio
+# context, and every
 # exception and abort the page meets. The site puts it in every page it serves,
 # before any of the page's own scripts, so that it works alike in every engine.
 PAGE_HOOKS = r"""
@@ -34,8 +35,10 @@ PAGE_HOOKS = r"""
       for (const sample of this.buffer.getChannelData(0)) sum += Math.abs(sample);
     seen.sounds.push({ at: now, afterRelease: seen.released === null ? null : now - seen.released,
                        seconds: this.buffer ? this.buffer.duration : null, which: Math.round(sum),
-                       state: this.context.state,
-                       outputLatency: this.context.outputLatency, baseLatency: this.context.baseLatency });
+                       state: this.context.state });
+    // Its latencies are read when asked for: Firefox's wait for its audio thread,
+    // which may still be opening the output.
+    seen.audio = this.context;
     return start.apply(this, args);
   };
   addEventListener("error", event => seen.errors.push(String(event.message)));

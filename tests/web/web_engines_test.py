@@ -63,20 +63,15 @@ class WebEnginesTest(unittest.TestCase):
         self.assertIsNotNone(self.ears.first_audible(self.tab.released), f"{drop.__name__}{arguments}: not heard")
         return board.sounds()[before]
 
-    def assertShows(self, board, *arguments):
-        holds, said, shot = board.shows(*arguments)
-        self.assertTrue(holds, f"{' '.join(map(str, arguments))}: {said}")
-        return shot
-
     def test_keys_mouse_and_touch_place_names_and_every_drop_is_heard(self):
         board = self.open()
-        start = self.assertShows(board, "board", "SHOT")
+        start = board.must_show("board", "SHOT")
         by_keys = self.heard(board, board.keyboard_drop, 0)
         wrong = self.heard(board, board.drop, 1, 2)
         rights = [self.heard(board, board.drop, k, k) for k in (2, 3, 4)]
         by_touch = self.heard(board, board.drop, 5, 5, True)
-        self.assertShows(board, "placed", start, "SHOT", 0, 2, 3, 4, 5)
-        self.assertShows(board, "listed", start, "SHOT", 1)
+        board.must_show("placed", start, "SHOT", 0, 2, 3, 4, 5)
+        board.must_show("listed", start, "SHOT", 1)
         # The chime for every right drop, the buzz apart.
         self.assertEqual({s["which"] for s in [by_keys, *rights, by_touch]}, {rights[0]["which"]})
         self.assertNotEqual(wrong["which"], rights[0]["which"])
@@ -103,8 +98,8 @@ class WebEnginesTest(unittest.TestCase):
         self.tab.touch_cancelled_drag(board.entry(10), board.country(10))
         self.heard(board, board.drop, 11, 11, True)
         self.assertEqual(len(board.sounds()), before + 1, "the cancelled touch dropped its name")
-        self.assertShows(board, "listed", start, "SHOT", 10)
-        self.assertShows(board, "placed", start, "SHOT", 11)
+        board.must_show("listed", start, "SHOT", 10)
+        board.must_show("placed", start, "SHOT", 11)
 
     def test_a_screen_reader_reads_the_names_and_hears_each_drop(self):
         board = self.open()

@@ -63,9 +63,7 @@ class WebGameTest(unittest.TestCase):
         return BoardPage(self.page, url + query, **view)
 
     def assertShows(self, board, *arguments):
-        holds, said, shot = board.shows(*arguments)
-        self.assertTrue(holds, f"{' '.join(map(str, arguments))}: {said}")
-        return shot
+        return board.must_show(*arguments)
 
     def test_right_and_wrong_drops_by_mouse_and_touch_then_restart(self):
         board = self.open(touch=True)

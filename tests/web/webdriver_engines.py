@@ -8,14 +8,13 @@ group."""
 import base64
 import json
 import os
-import signal
-import subprocess
-import tempfile
 import time
 
 import websocket  # python3-websocket
 
+from browser_process import BrowserProcess
 from served_site import free_port
+from tab import Tab, command
 
 KEYS = {"Tab": "\ue004", "Enter": "\ue007", "Shift": "\ue008", "ArrowLeft": "\ue012", "ArrowUp": "\ue013",
         "ArrowRight": "\ue014", "ArrowDown": "\ue015"}
@@ -35,22 +34,13 @@ def _at(x, y):
     return {"type": "pointerMove", "x": round(x), "y": round(y), "origin": "viewport", "duration": 0}
 
 
-class WebDriverTab:
-    """What both engines share: input as W3C actions, waiting, the page's own
-    errors. Subclasses send actions and scripts their own way."""
+class WebDriverTab(Tab):
+    """What both engines share: input as W3C actions. Subclasses send actions and
+    scripts their own way."""
 
     def __init__(self):
         self.released = None
         self.exceptions = []
-
-    def wait_for(self, expression, timeout=60):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            value = self.js(expression)
-            if value:
-                return value
-            time.sleep(0.02)
-        return None
 
     def _press_and_move(self, kind, start, end, steps):
         path = [_at(start[0] + (end[0] - start[0]) * i / steps, start[1] + (end[1] - start[1]) * i / steps)
@@ -90,27 +80,6 @@ class WebDriverTab:
         self.keys(["Enter"])
 
 
-class _Process:
-    """A browser or driver process in a session of its own, with its log and profile."""
-
-    def __init__(self, args, environment, prefix):
-        self.folder = tempfile.TemporaryDirectory(prefix=prefix)
-        self.log = open(os.path.join(self.folder.name, "browser.log"), "w")
-        self.process = subprocess.Popen(args(self.folder.name), stdout=self.log, stderr=subprocess.STDOUT,
-                                        env=environment, start_new_session=True)
-
-    def close(self):
-        if self.process.poll() is None:
-            os.killpg(self.process.pid, signal.SIGTERM)
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                os.killpg(self.process.pid, signal.SIGKILL)
-                self.process.wait()
-        self.log.close()
-        self.folder.cleanup()
-
-
 # Firefox as a fresh profile would start it, less the first-run pages and with
 # WebGL allowed on the software renderer an X server without a graphics card has.
 FIREFOX_PREFS = {
@@ -133,7 +102,7 @@ class Firefox(WebDriverTab):
                     prefs.write(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n")
             return ["firefox-esr", "--no-remote", "--profile", profile, f"--remote-debugging-port={port}",
                     "--remote-allow-hosts=127.0.0.1", "about:blank"]
-        self.browser = _Process(args, environment, "quillmere-firefox-")
+        self.browser = BrowserProcess(args, environment, "quillmere-firefox-")
         deadline = time.monotonic() + 60
         while True:
             try:
@@ -152,13 +121,10 @@ class Firefox(WebDriverTab):
     def call(self, method, **params):
         self.next_id += 1
         mine = self.next_id
-        self.socket.send(json.dumps({"id": mine, "method": method, "params": params}))
-        while True:
-            message = json.loads(self.socket.recv())
-            if message.get("id") == mine:
-                if message.get("type") == "error":
-                    raise RuntimeError(f"{method}: {message.get('error')}: {message.get('message')}")
-                return message["result"]
+        message = command(self.socket, mine, method, params)
+        if message.get("type") == "error":
+            raise RuntimeError(f"{method}: {message.get('error')}: {message.get('message')}")
+        return message["result"]
 
     def js(self, expression):
         result = self.call("script.evaluate", expression=AS_JSON.format(expression),
@@ -209,7 +175,7 @@ class WebKit(WebDriverTab):
         options.binary_location = MINIBROWSER
         options.add_argument("--automation")
         port = free_port()
-        self.service = _Process(lambda folder: ["WebKitWebDriver", f"--port={port}", "--host=127.0.0.1"],
+        self.service = BrowserProcess(lambda folder: ["WebKitWebDriver", f"--port={port}", "--host=127.0.0.1"],
                                 environment, "quillmere-webkit-")
         deadline = time.monotonic() + 60
         while True:

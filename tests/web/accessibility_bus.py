@@ -32,8 +32,9 @@ class AccessibilityBus:
         self.atspi = Atspi
         Atspi.init()
 
-    def nodes(self):
-        """(role, name, text, attributes) of everything the applications on the bus show."""
+    def nodes(self, accessible=False):
+        """(role, name, text, attributes, child count) of everything the applications on
+        the bus show; with `accessible`, each with the node itself last."""
         seen = []
         desktop = self.atspi.get_desktop(0)
         pending = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
@@ -44,11 +45,16 @@ class AccessibilityBus:
             try:
                 text = node.get_text(0, -1) if node.get_text_iface() else ""
                 seen.append((node.get_role_name(), node.get_name(), text, node.get_attributes() or {},
-                             node.get_child_count()))
+                             node.get_child_count(), *([node] if accessible else [])))
                 pending += [node.get_child_at_index(i) for i in range(node.get_child_count())]
             except Exception:  # a node gone while read: the page changed under the reader
                 continue
         return seen
+
+    def press(self, role, name):
+        """Does the first action of the first node of `role` named `name`, as a screen reader's Enter does."""
+        node = next(node for node in self.nodes(accessible=True) if node[:2] == (role, name))[-1]
+        node.do_action(0)
 
     def wait_for(self, holds, timeout=10):
         """The nodes once `holds(nodes)` is true; None when it never is within `timeout` seconds."""

@@ -64,10 +64,6 @@ class WebDriverTab(Tab):
         self.js(CANCEL)
         self._lift("touch")
 
-    def click(self, at):
-        self.actions([_pointer("mouse", [_at(*at), {"type": "pointerDown", "button": 0},
-                                         {"type": "pointerUp", "button": 0}])])
-
     def keys(self, names, shift=False):
         pressed = []
         for name in names:
@@ -76,8 +72,6 @@ class WebDriverTab(Tab):
             pressed = [{"type": "keyDown", "value": KEYS["Shift"]}, *pressed, {"type": "keyUp", "value": KEYS["Shift"]}]
         self.actions([{"type": "key", "id": "keyboard", "actions": pressed}])
 
-    def press_enter(self):
-        self.keys(["Enter"])
 
 
 # Firefox as a fresh profile would start it, less the first-run pages and with

@@ -166,7 +166,9 @@ web-play)
 web-bench)
     build_web
     cmake --build build-web --target web-bench
-    exec /usr/bin/python3 bench/web/web-bench.py build-web "${2:-7}"
+    # The drops are aimed by the board's judge, run under node as in the tests.
+    QUILLMERE_RUN_NODE="$PWD/tools/web/run-node.js" QUILLMERE_BOARD_JUDGE="$PWD/build-web/tests/web/BoardJudge.js" \
+        exec /usr/bin/python3 bench/web/web-bench.py build-web "${2:-7}"
     ;;
 bench)
     install_packages "${packages[@]}" "${test_packages[@]}" "${bench_packages[@]}"

@@ -28,6 +28,8 @@ def sizes(site, program):
 def first_frame(page, url, cold):
     page.call("Network.enable")
     page.call("Network.setCacheDisabled", cacheDisabled=cold)
+    # The page's service worker keeps the site once visited: a cold start passes it by.
+    page.call("Network.setBypassServiceWorker", bypass=cold)
     page.call("Page.navigate", url=url)
     drawn = page.wait_for("globalThis.quillmereSeen && quillmereSeen.firstDraw", timeout=120)
     if drawn is None:

@@ -13,9 +13,10 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
-# The sound module decodes with FFmpeg and plays through libpulse.
+# The sound module decodes with FFmpeg and plays through libpulse; the repeats of a
+# held key are read from X's own events.
 packages=(
-    cmake g++ make pkgconf qt6-base-dev
+    cmake g++ make pkgconf qt6-base-dev libxcb1-dev
     fonts-liberation fonts-dejavu-core
     libavformat-dev libavcodec-dev libswresample-dev libpulse-dev
 )
@@ -26,7 +27,7 @@ packages=(
 # platform interface, through which a test switches accessibility on as a screen
 # reader does.
 test_packages=(
-    xvfb xauth xdotool x11-utils imagemagick libxcb1-dev pulseaudio pulseaudio-utils
+    xvfb xauth xdotool x11-utils imagemagick libxcb1-dev libxcb-xfixes0-dev pulseaudio pulseaudio-utils
     dbus-daemon at-spi2-core libatspi2.0-dev
     desktop-file-utils appstream qt6-base-private-dev
 )

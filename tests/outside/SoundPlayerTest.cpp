@@ -123,11 +123,9 @@ private slots:
     {
         const testing::ProgramFolderFixture folder;
         QProcess ffmpeg;
-        ffmpeg.start(QStringLiteral("ffmpeg"),
-                     {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
-                      QStringLiteral("lavfi"), QStringLiteral("-i"),
-                      QStringLiteral("aevalsrc='gte(t,31)*0.5*sin(2*PI*1000*t)':s=44100:c=mono:d=32"),
-                      QStringLiteral("-c:a"), QStringLiteral("wmav2"), folder.file(QStringLiteral("sounds/correct.wma"))});
+        ffmpeg.start(QStringLiteral("ffmpeg"), QStringLiteral("-loglevel error -f lavfi -i aevalsrc='gte(t,31)*0.5*"
+                                                              "sin(2*PI*1000*t)':s=44100:d=32 -c:a wmav2 -y").split(u' ')
+                         << folder.file(QStringLiteral("sounds/correct.wma")));
         QVERIFY2(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0,
                  qPrintable(ffmpeg.errorString() + ffmpeg.readAllStandardError()));
         const auto ears = listen();

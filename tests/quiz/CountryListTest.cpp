@@ -272,8 +272,8 @@ private slots:
         QCOMPARE(b.board.labels(faultyLines + 1).caption, QStringLiteral("Label3"));
     }
 
-    // The cut falls inside an "\u00f4" of a line past the list: what comes before it
-    // is still UTF-8, so the names read right and C\u00f4te d'Ivoire can be placed.
+    // The cut falls inside an "ô" of a line past the list: what comes before it is
+    // still UTF-8, so the names read right and Côte d'Ivoire can be placed.
     void utf8FileCutInsideACharacterStaysUtf8()
     {
         QByteArray bytes;

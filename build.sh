@@ -21,13 +21,13 @@ packages=(
     libavformat-dev libavcodec-dev libswresample-dev libpulse-dev
 )
 # The tests that drive the real program on an X server of their own, the sound
-# tests with a PulseAudio server of their own, the test that reads the program
-# through AT-SPI on a D-Bus session and accessibility bus of its own, the
-# validators of the installed desktop entry and AppStream metainfo, and Qt's
-# platform interface, through which a test switches accessibility on as a screen
-# reader does.
+# tests with a PulseAudio server of their own (and ffmpeg, which makes a long sound
+# for one of them), the test that reads the program through AT-SPI on a D-Bus
+# session and accessibility bus of its own, the validators of the installed
+# desktop entry and AppStream metainfo, and Qt's platform interface, through which
+# a test switches accessibility on as a screen reader does.
 test_packages=(
-    xvfb xauth xdotool x11-utils imagemagick libxcb1-dev libxcb-xfixes0-dev pulseaudio pulseaudio-utils
+    xvfb xauth xdotool x11-utils imagemagick libxcb1-dev libxcb-xfixes0-dev pulseaudio pulseaudio-utils ffmpeg
     dbus-daemon at-spi2-core libatspi2.0-dev
     desktop-file-utils appstream qt6-base-private-dev
 )

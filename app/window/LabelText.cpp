@@ -3,6 +3,7 @@
 #include "app/window/FittedFont.h"
 
 #include <QPainter>
+#include <QStyle>
 #include <QTextOption>
 
 namespace app {
@@ -22,7 +23,7 @@ void LabelText::draw(QPainter &painter, const QRectF &rect, const QString &text,
         || direction != m_laidOutDirection) {
         QFont font = m_font;
         font.setBold(bold);
-        QTextOption option(m_alignment);
+        QTextOption option(QStyle::visualAlignment(direction, m_alignment));
         option.setWrapMode(QTextOption::WordWrap);
         option.setTextDirection(direction);
         m_laidOutFont = fittedFont(shown, font, option, rect.size());

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>COUNTRIES :</source>
-        <translation>الدول :</translation>
+        <translation>الدول:</translation>
     </message>
     <message>
         <source>CONGRATULATIONS! THE MAP IS COMPLETE!</source>

@@ -1,6 +1,7 @@
 #include "app/startup/AfterFirstFrame.h"
 #include "app/startup/ApplicationSetUp.h"
 #include "app/startup/FirstFrameProbe.h"
+#include "app/startup/LanguageChoice.h"
 #include "app/window/Form1.h"
 
 #ifdef Q_OS_WIN
@@ -15,6 +16,7 @@ using NativePlatform = outside::LinuxPlatform;
 #endif
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -25,6 +27,9 @@ int main(int argc, char *argv[])
         qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication application(argc, argv);
     app::setUpApplication();
+    const quiz::BoardLanguage language =
+        app::chooseLanguage(QCoreApplication::arguments(), QLocale::system().uiLanguages());
+    app::speak(language);
 
     NativePlatform platform;
     app::Form1 form(platform.platform(), shell::ProgramFolder::ofExecutable());

@@ -15,6 +15,7 @@ using NativePlatform = outside::WebPlatform;
 using NativePlatform = outside::LinuxPlatform;
 #endif
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLocale>
 
@@ -22,10 +23,16 @@ int main(int argc, char *argv[])
 {
     // Qt on Linux reads the desktop's screen-reader setting once, at start: told to
     // offer the board to assistive technology whenever the desktop's accessibility
-    // bus is there, it is found by a screen reader started after the game too.
-    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+    // bus is there, it is found by a screen reader started after the game too. Qt
+    // reads the setting when its accessibility is first asked about, here; the
+    // programs this one starts (the browser for the home page) are not told it.
+    const bool offerBoard = !qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+    if (offerBoard)
         qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication application(argc, argv);
+    QAccessible::isActive();
+    if (offerBoard)
+        qunsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
     app::setUpApplication();
     const quiz::BoardLanguage language =
         app::chooseLanguage(QCoreApplication::arguments(), QLocale::system().uiLanguages());
@@ -33,6 +40,7 @@ int main(int argc, char *argv[])
 
     NativePlatform platform;
     app::Form1 form(platform.platform(), shell::ProgramFolder::ofExecutable());
+    platform.announceIn(form);
     form.Form_Load();
     // The sound player takes tens of milliseconds to load and decode its sounds:
     // started on a thread of its own once the window is up, it is ready by the first

@@ -1,5 +1,6 @@
 // The outside world for benchmarks run inside this process: silent sounds, no web
-// page, and error boxes written to the terminal instead of waiting for a click.
+// page, no screen reader, and error boxes written to the terminal instead of
+// waiting for a click.
 #pragma once
 
 #include "shell/Platform.h"
@@ -27,13 +28,19 @@ struct Midnight : shell::Clock {
     float secondsSinceMidnight() const override { return 0; }
 };
 
+struct NoScreenReader : shell::Announcer {
+    bool listening() const override { return false; }
+    void say(const QString &, Urgency) override {}
+};
+
 struct QuietPlatform {
     TerminalBoxes boxes;
     SilentSound sound;
     NoWeb web;
     Midnight clock;
+    NoScreenReader announcer;
 
-    shell::Platform platform() { return {boxes, sound, web, clock}; }
+    shell::Platform platform() { return {boxes, sound, web, clock, announcer}; }
 };
 
 } // namespace bench

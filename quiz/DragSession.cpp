@@ -34,6 +34,11 @@ DropOutcome DragSession::release(TwipPoint p, bool insideWindow)
         return DropOutcome::Ignored;
     const int source = *m_source;
     m_source.reset();
+    return drop(source, p, insideWindow);
+}
+
+DropOutcome DragSession::drop(int source, TwipPoint p, bool insideWindow)
+{
     if (!insideWindow)
         return DropOutcome::Ignored;
     const BoardElement element = m_quiz.board.elementAt(p);

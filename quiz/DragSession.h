@@ -34,6 +34,8 @@ public:
     void move(TwipPoint p);
     // `insideWindow` is false when the pointer was released off the window.
     DropOutcome release(TwipPoint p, bool insideWindow);
+    // Drops list entry `source` at `p` as a release there does, with no drag held.
+    DropOutcome drop(int source, TwipPoint p, bool insideWindow);
     // The drag ends without a drop (the window lost the mouse).
     void cancel() { m_source.reset(); }
 

@@ -14,9 +14,8 @@ constexpr int pixelStart(int twips)
 
 } // namespace
 
-KeyboardPlay::KeyboardPlay(Board &board, DragSession &drag)
+KeyboardPlay::KeyboardPlay(const Board &board)
     : m_board(board),
-      m_drag(drag),
       m_dropPoint{pixelStart(kDropPointArea.left + kDropPointArea.width / 2),
                   pixelStart(kDropPointArea.top + kDropPointArea.height / 2)}
 {
@@ -37,23 +36,6 @@ void KeyboardPlay::moveFocus(FocusMove move, QChar letter)
     }
 }
 
-std::optional<int> KeyboardPlay::carried() const
-{
-    // A drag ended elsewhere (the window lost the mouse) ends the carry too, and a
-    // drag the mouse began later is not the keyboard's.
-    return m_picked && m_drag.source() == m_picked ? m_picked : std::nullopt;
-}
-
-bool KeyboardPlay::pickUp()
-{
-    const int entry = focusedEntry();
-    if (m_drag.source() || !m_drag.pick(entry))
-        return false;
-    m_picked = entry;
-    m_focus = entry;
-    return true;
-}
-
 void KeyboardPlay::moveDropPoint(int across, int down, bool bigSteps)
 {
     const int step = bigSteps ? kBigDropStep : kSmallDropStep;
@@ -63,25 +45,14 @@ void KeyboardPlay::moveDropPoint(int across, int down, bool bigSteps)
                                pixelStart(kDropPointArea.bottom() - 1));
 }
 
-DropOutcome KeyboardPlay::drop()
+void KeyboardPlay::followDrop(int entry, DropOutcome outcome)
 {
-    const std::optional<int> source = carried();
-    m_picked.reset();
-    if (!source)
-        return DropOutcome::Ignored;
-    const DropOutcome outcome = m_drag.release(m_dropPoint, true);
     if (outcome == DropOutcome::Placed)
-        m_focus = quiz::inListFrom(m_board, *source + 1);
+        m_focus = inListFrom(m_board, entry + 1);
     else if (outcome == DropOutcome::Completed)
         m_focus = 0;
-    return outcome;
-}
-
-void KeyboardPlay::putBack()
-{
-    if (carried())
-        m_drag.cancel();
-    m_picked.reset();
+    else
+        m_focus = entry;
 }
 
 } // namespace quiz

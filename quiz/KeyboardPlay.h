@@ -1,13 +1,11 @@
 // Playing with the keyboard, beside the mouse: a name of the list has the keyboard's
-// focus; picked up, it is carried by a drop point that moves over the map in small
-// or big steps, and dropped there through the same drag as a mouse drop. The drop
-// point never snaps to a country, which would give the answer away.
+// focus, and a drop point that moves over the map in small or big steps carries a
+// name once it is picked up. The drop point never snaps to a country, which would
+// give the answer away.
 #pragma once
 
 #include "quiz/DragSession.h"
 #include "quiz/ListNavigation.h"
-
-#include <optional>
 
 namespace quiz {
 
@@ -25,7 +23,7 @@ enum class FocusMove { Previous, Next, Across, First, Last, Letter };
 class KeyboardPlay
 {
 public:
-    KeyboardPlay(Board &board, DragSession &drag);
+    explicit KeyboardPlay(const Board &board);
 
     // The name with the keyboard's focus: always one still in the list, -1 when none is.
     int focusedEntry() const { return inListFrom(m_board, m_focus); }
@@ -33,26 +31,17 @@ public:
     // `letter` is the one typed, for FocusMove::Letter.
     void moveFocus(FocusMove move, QChar letter = {});
 
-    // The name carried by the drop point, while a pick from the keyboard lasts.
-    std::optional<int> carried() const;
-    // Picks up the focused name; false when none can be picked.
-    bool pickUp();
     TwipPoint dropPoint() const { return m_dropPoint; }
     // Moves the drop point by steps across and down, kept within the map.
     void moveDropPoint(int across, int down, bool bigSteps);
-    // Drops the carried name at the drop point. A right drop moves the focus on to
-    // the next name (the first, once the map is complete and a new game begun);
-    // otherwise it stays on the dropped name, and the drop point stays where it is.
-    DropOutcome drop();
-    // Ends the carry without a drop: the name stays in the list, focused.
-    void putBack();
+    // After the keyboard dropped `entry`: a right drop moves the focus on to the next
+    // name (the first, once the map is complete and a new game begun); otherwise it
+    // stays on the dropped name, and the drop point stays where it is.
+    void followDrop(int entry, DropOutcome outcome);
 
 private:
-    Board &m_board;
-    DragSession &m_drag;
+    const Board &m_board;
     int m_focus = 0;
-    // The name picked from the keyboard, while its drag lasts.
-    std::optional<int> m_picked;
     TwipPoint m_dropPoint;
 };
 

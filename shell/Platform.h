@@ -2,6 +2,7 @@
 // (outside/), tests pass recorders.
 #pragma once
 
+#include "shell/Announcer.h"
 #include "shell/Clock.h"
 #include "shell/MessageBox.h"
 #include "shell/SoundPlayer.h"
@@ -14,6 +15,7 @@ struct Platform {
     SoundPlayer &sound;
     WebOpener &web;
     const Clock &clock;
+    Announcer &announcer;
 };
 
 } // namespace shell

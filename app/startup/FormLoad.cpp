@@ -11,16 +11,16 @@ namespace app {
 
 void Form1::Form_Load()
 {
-    shell::ErrorTrap trap(m_boxes, QStringLiteral("Form1.Form_Load"));
+    shell::ErrorTrap trap(m_session.boxes(), QStringLiteral("Form1.Form_Load"));
     trap.run(100, [&] { ApplySkin(*this); });
-    const QString cursorPath = m_quiz.folder.file(shell::files::kCursor);
+    const QString cursorPath = m_session.quiz().folder.file(shell::files::kCursor);
     if (trap.test(104, [&] { return shell::FileExists(cursorPath); }))
         trap.run(106, [&] { m_pointer.setMouseIcon(loadCursorFile(cursorPath)); });
     trap.run(108, [&] { setWindowTitle(kProductName.toString()); });
     trap.run(108, [&] { setWindowIcon(QIcon(QStringLiteral(":/icons/quillmere.ico"))); });
     trap.run(108, [&] { SetApplicationTitle(); });
     trap.run(110, [&] { MaybeOpenHomePage(m_platform.clock, m_platform.web); });
-    quiz::setUpBoard(m_quiz, trap);
+    quiz::setUpBoard(m_session.quiz(), trap);
 }
 
 } // namespace app

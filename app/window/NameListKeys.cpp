@@ -53,7 +53,9 @@ NameListKey choosingKey(const QKeyEvent &event)
 
 NameListKey nameListKey(const QKeyEvent &event, bool carrying)
 {
-    return carrying ? carryingKey(event) : choosingKey(event);
+    const NameListKey key = carrying ? carryingKey(event) : choosingKey(event);
+    const bool once = key.action == Action::PickUp || key.action == Action::Drop || key.action == Action::PutBack;
+    return once && event.isAutoRepeat() ? NameListKey{.action = Action::Held} : key;
 }
 
 } // namespace app

@@ -1,5 +1,7 @@
 // What a key does on the list of names: moves the focus among the names, picks one
-// up, steers the drop point that carries it, drops it or puts it back.
+// up, steers the drop point that carries it, drops it or puts it back. A key held
+// down repeats its moves and steps, never a pick, a drop or a put-back: a player who
+// is slow to let go must not drop one name after another where the first one fell.
 #pragma once
 
 #include "quiz/KeyboardPlay.h"
@@ -11,7 +13,8 @@ class QKeyEvent;
 namespace app {
 
 struct NameListKey {
-    enum class Action { None, MoveFocus, PickUp, Steer, Drop, PutBack };
+    // Held: a pick, drop or put-back repeated by a held key, taken and ignored.
+    enum class Action { None, MoveFocus, PickUp, Steer, Drop, PutBack, Held };
     Action action = Action::None;
     quiz::FocusMove move = quiz::FocusMove::Next;
     QChar letter{};

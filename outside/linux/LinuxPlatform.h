@@ -1,7 +1,8 @@
-// The real outside world on Linux: Qt's message boxes, web opener and clock, and
-// the sound module.
+// The real outside world on Linux: Qt's message boxes, web opener and clock, the
+// sound module, and results said through AT-SPI.
 #pragma once
 
+#include "outside/linux/AtspiAnnouncer.h"
 #include "outside/linux/LazySoundPlayer.h"
 #include "outside/qt/QtPlatform.h"
 #include "shell/Platform.h"
@@ -12,7 +13,9 @@ namespace outside {
 class LinuxPlatform
 {
 public:
-    shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock}; }
+    shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock, m_announcer}; }
+    // The window whose accessible notification says the results.
+    void announceIn(QWidget &window) { m_announcer.attach(window); }
     // Starts the sound player and has it decode the game's sounds, which the first
     // drop would otherwise wait for.
     void prepareSound() { m_sound.prepare(m_folder.sounds()); }
@@ -23,6 +26,7 @@ private:
     LazySoundPlayer m_sound{m_folder.path()};
     DesktopWebOpener m_web;
     SystemClock m_clock;
+    AtspiAnnouncer m_announcer;
 };
 
 } // namespace outside

@@ -1,13 +1,15 @@
 // The real outside world in a web page: Qt's message boxes (modal, through
-// asyncify), read out by the page too, and Qt's clock, the home page opened at the player's first gesture, the
-// sounds decoded by FFmpeg and played through Web Audio, the board's fonts built
-// in, the program's pointers as CSS cursors, and the page's end screen once the
-// window is closed.
+// asyncify), read out by the page too, and Qt's clock, the home page opened at the
+// player's first gesture, the sounds decoded by FFmpeg and played through Web
+// Audio, the board's fonts fetched beside it, the program's pointers as CSS
+// cursors, results said in the page, and the page's end screen once the window is
+// closed.
 #pragma once
 
 #include "outside/qt/DecodedSoundPlayer.h"
 #include "outside/qt/QtPlatform.h"
 #include "outside/web/FirstGestureWebOpener.h"
+#include "outside/web/PageAnnouncer.h"
 #include "outside/web/PageCursor.h"
 #include "outside/web/PageMessageBox.h"
 #include "shell/Platform.h"
@@ -20,7 +22,9 @@ public:
     // Made once the application object exists.
     WebPlatform();
 
-    shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock}; }
+    shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock, m_announcer}; }
+    // Results are said in the page beside the window, whatever the window.
+    void announceIn(QWidget &) {}
     // Decodes the sounds of the game, so that the first drop does not wait for them.
     void prepareSound();
 
@@ -29,6 +33,7 @@ private:
     DecodedSoundPlayer m_sound;
     FirstGestureWebOpener m_web;
     SystemClock m_clock;
+    PageAnnouncer m_announcer;
     PageCursor m_cursor;
 };
 

@@ -1,11 +1,13 @@
 // The board as assistive technology reads it, through Qt's accessibility interfaces
 // on the real window offscreen: the tree of painted names, what follows the keys,
-// and the events that carry each spoken result. Accessibility is switched on as a
+// and each spoken result among the events. Accessibility is switched on as a
 // screen reader's arrival does, and events are taken where the platform's bridge
-// (AT-SPI, UI Automation) would take them.
+// (AT-SPI, UI Automation) would take them; results are taken where the platform's
+// announcer would say them.
 #include "MouseOnWindow.h"
 #include "ShownWindow.h"
 
+#include "app/accessible/AccessibleBoard.h"
 #include "app/window/BoardAreas.h"
 #include "quiz/BoardTables.h"
 
@@ -40,19 +42,10 @@ void hear(QAccessibleEvent *event)
     QAccessibleInterface *item = event->accessibleInterface();
     if (!item)
         return;
-    const bool announcement = item->role() == QAccessible::Notification;
     switch (event->type()) {
     case QAccessible::Focus:
         if (!item->object()) // the painted items: widgets get theirs from Qt
             g_heard << QStringLiteral("focus %1 %2").arg(roleName(item->role()), item->text(QAccessible::Name));
-        break;
-    case QAccessible::ObjectShow: // AT-SPI: a notification that shows is spoken
-        if (announcement)
-            g_heard << QStringLiteral("say ") + item->text(QAccessible::Name);
-        break;
-    case QAccessible::ValueChanged: // UI Automation: a notification carries its text
-        if (announcement)
-            g_heard << QStringLiteral("say ") + static_cast<QAccessibleValueChangeEvent *>(event)->value().toString();
         break;
     case QAccessible::DescriptionChanged:
         g_heard << QStringLiteral("described ") + item->text(QAccessible::Description);
@@ -67,6 +60,14 @@ struct HeardBoxes : testing::RecordingMessageBox {
     {
         g_heard << QStringLiteral("box ") + request.text;
         RecordingMessageBox::show(request);
+    }
+};
+
+struct HeardAnnouncer : testing::RecordingAnnouncer {
+    void say(const QString &text, Urgency urgency) override
+    {
+        g_heard << QStringLiteral("say ") + text;
+        RecordingAnnouncer::say(text, urgency);
     }
 };
 
@@ -110,6 +111,7 @@ class AccessibilityTest : public QObject
 private slots:
     void initTestCase()
     {
+        app::installBoardAccessibility();
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         QVERIFY(QAccessible::isActive());
         QAccessible::installUpdateHandler(hear);
@@ -162,7 +164,8 @@ private slots:
     // screen reader's Press does what Enter does.
     void keysAndPressesAreFollowed()
     {
-        ShownWindow w;
+        HeardAnnouncer said;
+        ShownWindow w(nullptr, &said);
         w.form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.form));
         key(Qt::Key_Tab);
@@ -175,7 +178,7 @@ private slots:
         QCOMPARE(dropPoint->text(QAccessible::Description), QStringLiteral("50% across, 50% down"));
         QVERIFY(dropPoint->state().focused);
         key(Qt::Key_Right, Qt::ShiftModifier);
-        QCOMPARE(dropPoint->rect(), onScreen(w.form, app::areas::dropMarker(w.form.keyboard().dropPoint())));
+        QCOMPARE(dropPoint->rect(), onScreen(w.form, app::areas::dropMarker(w.form.session().dropPoint())));
         key(Qt::Key_Escape);
         // Each result is said before the focus moves, so that a quick key cuts only what follows it.
         QCOMPARE(g_heard, (QStringList{QStringLiteral("focus item Algeria"), QStringLiteral("focus item Angola"),
@@ -187,9 +190,9 @@ private slots:
 
         QAccessibleInterface *list = interfaceOf(&w.form.nameList());
         press(list->child(13));
-        QCOMPARE(w.form.keyboard().carried(), std::optional<int>(13));
+        QCOMPARE(w.form.session().carried(), std::optional<int>(13));
         press(map->child(0));
-        QVERIFY(!w.form.keyboard().carried());
+        QVERIFY(!w.form.session().carried());
         QCOMPARE(g_heard.mid(g_heard.size() - 2),
                  (QStringList{QStringLiteral("say Not there. Egypt is back in the list."), QStringLiteral("focus item Egypt")}));
     }
@@ -198,7 +201,8 @@ private slots:
     void resultsAreSaid()
     {
         HeardBoxes boxes;
-        ShownWindow w(&boxes);
+        HeardAnnouncer said;
+        ShownWindow w(&boxes, &said);
         w.drag(testing::pixelsOnListEntry(13), testing::pixelsOnCountry(13));
         w.drag(testing::pixelsOnListEntry(21), testing::pixelsOnCountry(13));
         w.drag(testing::pixelsOnListEntry(21), QPoint(40, 600)); // the sea: nothing to say

@@ -42,9 +42,9 @@ void tabToTheNames(ShownWindow &w)
 void dropWithKeys(ShownWindow &w, TwipPoint to)
 {
     key(Qt::Key_Return);
-    QVERIFY(w.form.keyboard().carried());
-    testing::steerDropPoint(w.form.nameList(), w.form.keyboard().dropPoint(), to);
-    QCOMPARE(w.form.keyboard().dropPoint(), to);
+    QVERIFY(w.form.session().carried());
+    testing::steerDropPoint(w.form.nameList(), w.form.session().dropPoint(), to);
+    QCOMPARE(w.form.session().dropPoint(), to);
     key(Qt::Key_Return);
 }
 
@@ -130,9 +130,9 @@ private slots:
         };
         for (const auto &[step, focused] : steps) {
             step();
-            QCOMPARE(w.form.keyboard().focusedEntry(), focused);
+            QCOMPARE(w.form.session().focusedEntry(), focused);
         }
-        QVERIFY(!w.form.keyboard().carried());
+        QVERIFY(!w.form.session().carried());
         QCOMPARE(w.outside.sound.played.size(), 1);
     }
 
@@ -165,8 +165,8 @@ private slots:
                 w->drag(testing::pixelsOnListEntry(k), testing::pixelsOnCountry(k));
         }
         tabToTheNames(byKeys);
-        byKeys.form.pickUp(entry);
-        const TwipPoint from = byKeys.form.keyboard().dropPoint();
+        byKeys.form.session().pickUp(entry);
+        const TwipPoint from = byKeys.form.session().dropPoint();
         const TwipPoint at = testing::reachablePointOnCountry(country, from);
         testing::steerDropPoint(byKeys.form.nameList(), from, at);
         key(Qt::Key_Return);
@@ -175,9 +175,9 @@ private slots:
         QCOMPARE(look(byKeys.form.board()), look(byPointer.form.board()));
         QCOMPARE(soundsOf(byKeys), soundsOf(byPointer));
         QCOMPARE(boxTexts(byKeys), boxTexts(byPointer));
-        QCOMPARE(byKeys.form.spoken(), spoken);
-        QCOMPARE(byKeys.form.keyboard().focusedEntry(), focusAfter);
-        QCOMPARE(byKeys.form.keyboard().dropPoint(), at);
+        QCOMPARE(byKeys.outside.announcer.last(), spoken);
+        QCOMPARE(byKeys.form.session().focusedEntry(), focusAfter);
+        QCOMPARE(byKeys.form.session().dropPoint(), at);
     }
 
     void wholeGameIsPlayedFromTheKeyboardAlone()
@@ -185,17 +185,17 @@ private slots:
         ShownWindow w;
         tabToTheNames(w);
         for (int k = 0; k < kCountryCount; ++k) {
-            QCOMPARE(w.form.keyboard().focusedEntry(), k);
-            dropWithKeys(w, testing::reachablePointOnCountry(k, w.form.keyboard().dropPoint()));
+            QCOMPARE(w.form.session().focusedEntry(), k);
+            dropWithKeys(w, testing::reachablePointOnCountry(k, w.form.session().dropPoint()));
             if (k < kCountryCount - 1)
-                QCOMPARE(w.form.spoken(), QStringLiteral("%1 placed. %2 of 48.").arg(kCountryNames[k]).arg(k + 1));
+                QCOMPARE(w.outside.announcer.last(), QStringLiteral("%1 placed. %2 of 48.").arg(kCountryNames[k]).arg(k + 1));
         }
         QCOMPARE(boxTexts(w), QStringList{QStringLiteral("CONGRATULATIONS! THE MAP IS COMPLETE!")});
         QCOMPARE(w.outside.sound.played.size(), kCountryCount + 1);
         QVERIFY(w.outside.sound.played.last().endsWith(QStringLiteral("/sounds/complete.wma")));
         QCOMPARE(look(w.form.board()), look(ShownWindow().form.board()));
-        QCOMPARE(w.form.spoken(), QStringLiteral("New game. 48 names in the list."));
-        QCOMPARE(w.form.keyboard().focusedEntry(), 0);
+        QCOMPARE(w.outside.announcer.last(), QStringLiteral("New game. 48 names in the list."));
+        QCOMPARE(w.form.session().focusedEntry(), 0);
     }
 
     void escapeOrTabPutsTheNameBackAndChangesNothing()
@@ -206,17 +206,17 @@ private slots:
         key(Qt::Key_Down);
         key(Qt::Key_Return);
         key(Qt::Key_Right, Qt::ShiftModifier);
-        const TwipPoint steered = w.form.keyboard().dropPoint();
+        const TwipPoint steered = w.form.session().dropPoint();
         key(Qt::Key_Escape);
-        QVERIFY(!w.form.keyboard().carried());
-        QVERIFY(!w.form.drag().source());
-        QCOMPARE(w.form.spoken(), QStringLiteral("Angola put back."));
-        QCOMPARE(w.form.keyboard().focusedEntry(), 1);
-        QCOMPARE(w.form.keyboard().dropPoint(), steered);
+        QVERIFY(!w.form.session().carried());
+        QVERIFY(!w.form.session().picked());
+        QCOMPARE(w.outside.announcer.last(), QStringLiteral("Angola put back."));
+        QCOMPARE(w.form.session().focusedEntry(), 1);
+        QCOMPARE(w.form.session().dropPoint(), steered);
 
         key(Qt::Key_Return);
         key(Qt::Key_Tab);
-        QVERIFY(!w.form.keyboard().carried());
+        QVERIFY(!w.form.session().carried());
         QCOMPARE(QApplication::focusWidget(), &w.form.pushButton1());
         QCOMPARE(look(w.form.board()), before);
         QVERIFY(w.outside.sound.played.isEmpty());
@@ -233,13 +233,13 @@ private slots:
         key(Qt::Key_Return);
         QEvent deactivate(QEvent::WindowDeactivate);
         QApplication::sendEvent(&w.form, &deactivate);
-        QVERIFY(!w.form.keyboard().carried());
+        QVERIFY(!w.form.session().carried());
         QTest::mousePress(&w.form, Qt::LeftButton, {}, testing::pixelsOnListEntry(5));
-        QVERIFY(!w.form.keyboard().carried());
+        QVERIFY(!w.form.session().carried());
         key(Qt::Key_Return); // the mouse's drag goes on: nothing to drop, nothing to pick up
-        QCOMPARE(w.form.drag().source(), std::optional<int>(5));
+        QCOMPARE(w.form.session().picked(), std::optional<int>(5));
         QTest::mouseRelease(&w.form, Qt::LeftButton, {}, testing::pixelsOnCountry(5));
-        QCOMPARE(w.form.spoken(), QStringLiteral("Burundi placed. 1 of 48."));
+        QCOMPARE(w.outside.announcer.last(), QStringLiteral("Burundi placed. 1 of 48."));
     }
 
     void returnPressesTheFocusedButton()
@@ -250,7 +250,7 @@ private slots:
         key(Qt::Key_Tab);
         key(Qt::Key_Return);
         QCOMPARE(w.form.board().placedCount(), 0);
-        QCOMPARE(w.form.spoken(), QStringLiteral("New game. 48 names in the list."));
+        QCOMPARE(w.outside.announcer.last(), QStringLiteral("New game. 48 names in the list."));
         key(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), &w.form.pushButton2());
         key(Qt::Key_Enter);

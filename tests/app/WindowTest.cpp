@@ -279,13 +279,13 @@ private slots:
         // A second press during a drag is ignored; the first drag ends at the release.
         QTest::mousePress(&w.form, Qt::LeftButton, {}, pixelsOnListEntry(1));
         QTest::mousePress(&w.form, Qt::RightButton, {}, pixelsOnListEntry(5));
-        QCOMPARE(w.form.drag().source(), std::optional<int>(1));
+        QCOMPARE(w.form.session().picked(), std::optional<int>(1));
         QTest::mouseRelease(&w.form, Qt::RightButton, {}, pixelsOnCountry(5));
-        QCOMPARE(w.form.drag().source(), std::optional<int>(1));
+        QCOMPARE(w.form.session().picked(), std::optional<int>(1));
         // Losing the focus mid-drag ends it without a drop.
         QEvent deactivate(QEvent::WindowDeactivate);
         QApplication::sendEvent(&w.form, &deactivate);
-        QVERIFY(!w.form.drag().source());
+        QVERIFY(!w.form.session().picked());
         QVERIFY(!QGuiApplication::overrideCursor());
         QTest::mouseRelease(&w.form, Qt::LeftButton, {}, pixelsOnCountry(1));
         for (int k = 0; k < kCountryCount; ++k)

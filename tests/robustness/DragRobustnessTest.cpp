@@ -36,7 +36,7 @@ void verifyConsistent(QuizWindow &w)
 {
     const QStringList problems = boardInconsistencies(w.board());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"; ")));
-    if (!w.form().drag().source())
+    if (!w.form().session().picked())
         QVERIFY2(!QGuiApplication::overrideCursor(), "the drag pointer outlived the drag");
 }
 
@@ -87,7 +87,7 @@ private slots:
         QTest::mouseMove(platformWindow(w), pixelsOnCountry(benin));
         QTest::mouseMove(platformWindow(w), release);
         QTest::mouseRelease(platformWindow(w), Qt::LeftButton, {}, release);
-        QVERIFY(!w.form().drag().source());
+        QVERIFY(!w.form().session().picked());
         QVERIFY(w.board().labels(benin).visible);
         QVERIFY(w.sound().played().isEmpty());
         verifyConsistent(w);
@@ -100,7 +100,7 @@ private slots:
         // A second device pressing elsewhere: the first drag goes on.
         QTest::mousePress(&w.form(), Qt::LeftButton, {}, pixelsOnListEntry(4));
         verifyConsistent(w);
-        QCOMPARE(w.form().drag().source(), std::optional<int>(3));
+        QCOMPARE(w.form().session().picked(), std::optional<int>(3));
         QTest::mouseRelease(platformWindow(w), Qt::LeftButton, {}, pixelsOnCountry(3));
         QVERIFY(!w.board().labels(3).visible);
         QVERIFY(w.board().labels(4).visible);
@@ -119,7 +119,7 @@ private slots:
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QVERIFY(!w.form().drag().source());
+        QVERIFY(!w.form().session().picked());
         verifyConsistent(w);
         QTest::mouseRelease(platformWindow(w), Qt::LeftButton, {}, pixelsOnCountry(6));
         QVERIFY(w.board().labels(6).visible);
@@ -145,13 +145,13 @@ private slots:
         // Past the list of names, whose keys cannot pick a name while the mouse drags one.
         QTest::keyClick(platformWindow(w), Qt::Key_Tab);
         QTest::keyClick(platformWindow(w), Qt::Key_Return);
-        QCOMPARE(w.form().drag().source(), std::optional<int>(5));
+        QCOMPARE(w.form().session().picked(), std::optional<int>(5));
         QTest::keyClick(platformWindow(w), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), &w.form().pushButton1());
         QTest::keyClick(platformWindow(w), Qt::Key_Space);
         QCOMPARE(w.board().placedCount(), 0);
         QVERIFY(w.board().labels(0).visible);
-        QCOMPARE(w.form().drag().source(), std::optional<int>(5));
+        QCOMPARE(w.form().session().picked(), std::optional<int>(5));
         verifyConsistent(w);
 
         QTest::mouseMove(platformWindow(w), pixelsOnCountry(5));
@@ -179,7 +179,7 @@ private slots:
             dragOnPlatform(w, pixelsOnListEntry(0), pixelsOnCountry(0));
             QCOMPARE(w.board().placedCount(), 48);
             QVERIFY(!w.board().labels(0).visible);
-            QVERIFY(!w.form().drag().source());
+            QVERIFY(!w.form().session().picked());
             verifyConsistent(w);
             QTest::keyClick(box, Qt::Key_Return);
         });

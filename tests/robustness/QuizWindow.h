@@ -50,6 +50,7 @@ private:
     PlayingSoundRecorder m_sound;
     RecordingWebOpener m_web;
     FixedClock m_clock;
+    RecordingAnnouncer m_announcer;
     app::Form1 m_form;
 };
 

@@ -42,6 +42,14 @@ struct RecordingWebOpener : shell::WebOpener {
     }
 };
 
+// A screen reader that is always there and hears everything said.
+struct RecordingAnnouncer : shell::Announcer {
+    QStringList said;
+    bool listening() const override { return true; }
+    void say(const QString &text, Urgency) override { said.append(text); }
+    QString last() const { return said.isEmpty() ? QString() : said.last(); }
+};
+
 struct FixedClock : shell::Clock {
     float seconds = 0;
     float secondsSinceMidnight() const override { return seconds; }
@@ -52,8 +60,9 @@ struct FakePlatform {
     RecordingSoundPlayer sound;
     RecordingWebOpener web;
     FixedClock clock;
+    RecordingAnnouncer announcer;
 
-    shell::Platform platform() { return {boxes, sound, web, clock}; }
+    shell::Platform platform() { return {boxes, sound, web, clock, announcer}; }
 };
 
 } // namespace testing

@@ -7,8 +7,9 @@
 
 namespace testing {
 
-ShownWindow::ShownWindow(shell::MessageBox *boxes)
-    : form(shell::Platform{boxes ? *boxes : outside.boxes, outside.sound, outside.web, outside.clock},
+ShownWindow::ShownWindow(shell::MessageBox *boxes, shell::Announcer *announcer)
+    : form(shell::Platform{boxes ? *boxes : outside.boxes, outside.sound, outside.web, outside.clock,
+                           announcer ? *announcer : outside.announcer},
            shell::ProgramFolder(folder.path()))
 {
     form.Form_Load();

@@ -18,8 +18,8 @@ struct ShownWindow {
     FakePlatform outside;
     app::Form1 form;
 
-    // `boxes` stands in for the recorder, to show real boxes.
-    explicit ShownWindow(shell::MessageBox *boxes = nullptr);
+    // `boxes` and `announcer` stand in for the recorders.
+    explicit ShownWindow(shell::MessageBox *boxes = nullptr, shell::Announcer *announcer = nullptr);
 
     void drag(QPoint from, QPoint to);
 

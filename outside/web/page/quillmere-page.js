@@ -175,6 +175,13 @@
                     box.hidden = caption === null;
                     box.dataset.shown = Number(box.dataset.shown || 0) + (caption === null ? 0 : 1);
                 },
+                // A live region is read when its text changes: the same result twice is
+                // told again by emptying it first.
+                say(text, atOnce) {
+                    const region = element(atOnce ? "said-at-once" : "said");
+                    region.textContent = "";
+                    region.textContent = text;
+                },
                 setCursor(css) {
                     const canvas = element("board").querySelector("canvas");
                     if (canvas)

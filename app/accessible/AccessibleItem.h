@@ -1,26 +1,44 @@
 // A painted part of the board as an accessible object of its own. It has no widget:
-// its interface is registered with Qt once and answers from the window's state,
-// in window pixels turned into the screen's.
+// its interface is registered with Qt and answers from the play session, in window
+// pixels turned into the screen's. Once the session is gone (the window is being
+// taken down) it answers nothing.
 #pragma once
+
+#include "quiz/PlaySession.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QPointer>
 #include <QRectF>
+#include <QWidget>
 
-#include <functional>
 #include <vector>
 
 namespace app {
 
-class Form1;
+// What every accessible part of the board reads: the window it lies on and the game in play.
+class BoardView
+{
+public:
+    BoardView(QWidget &window, quiz::PlaySession &session) : m_window(&window), m_session(&session) {}
+
+    bool isValid() const { return m_window && m_session; }
+    QWidget &window() const { return *m_window; }
+    const quiz::PlaySession &session() const { return *m_session; }
+    // For the Press actions alone: assistive technology plays as the keys do.
+    quiz::PlaySession &play() const { return *m_session; }
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<quiz::PlaySession> m_session;
+};
 
 class PaintedItem : public QAccessibleInterface
 {
 public:
-    PaintedItem(Form1 &form, QAccessible::Role role);
+    PaintedItem(const BoardView &view, QAccessible::Role role) : m_view(view), m_role(role) {}
 
-    bool isValid() const override { return !m_form.isNull(); }
+    bool isValid() const override { return m_view.isValid(); }
     QObject *object() const override { return nullptr; }
     QWindow *window() const override;
     QAccessibleInterface *child(int) const override { return nullptr; }
@@ -42,10 +60,11 @@ protected:
     virtual bool focusable() const { return false; }
     virtual bool focused() const { return false; }
 
-    Form1 &form() const { return *m_form; }
+    const BoardView &view() const { return m_view; }
+    const quiz::PlaySession &session() const { return m_view.session(); }
 
 private:
-    QPointer<Form1> m_form;
+    BoardView m_view;
     QAccessible::Role m_role;
 };
 

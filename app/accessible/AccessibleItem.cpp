@@ -1,17 +1,13 @@
-#include "app/window/AccessibleItem.h"
-
-#include "app/window/Form1.h"
+#include "app/accessible/AccessibleItem.h"
 
 #include <QTimer>
 #include <QWindow>
 
 namespace app {
 
-PaintedItem::PaintedItem(Form1 &form, QAccessible::Role role) : m_form(&form), m_role(role) {}
-
 QWindow *PaintedItem::window() const
 {
-    return m_form ? m_form->windowHandle() : nullptr;
+    return isValid() ? m_view.window().windowHandle() : nullptr;
 }
 
 QString PaintedItem::text(QAccessible::Text t) const
@@ -30,7 +26,7 @@ QRect PaintedItem::rect() const
     if (!isValid())
         return {};
     const QRect onWindow = area().toAlignedRect();
-    return QRect(m_form->mapToGlobal(onWindow.topLeft()), onWindow.size());
+    return QRect(m_view.window().mapToGlobal(onWindow.topLeft()), onWindow.size());
 }
 
 QAccessible::State PaintedItem::state() const
@@ -58,7 +54,7 @@ void PressableItem::doAction(const QString &action)
 {
     if (action != pressAction() || !isValid())
         return;
-    QTimer::singleShot(0, &form(), [this, id = QAccessible::uniqueId(this)] {
+    QTimer::singleShot(0, &view().window(), [this, id = QAccessible::uniqueId(this)] {
         if (QAccessible::accessibleInterface(id) == this && isValid())
             press();
     });

@@ -1,0 +1,92 @@
+#include "app/accessible/BoardEvents.h"
+
+#include "app/accessible/AccessibleBoard.h"
+
+#include <QAccessible>
+#include <QTimer>
+
+namespace app {
+
+namespace {
+
+void send(QAccessibleInterface *item, QAccessible::Event type)
+{
+    QAccessibleEvent event(item, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
+
+BoardEvents::BoardEvents(const BoardView &view, QWidget &nameList) : m_view(view), m_nameList(&nameList)
+{
+    const quiz::PlaySession &session = view.session();
+    connect(&session, &quiz::PlaySession::boardChanged, this, &BoardEvents::refresh);
+    connect(&session, &quiz::PlaySession::keyboardChanged, this, &BoardEvents::refresh);
+    nameList.installEventFilter(this);
+}
+
+bool BoardEvents::eventFilter(QObject *watched, QEvent *event)
+{
+    // The widget's own focus is told first; the painted name or drop point follows it.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        QTimer::singleShot(0, this, &BoardEvents::refresh);
+    return QObject::eventFilter(watched, event);
+}
+
+void BoardEvents::refresh()
+{
+    if (!QAccessible::isActive() || !m_view.isValid() || !m_nameList) {
+        m_last.reset();
+        return;
+    }
+    const Look now = lookNow();
+    // Told first, the board as it stands is known to a client already; where the
+    // keyboard is, is not.
+    tellChanges(m_last.value_or(Look{now.inList, now.onMap, {}, {}, {}}), now);
+    m_last = now;
+}
+
+BoardEvents::Look BoardEvents::lookNow() const
+{
+    const quiz::PlaySession &session = m_view.session();
+    const quiz::Board &board = session.board();
+    Look look;
+    for (int k = 0; k < quiz::kListEntryCount; ++k)
+        look.inList[std::size_t(k)] = board.labels(k).visible;
+    for (int k = 0; k < quiz::kCountryCount; ++k)
+        look.onMap[std::size_t(k)] = board.maplabel(k).visible;
+    if (const std::optional<int> carried = session.carried()) {
+        look.dropPoint = session.dropPoint();
+        look.carried = board.labels(*carried).caption;
+    }
+    if (m_nameList->hasFocus()) {
+        if (look.dropPoint)
+            look.focus = kDropPointFocus;
+        else if (session.focusedEntry() >= 0)
+            look.focus = session.focusedEntry();
+    }
+    return look;
+}
+
+void BoardEvents::tellChanges(const Look &before, const Look &now) const
+{
+    auto *window = dynamic_cast<WindowAccessible *>(QAccessible::queryAccessibleInterface(&m_view.window()));
+    auto *list = dynamic_cast<NameListAccessible *>(QAccessible::queryAccessibleInterface(m_nameList));
+    if (!window || !list)
+        return;
+    MapAccessible *map = window->map();
+    if (now.inList != before.inList)
+        send(list, QAccessible::ObjectReorder);
+    if (now.onMap != before.onMap || now.dropPoint.has_value() != before.dropPoint.has_value())
+        send(map, QAccessible::ObjectReorder);
+    if (now.dropPoint && now.carried != before.carried)
+        send(map->dropPoint(), QAccessible::NameChanged);
+    if (now.dropPoint && before.dropPoint && *now.dropPoint != *before.dropPoint) {
+        send(map->dropPoint(), QAccessible::DescriptionChanged);
+        send(map->dropPoint(), QAccessible::LocationChanged);
+    }
+    if (now.focus && (now.focus != before.focus || now.carried != before.carried))
+        send(*now.focus == kDropPointFocus ? map->dropPoint() : list->entry(*now.focus), QAccessible::Focus);
+}
+
+} // namespace app

@@ -1,0 +1,52 @@
+// Tells assistive technology what changes on the board, for keyboard and mouse play
+// alike: names that leave or come back to the list, the names on the map, the drop
+// point as it is picked up and moved, and the keyboard's focus among the painted
+// names, each told after the result that caused it has been said. Nothing is
+// worked out while no client listens.
+#pragma once
+
+#include "app/accessible/AccessibleItem.h"
+#include "quiz/BoardLayout.h"
+#include "quiz/BoardTables.h"
+
+#include <QObject>
+#include <QString>
+
+#include <bitset>
+#include <optional>
+
+namespace app {
+
+class BoardEvents : public QObject
+{
+    Q_OBJECT
+
+public:
+    BoardEvents(const BoardView &view, QWidget &nameList);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Look {
+        std::bitset<quiz::kListEntryCount> inList;
+        std::bitset<quiz::kCountryCount> onMap;
+        std::optional<quiz::TwipPoint> dropPoint;
+        QString carried;
+        // The painted name or drop point with the keyboard's focus: an entry, kDropPointFocus, or none.
+        std::optional<int> focus;
+        bool operator==(const Look &) const = default;
+    };
+    static constexpr int kDropPointFocus = -1;
+
+    // Tells what changed since the last call.
+    void refresh();
+    Look lookNow() const;
+    void tellChanges(const Look &before, const Look &now) const;
+
+    BoardView m_view;
+    QPointer<QWidget> m_nameList;
+    std::optional<Look> m_last;
+};
+
+} // namespace app

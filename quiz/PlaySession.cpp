@@ -1,0 +1,153 @@
+#include "quiz/PlaySession.h"
+
+#include "quiz/NewGame.h"
+
+namespace quiz {
+
+class PlaySession::NoticedBoxes : public shell::MessageBox
+{
+public:
+    NoticedBoxes(PlaySession &session, shell::MessageBox &boxes) : m_session(session), m_boxes(boxes) {}
+
+    void show(const shell::BoxRequest &request) override
+    {
+        m_session.beforeBox();
+        m_boxes.show(request);
+    }
+
+private:
+    PlaySession &m_session;
+    shell::MessageBox &m_boxes;
+};
+
+PlaySession::PlaySession(shell::MessageBox &boxes, shell::SoundPlayer &sound, shell::ProgramFolder folder)
+    : m_boxes(std::make_unique<NoticedBoxes>(*this, boxes)),
+      m_quiz{m_board, *m_boxes, sound, std::move(folder)},
+      m_drag(m_quiz),
+      m_keys(m_board)
+{
+}
+
+PlaySession::~PlaySession() = default;
+
+shell::MessageBox &PlaySession::boxes()
+{
+    return *m_boxes;
+}
+
+bool PlaySession::press(TwipPoint p)
+{
+    putBack();
+    if (m_pickedBy || !m_drag.press(p))
+        return false;
+    m_pickedBy = Input::Pointer;
+    emit pickChanged();
+    return true;
+}
+
+void PlaySession::move(TwipPoint p)
+{
+    if (m_pickedBy == Input::Pointer)
+        m_drag.move(p);
+}
+
+DropOutcome PlaySession::release(TwipPoint p, bool insideWindow)
+{
+    return m_pickedBy == Input::Pointer ? drop(Input::Pointer, p, insideWindow) : DropOutcome::Ignored;
+}
+
+void PlaySession::moveFocus(FocusMove move, QChar letter)
+{
+    m_keys.moveFocus(move, letter);
+    emit keyboardChanged();
+}
+
+bool PlaySession::pickUp(int entry)
+{
+    if (m_pickedBy || !m_drag.pick(entry))
+        return false;
+    m_pickedBy = Input::Keys;
+    m_keys.focus(entry);
+    emit pickChanged();
+    emit keyboardChanged();
+    return true;
+}
+
+void PlaySession::steer(int across, int down, bool bigSteps)
+{
+    if (!carried())
+        return;
+    m_keys.moveDropPoint(across, down, bigSteps);
+    emit dropPointSteered(m_keys.dropPoint());
+    emit keyboardChanged();
+}
+
+DropOutcome PlaySession::dropAtDropPoint()
+{
+    return carried() ? drop(Input::Keys, m_keys.dropPoint(), true) : DropOutcome::Ignored;
+}
+
+void PlaySession::putBack()
+{
+    const std::optional<int> entry = carried();
+    if (!entry)
+        return;
+    endPick();
+    emit wentBack(*entry);
+    emit keyboardChanged();
+}
+
+void PlaySession::abandon()
+{
+    if (m_pickedBy == Input::Keys)
+        putBack();
+    else if (m_pickedBy)
+        endPick();
+}
+
+void PlaySession::newGame()
+{
+    cmdNewGame_Click(m_board, *m_boxes);
+    emit newGameBegun();
+    emit boardChanged();
+    emit keyboardChanged();
+}
+
+DropOutcome PlaySession::drop(Input by, TwipPoint p, bool insideWindow)
+{
+    const int entry = *m_drag.source();
+    // The pick is over before the drop is judged: its pointer is gone before any box shows.
+    endPick();
+    m_judging = Judging{entry, by};
+    const DropOutcome outcome = m_drag.drop(entry, p, insideWindow);
+    const bool placedTold = m_judging->placedTold;
+    m_judging.reset();
+    if (by == Input::Keys)
+        m_keys.followDrop(entry, outcome);
+    // The result first, then what it changed: a key pressed soon after cuts only what follows it.
+    if (!(placedTold && outcome == DropOutcome::Placed))
+        emit dropped(entry, outcome, by);
+    if (outcome == DropOutcome::Completed)
+        emit newGameBegun();
+    emit boardChanged();
+    emit keyboardChanged();
+    return outcome;
+}
+
+void PlaySession::endPick()
+{
+    m_drag.cancel();
+    m_pickedBy.reset();
+    emit pickChanged();
+}
+
+void PlaySession::beforeBox()
+{
+    if (m_judging && !m_judging->placedTold && !m_board.labels(m_judging->entry).visible) {
+        m_judging->placedTold = true;
+        emit dropped(m_judging->entry, DropOutcome::Placed, m_judging->by);
+    }
+    emit boardChanged();
+}
+
+} // namespace quiz

@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     app::speak(language);
 
     NativePlatform platform;
-    app::Form1 form(platform.platform(), shell::ProgramFolder::ofExecutable());
+    app::Form1 form(platform.platform(), shell::ProgramFolder::ofExecutable(), language);
     platform.announceIn(form);
     form.Form_Load();
     // The sound player takes tens of milliseconds to load and decode its sounds:

@@ -64,8 +64,8 @@ inline constexpr Heading kCountriesHeading{
 
 inline constexpr TwipRect kRestartButtonRect{8880, 9600, 2880, 405}; // PushButton1
 inline constexpr TwipRect kExitButtonRect{11880, 9600, 2880, 405};   // PushButton2
-inline constexpr QStringView kRestartCaption = u"Restart";
-inline constexpr QStringView kExitCaption = u"Exit";
+inline constexpr BoardText kRestartCaption{QT_TRANSLATE_NOOP("Board", "Restart")};
+inline constexpr BoardText kExitCaption{QT_TRANSLATE_NOOP("Board", "Exit")};
 
 // Text1 lies right of the client area: never seen, but it takes the first focus.
 inline constexpr TwipRect kHiddenTextBoxRect{15120, 1830, 1335, 345};

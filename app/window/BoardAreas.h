@@ -11,7 +11,6 @@
 
 namespace app::areas {
 
-QRectF listEntry(int k);
 // Where the board lays them, its panel in the reading direction of its language.
 QRectF listEntry(const quiz::Board &board, int k);
 QRectF inPanel(const quiz::Board &board, const quiz::TwipRect &designed);

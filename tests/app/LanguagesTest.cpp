@@ -3,15 +3,17 @@
 // letter lacks its glyph, and the language is chosen as a classroom or the system
 // says.
 #include "ReadyBoard.h"
+#include "ShownWindow.h"
 
 #include "app/startup/LanguageChoice.h"
 #include "app/window/BoardFonts.h"
-#include "app/window/BoardPainter.h"
+#include "app/window/Form1.h"
 #include "app/window/FittedFont.h"
 #include "app/window/LabelText.h"
 
 #include <QGlyphRun>
 #include <QPainter>
+#include <QPushButton>
 #include <QTextLayout>
 #include <QtTest>
 
@@ -50,16 +52,6 @@ QList<std::pair<Box, QString>> textsOf(const Board &board)
                        app::boardFont(app::kArial, kSmallTextPixels, heading->bold), Qt::AlignLeft},
                       heading->text.toString()});
     return texts;
-}
-
-QImage paintedBoard(const Board &board)
-{
-    QImage image(QSize(999, 706), QImage::Format_RGB32);
-    app::BoardPainter painter;
-    QPainter p(&image);
-    p.setLayoutDirection(board.language().direction());
-    painter.paint(p, board, 1, QRegion(image.rect()));
-    return image;
 }
 
 // The leftmost and rightmost columns of `area` that hold white text.
@@ -178,16 +170,21 @@ private slots:
         }
     }
 
-    // The map is a picture and keeps its place; the panel's headings and list
-    // columns stand mirrored, their texts against the right edge of their boxes.
+    // On the offscreen window: the map is a picture and keeps its place; the panel's
+    // headings, list columns and buttons stand mirrored, the texts against the right
+    // edge of their boxes.
     void arabicMirrorsThePanelAndNotTheMap()
     {
-        const QImage english = paintedBoard(ReadyBoard().board);
+        const QImage english = testing::ShownWindow().fullPaint();
         app::speak(BoardLanguage(u"ar"));
-        ReadyBoard arabic{BoardLanguage(u"ar")};
-        const QImage shot = paintedBoard(arabic.board);
+        testing::ShownWindow arabic(nullptr, nullptr, BoardLanguage(u"ar"));
+        const QImage shot = arabic.fullPaint();
         const QRect map = kMapPictureRect.toPixels().toAlignedRect().intersected(shot.rect());
         QCOMPARE(shot.copy(map), english.copy(map));
+        QCOMPARE(arabic.form.pushButton1().geometry(),
+                 inReadingDirection(kRestartButtonRect, Qt::RightToLeft).toPixels().toRect());
+        QCOMPARE(arabic.form.pushButton2().geometry(),
+                 inReadingDirection(kExitButtonRect, Qt::RightToLeft).toPixels().toRect());
         for (const TwipRect &designed : {kInstructionsHeading.rect, listEntryRect(0), listEntryRect(30)}) {
             const QRect mirrored = inReadingDirection(designed, Qt::RightToLeft).toPixels().toAlignedRect();
             const auto [first, last] = whiteColumns(shot, mirrored.adjusted(0, 2, 0, -6));

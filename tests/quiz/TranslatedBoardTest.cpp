@@ -3,6 +3,7 @@
 #include "ReadyBoard.h"
 
 #include "quiz/DropRules.h"
+#include "quiz/KeyboardPlay.h"
 
 #include <QtTest>
 
@@ -115,6 +116,30 @@ private slots:
         QVERIFY(!b.board.maplabel(1).visible);
         piccoor_DragDrop(b.quiz, firstHotspotOf(2), 2);
         QVERIFY(b.board.lineVisible(1));
+    }
+
+    // Arabic mirrors the panel: its first column is on the right, where a press
+    // finds it and where Right leads; Left goes to the second column.
+    void arabicListReadsFromTheRight()
+    {
+        ReadyBoard english;
+        ReadyBoard arabic{BoardLanguage(u"ar")};
+        const TwipRect first = listEntryRect(0);
+        const TwipPoint mirrored{kPanelPictureRect.left + kClientWidth - first.left - 30, first.top + 30};
+        QCOMPARE(arabic.board.elementAt(mirrored), (BoardElement{ElementKind::ListEntry, 0}));
+        QCOMPARE(english.board.elementAt({first.left + 30, first.top + 30}), (BoardElement{ElementKind::ListEntry, 0}));
+        for (auto [board, toSecond, stay] : {std::tuple{&english.board, FocusMove::Right, FocusMove::Left},
+                                             std::tuple{&arabic.board, FocusMove::Left, FocusMove::Right}}) {
+            KeyboardPlay keys(*board);
+            keys.moveFocus(stay);
+            QCOMPARE(keys.focusedEntry(), 0);
+            keys.moveFocus(toSecond);
+            QCOMPARE(keys.focusedEntry(), kLeftColumnEntries);
+            keys.moveFocus(toSecond);
+            QCOMPARE(keys.focusedEntry(), kLeftColumnEntries);
+            keys.moveFocus(stay);
+            QCOMPARE(keys.focusedEntry(), 0);
+        }
     }
 
     void englishBoardKeepsReadingItemsTxt()

@@ -27,14 +27,6 @@ constexpr int kEventTimeoutMs = 5000;
 constexpr int kAlgeria = 0;
 constexpr int kMorocco = 29;
 
-QStringList namesOf(const QList<Accessible> &objects)
-{
-    QStringList names;
-    for (const Accessible &object : objects)
-        names << object.name();
-    return names;
-}
-
 } // namespace
 
 class TranslatedBoardOnXTest : public QObject

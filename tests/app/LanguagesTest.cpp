@@ -10,10 +10,13 @@
 #include "app/window/Form1.h"
 #include "app/window/FittedFont.h"
 #include "app/window/LabelText.h"
+#include "outside/qt/QtPlatform.h"
 
 #include <QGlyphRun>
 #include <QPainter>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QTextLayout>
 #include <QtTest>
 
@@ -109,6 +112,29 @@ private slots:
         QCOMPARE(kCountriesHeading.text.toString(), QStringLiteral("PAYS :"));
         app::speak(BoardLanguage());
         QCOMPARE(kCountriesHeading.text.toString(), QStringLiteral("COUNTRIES :"));
+    }
+
+    // The completion box speaks Arabic and reads from the right; a failure's report
+    // box keeps its English button and layout for the screenshot sent to support.
+    void reportBoxStaysEnglishWhereTheCompletionBoxDoesNot()
+    {
+        app::speak(BoardLanguage(u"ar"));
+        outside::QtMessageBox realBoxes;
+        for (const auto icon : {shell::BoxRequest::Icon::None, shell::BoxRequest::Icon::Warning}) {
+            QString button;
+            Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;
+            QTimer::singleShot(0, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                button = box->button(QMessageBox::Ok)->text();
+                direction = box->layoutDirection();
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            realBoxes.show({QStringLiteral("text"), QStringLiteral("Quillmere"), icon});
+            const bool report = icon == shell::BoxRequest::Icon::Warning;
+            QCOMPARE(direction, report ? Qt::LeftToRight : Qt::RightToLeft);
+            QCOMPARE(button == QStringLiteral("OK"), report);
+        }
     }
 
     // Each name in its list entry and in its slot (placed, so bold), and each

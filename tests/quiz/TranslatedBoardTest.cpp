@@ -41,20 +41,6 @@ class TranslatedBoardTest : public QObject
     Q_OBJECT
 
 private slots:
-    void languagesAreChosenByTheirFirstSubtag()
-    {
-        QCOMPARE(BoardLanguage::firstSpoken({QStringLiteral("de-DE"), QStringLiteral("pt-BR"), QStringLiteral("fr")}),
-                 BoardLanguage(u"pt"));
-        QCOMPARE(BoardLanguage::firstSpoken({QStringLiteral("AR_eg")}).code(), QStringLiteral("ar"));
-        QVERIFY(BoardLanguage::firstSpoken({QStringLiteral("de"), QStringLiteral("C")}).isEnglish());
-        QVERIFY(BoardLanguage::firstSpoken({}).isEnglish());
-        QVERIFY(!BoardLanguage::ofTag(u"zh-Hans"));
-        QCOMPARE(BoardLanguage(u"ar").direction(), Qt::RightToLeft);
-        QCOMPARE(BoardLanguage(u"am").direction(), Qt::LeftToRight);
-        QCOMPARE(BoardLanguage(u"sw").countryListFile(), QStringLiteral("items.sw.txt"));
-        QCOMPARE(BoardLanguage().countryListFile(), QStringLiteral("items.txt"));
-    }
-
     void everyLanguageHasAllNamesPlainAndDistinct_data() { addLanguages(); }
     void everyLanguageHasAllNamesPlainAndDistinct()
     {

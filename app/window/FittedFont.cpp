@@ -27,18 +27,20 @@ TextMeasure measureText(const QString &text, const QFont &font, const QTextOptio
     return measure;
 }
 
-QFont fittedFont(const QString &text, const QFont &boxFont, const QTextOption &option, QSizeF box)
+FittedText fitText(const QString &text, const QFont &boxFont, const QTextOption &option, QSizeF box)
 {
     const QString family = boxFont.family();
     const QStringView narrower = narrowerFace(family).value_or(family);
     std::vector<QFont> candidates{boxFont};
     for (int pixels = boxFont.pixelSize(); pixels >= kSmallestTextPixels; --pixels)
         candidates.push_back(boardFont(narrower, pixels, boxFont.bold()));
+    FittedText fitted;
     for (const QFont &font : candidates) {
-        if (measureText(text, font, option, box.width()).fits(box))
-            return font;
+        fitted = {font, measureText(text, font, option, box.width())};
+        if (fitted.measure.fits(box))
+            break;
     }
-    return candidates.back();
+    return fitted;
 }
 
 } // namespace app

@@ -27,7 +27,12 @@ struct TextMeasure {
 
 TextMeasure measureText(const QString &text, const QFont &font, const QTextOption &option, qreal width);
 
-QFont fittedFont(const QString &text, const QFont &boxFont, const QTextOption &option, QSizeF box);
+struct FittedText {
+    QFont font;
+    TextMeasure measure;
+};
+
+FittedText fitText(const QString &text, const QFont &boxFont, const QTextOption &option, QSizeF box);
 
 // Nothing is drawn smaller than 7 points, at the board's 96 dots per inch.
 inline constexpr int kSmallestTextPixels = 10;

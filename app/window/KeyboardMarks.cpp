@@ -45,7 +45,7 @@ KeyboardMarks::KeyboardMarks(const quiz::Board &board)
 
 QFont KeyboardMarks::entryFont(int entry, const QString &caption) const
 {
-    return fittedFont(caption, m_listFont, QTextOption(Qt::AlignLeft), areas::listEntry(m_board, entry).size());
+    return fitText(caption, m_listFont, QTextOption(Qt::AlignLeft), areas::listEntry(m_board, entry).size()).font;
 }
 
 QRect KeyboardMarks::entryBand(int entry, const QString &caption) const

@@ -26,8 +26,9 @@ void LabelText::draw(QPainter &painter, const QRectF &rect, const QString &text,
         QTextOption option(QStyle::visualAlignment(direction, m_alignment));
         option.setWrapMode(QTextOption::WordWrap);
         option.setTextDirection(direction);
-        m_laidOutFont = fittedFont(shown, font, option, rect.size());
-        m_raise = measureText(shown, m_laidOutFont, option, rect.width()).raise;
+        const FittedText fitted = fitText(shown, font, option, rect.size());
+        m_laidOutFont = fitted.font;
+        m_raise = fitted.measure.raise;
         m_layout.setText(shown);
         m_layout.setTextWidth(rect.width());
         m_layout.setTextOption(option);

@@ -71,7 +71,8 @@ private slots:
         ProgramUnderTest program;
         program.start(m_desktop, m_bus.programSettings()
                                      + QStringList{QStringLiteral("LANG=") + lang, QStringLiteral("LC_ALL="),
-                                                   QStringLiteral("LC_MESSAGES="), QStringLiteral("LANGUAGE=")});
+                                                   QStringLiteral("LC_MESSAGES="), QStringLiteral("LANGUAGE="),
+                                                   QStringLiteral("QUILLMERE_LANGUAGE=")});
         const std::optional<XWindow> window = program.waitForMainWindow(m_desktop);
         QVERIFY(window);
         ScreenReader reader(m_bus.accessibilityBusAddress());

@@ -14,10 +14,13 @@ set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
 # The sound module decodes with FFmpeg and plays through libpulse; the repeats of a
-# held key are read from X's own events.
+# held key are read from X's own events. The board's translations are built with
+# Qt's Linguist tools, beside Qt's own catalogues; its Arabic and Amharic letters
+# come from Noto Sans Arabic UI and Abyssinica SIL.
+translation_packages=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 packages=(
-    cmake g++ make pkgconf qt6-base-dev libxcb1-dev
-    fonts-liberation fonts-dejavu-core
+    cmake g++ make pkgconf qt6-base-dev libxcb1-dev "${translation_packages[@]}"
+    fonts-liberation fonts-dejavu-core fonts-noto-ui-core fonts-sil-abyssinica
     libavformat-dev libavcodec-dev libswresample-dev libpulse-dev
 )
 # The tests that drive the real program on an X server of their own, the sound
@@ -38,7 +41,8 @@ bench_packages=(libxcb-xtest0-dev)
 # fonts built in, and the site tried in Chromium through the DevTools protocol,
 # heard on a sound server of the test's own with the browser on an X server of its own.
 web_packages=(
-    cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools emscripten binaryen fonts-liberation
+    cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools emscripten binaryen "${translation_packages[@]}"
+    fonts-liberation fonts-noto-ui-core fonts-sil-abyssinica
     chromium python3-websocket xvfb pulseaudio pulseaudio-utils
 )
 # CPack's DEB generator (dpkg-shlibdeps from dpkg-dev, which finds the binaries
@@ -53,7 +57,7 @@ sanitize_packages=(llvm)
 # Wine's Media Foundation decodes WMA through the host's GStreamer: the ASF
 # container is in the ugly plugins, the WMA decoder in the libav ones.
 windows_packages=(
-    cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools
+    cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools "${translation_packages[@]}"
     g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis fonts-liberation
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
 )

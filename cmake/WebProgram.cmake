@@ -32,14 +32,16 @@ function(quillmere_web_program target)
     # the program's folder, made again when the program or a page file changes.
     get_target_property(site ${target} RUNTIME_OUTPUT_DIRECTORY)
     set(page ${QUILLMERE_WEB_PAGE_DIR})
-    set(made ${site}/index.html ${site}/quillmere-page.js ${site}/quillmere-page.css ${site}/quillmere.png)
+    set(made ${site}/index.html ${site}/quillmere-page.js ${site}/quillmere-language.js ${site}/quillmere-page.css
+             ${site}/quillmere.png)
     add_custom_command(OUTPUT ${made}
         COMMAND ${CMAKE_COMMAND} -DPROGRAM=${target} -DSITE=${site} -DIN=${page}/index.html
                 -P ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
-        COMMAND ${CMAKE_COMMAND} -E copy ${page}/quillmere-page.js ${page}/quillmere-page.css ${site}
+        COMMAND ${CMAKE_COMMAND} -E copy ${page}/quillmere-page.js ${page}/quillmere-language.js ${page}/quillmere-page.css
+                ${site}
         COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/linux/icons/32x32/org.quillmere.Quillmere.png
                 ${site}/quillmere.png
-        DEPENDS ${target} ${page}/index.html ${page}/quillmere-page.js ${page}/quillmere-page.css
+        DEPENDS ${target} ${page}/index.html ${page}/quillmere-page.js ${page}/quillmere-language.js ${page}/quillmere-page.css
                 ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
         VERBATIM)
     get_target_property(excluded ${target} EXCLUDE_FROM_ALL)

@@ -87,14 +87,6 @@ bool inOrder(const QStringList &heard, const QStringList &expected)
     return true;
 }
 
-QStringList namesOf(const QList<Accessible> &objects)
-{
-    QStringList names;
-    for (const Accessible &object : objects)
-        names << object.name();
-    return names;
-}
-
 } // namespace
 
 class AccessibleBoardOnXTest : public QObject

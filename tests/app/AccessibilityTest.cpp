@@ -184,7 +184,7 @@ private slots:
             QAccessibleInterface *item = list->child(k);
             QCOMPARE(item->role(), QAccessible::ListItem);
             QCOMPARE(item->text(QAccessible::Name), kCountryNames[k].toString());
-            QCOMPARE(item->rect(), onScreen(w.form, app::areas::listEntry(k)));
+            QCOMPARE(item->rect(), onScreen(w.form, app::areas::listEntry(w.form.board(), k)));
             QCOMPARE(list->childAt(item->rect().center().x(), item->rect().center().y()), item);
             QCOMPARE(item->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
         }

@@ -59,6 +59,9 @@ void ProgramUnderTest::start(const XDesktop &desktop, const QStringList &setting
     environment.insert(QStringLiteral("QUILLMERE_HOME_PAGE_DRAW"),
                        qEnvironmentVariable("QUILLMERE_HOME_PAGE_DRAW", QStringLiteral("1")));
     environment.insert(QStringLiteral("PATH"), m_webOpener.path() + u':' + environment.value(QStringLiteral("PATH")));
+    // The board speaks English whatever the developer's desktop speaks, unless the
+    // settings choose otherwise.
+    environment.insert(QStringLiteral("QUILLMERE_LANGUAGE"), QStringLiteral("en"));
     if (underWine()) {
         environment.insert(QStringLiteral("WINEPREFIX"), kWinePrefix);
         environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));

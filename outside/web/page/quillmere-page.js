@@ -14,7 +14,8 @@
     const programFiles = ["items.txt", "HAND-M.CUR", "x/o.cjs",
                           "sounds/correct.wma", "sounds/wrong.wma", "sounds/complete.wma",
                           "fonts/LiberationSans-Regular.ttf", "fonts/LiberationSans-Bold.ttf",
-                          "fonts/LiberationSansNarrow-Regular.ttf", "fonts/LiberationSansNarrow-Bold.ttf"];
+                          "fonts/LiberationSansNarrow-Regular.ttf", "fonts/LiberationSansNarrow-Bold.ttf",
+                          ...quillmereLanguage.fonts];
 
     const element = id => document.getElementById(id);
     // The program's files are <program>.js and <program>.wasm.
@@ -142,7 +143,8 @@
         fitBoard();
         const files = fetchProgramFiles();
         const query = new URLSearchParams(location.search);
-        const settings = [["QUILLMERE_HOME_PAGE_DRAW", query.get("home-page-draw")]];
+        const settings = [["QUILLMERE_HOME_PAGE_DRAW", query.get("home-page-draw")],
+                          ["QUILLMERE_LANGUAGE", quillmereLanguage.code]];
         const config = {
             qtContainerElements: [element("board")],
             instantiateWasm: instantiateWithProgress,

@@ -13,20 +13,24 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
-# The sound module decodes with FFmpeg and plays through libpulse.
+# The sound module decodes with FFmpeg and plays through libpulse; the repeats of a
+# held key are read from X's own events. The board's translations are built with
+# Qt's Linguist tools, beside Qt's own catalogues; its Arabic and Amharic letters
+# come from Noto Sans Arabic UI and Abyssinica SIL.
+translation_packages=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 packages=(
-    cmake g++ make pkgconf qt6-base-dev
-    fonts-liberation fonts-dejavu-core
+    cmake g++ make pkgconf qt6-base-dev libxcb1-dev "${translation_packages[@]}"
+    fonts-liberation fonts-dejavu-core fonts-noto-ui-core fonts-sil-abyssinica
     libavformat-dev libavcodec-dev libswresample-dev libpulse-dev
 )
 # The tests that drive the real program on an X server of their own, the sound
-# tests with a PulseAudio server of their own, the test that reads the program
-# through AT-SPI on a D-Bus session and accessibility bus of its own, the
-# validators of the installed desktop entry and AppStream metainfo, and Qt's
-# platform interface, through which a test switches accessibility on as a screen
-# reader does.
+# tests with a PulseAudio server of their own (and ffmpeg, which makes a long sound
+# for one of them), the test that reads the program through AT-SPI on a D-Bus
+# session and accessibility bus of its own, the validators of the installed
+# desktop entry and AppStream metainfo, and Qt's platform interface, through which
+# a test switches accessibility on as a screen reader does.
 test_packages=(
-    xvfb xauth xdotool x11-utils imagemagick libxcb1-dev pulseaudio pulseaudio-utils
+    xvfb xauth xdotool x11-utils imagemagick libxcb1-dev libxcb-xfixes0-dev pulseaudio pulseaudio-utils ffmpeg
     dbus-daemon at-spi2-core libatspi2.0-dev
     desktop-file-utils appstream qt6-base-private-dev
 )
@@ -41,7 +45,8 @@ bench_packages=(libxcb-xtest0-dev)
 # of the test's own (WebKit plays through GStreamer's PulseAudio sink), and read
 # through AT-SPI on a D-Bus session and accessibility bus of the test's own.
 web_packages=(
-    cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools emscripten binaryen fonts-liberation
+    cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools emscripten binaryen "${translation_packages[@]}"
+    fonts-liberation fonts-noto-ui-core fonts-sil-abyssinica
     chromium python3-websocket xvfb pulseaudio pulseaudio-utils
     firefox-esr webkit2gtk-driver python3-selenium libgl1-mesa-dri gstreamer1.0-pulseaudio
     dbus-daemon at-spi2-core gir1.2-atspi-2.0 python3-gi
@@ -58,7 +63,7 @@ sanitize_packages=(llvm)
 # Wine's Media Foundation decodes WMA through the host's GStreamer: the ASF
 # container is in the ugly plugins, the WMA decoder in the libav ones.
 windows_packages=(
-    cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools
+    cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools "${translation_packages[@]}"
     g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis fonts-liberation
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
 )

@@ -1,6 +1,7 @@
 #include "app/startup/AfterFirstFrame.h"
 #include "app/startup/ApplicationSetUp.h"
 #include "app/startup/FirstFrameProbe.h"
+#include "app/startup/LanguageChoice.h"
 #include "app/window/Form1.h"
 
 #ifdef Q_OS_WIN
@@ -17,6 +18,7 @@ using NativePlatform = outside::LinuxPlatform;
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -33,9 +35,12 @@ int main(int argc, char *argv[])
     if (offerBoard)
         qunsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
     app::setUpApplication();
+    const quiz::BoardLanguage language =
+        app::chooseLanguage(QCoreApplication::arguments(), QLocale::system().uiLanguages());
+    app::speak(language);
 
     NativePlatform platform;
-    app::Form1 form(platform.platform(), shell::ProgramFolder::ofExecutable());
+    app::Form1 form(platform.platform(), shell::ProgramFolder::ofExecutable(), language);
     platform.announceIn(form);
     form.Form_Load();
 #ifdef Q_OS_WASM

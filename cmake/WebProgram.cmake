@@ -15,7 +15,7 @@ add_compile_options(-fexceptions)
 # with the program's name, size and release in them (cmake/WebPage.cmake).
 set(QUILLMERE_WEB_PAGE_DIR ${CMAKE_SOURCE_DIR}/outside/web/page)
 set(QUILLMERE_WEB_PAGE_COPIES
-    quillmere-page.js page-accessible.js page-audio.js page-board.js page-drawing.js page-files.js page-offline.js
+    quillmere-page.js quillmere-language.js page-accessible.js page-audio.js page-board.js page-drawing.js page-files.js page-offline.js
     quillmere-page.css quillmere.webmanifest quillmere-service-worker.js)
 set(QUILLMERE_WEB_PAGE_MADE index.html quillmere-site.js)
 # The program icon: beside the page, and at the sizes a web app's manifest needs.

@@ -19,7 +19,7 @@ auto &checked(Collection &collection, int index, const char *what)
 
 } // namespace
 
-Board::Board()
+Board::Board(BoardLanguage language) : m_language(std::move(language))
 {
     for (int i = 0; i < kHotspotCount; ++i)
         m_shapes[i] = {kHotspots[i].rect, kHotspots[i].tag.toString(), true};
@@ -94,7 +94,7 @@ std::optional<int> Board::frontDropTargetAt(TwipPoint p) const
 std::optional<int> Board::frontListEntryAt(TwipPoint p) const
 {
     for (int k = kListEntryCount - 1; k >= 0; --k) {
-        if (m_labels[k].visible && listEntryRect(k).contains(p))
+        if (m_labels[k].visible && listEntryArea(k).contains(p))
             return k;
     }
     return std::nullopt;
@@ -102,9 +102,9 @@ std::optional<int> Board::frontListEntryAt(TwipPoint p) const
 
 BoardElement Board::elementAt(TwipPoint p) const
 {
-    if (kRestartButtonRect.contains(p))
+    if (inPanel(kRestartButtonRect).contains(p))
         return {ElementKind::RestartButton};
-    if (kExitButtonRect.contains(p))
+    if (inPanel(kExitButtonRect).contains(p))
         return {ElementKind::ExitButton};
     if (auto target = frontDropTargetAt(p))
         return {ElementKind::DropTarget, *target};
@@ -115,13 +115,13 @@ BoardElement Board::elementAt(TwipPoint p) const
     // The heading over the list lies between entry 0 and the other entries.
     if (auto entry = frontListEntryAt(p); entry && *entry > 0)
         return {ElementKind::ListEntry, *entry};
-    if (kCountriesHeading.rect.contains(p))
+    if (inPanel(kCountriesHeading.rect).contains(p))
         return {ElementKind::Heading, 3};
-    if (m_labels[0].visible && listEntryRect(0).contains(p))
+    if (m_labels[0].visible && listEntryArea(0).contains(p))
         return {ElementKind::ListEntry, 0};
-    if (kInstructionsHeading.rect.contains(p))
+    if (inPanel(kInstructionsHeading.rect).contains(p))
         return {ElementKind::Heading, 1};
-    if (kInstruction.rect.contains(p))
+    if (inPanel(kInstruction.rect).contains(p))
         return {ElementKind::Heading, 2};
     if (kPanelPictureRect.contains(p))
         return {ElementKind::PanelPicture};

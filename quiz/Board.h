@@ -6,6 +6,7 @@
 // which the error trap of the running handler reports.
 #pragma once
 
+#include "quiz/BoardLanguage.h"
 #include "quiz/BoardLayout.h"
 #include "quiz/BoardTables.h"
 
@@ -20,6 +21,10 @@ namespace quiz {
 struct ListEntry {
     QString caption{kListEntryDesignCaption.toString()};
     QString tag;
+    // In a board in another language than English, the English name of the entry's
+    // row, by which its drops are judged, once a name has filled the entry. Empty in
+    // English, where the tag is judged.
+    QString englishName;
     bool visible = true;
     // Set by the drag-over handler; while it is set, dragging shows the push-pin.
     bool hasDragIcon = false;
@@ -64,7 +69,12 @@ struct BoardElement {
 class Board
 {
 public:
-    Board();
+    explicit Board(BoardLanguage language = {});
+
+    const BoardLanguage &language() const { return m_language; }
+    // Where a panel element lies on this board: mirrored in a right-to-left language.
+    TwipRect inPanel(const TwipRect &designed) const { return inReadingDirection(designed, m_language.direction()); }
+    TwipRect listEntryArea(int k) const { return inPanel(listEntryRect(k)); }
 
     ListEntry &labels(int k);
     const ListEntry &labels(int k) const;
@@ -96,6 +106,7 @@ private:
     std::optional<int> frontDropTargetAt(TwipPoint p) const;
     std::optional<int> frontListEntryAt(TwipPoint p) const;
 
+    BoardLanguage m_language;
     std::array<ListEntry, kListEntryCount> m_labels;
     std::array<NameSlot, kCountryCount> m_slots;
     std::array<HotspotOutline, kHotspotCount> m_shapes;

@@ -2,9 +2,11 @@
 // tables in BoardTables.h. All values are twips from the client area's top-left corner.
 #pragma once
 
+#include "quiz/BoardText.h"
 #include "quiz/Twips.h"
 
 #include <QStringView>
+#include <QtCore/qnamespace.h>
 
 namespace quiz {
 
@@ -36,21 +38,34 @@ constexpr TwipRect listEntryRect(int k)
     return r;
 }
 
+// The side panel reads in the board's language: a right-to-left language mirrors
+// its elements within it (the list's columns, the headings, the buttons), as its
+// readers start at the right. The map and everything on it never mirror.
+constexpr TwipRect inReadingDirection(TwipRect r, Qt::LayoutDirection direction)
+{
+    if (direction == Qt::RightToLeft)
+        r.left = kPanelPictureRect.left + kClientWidth - r.right();
+    return r;
+}
+
 struct Heading {
     TwipRect rect;
-    QStringView text;
+    BoardText text;
     bool bold;
 };
 
-inline constexpr Heading kInstructionsHeading{{9090, 270, 1785, 255}, u"INSTRUCTIONS", true}; // Label1
+inline constexpr Heading kInstructionsHeading{
+    {9090, 270, 1785, 255}, {QT_TRANSLATE_NOOP("Board", "INSTRUCTIONS")}, true}; // Label1
 inline constexpr Heading kInstruction{
-    {9060, 540, 5445, 315}, u"DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP", false}; // Label2
-inline constexpr Heading kCountriesHeading{{9090, 1020, 1785, 255}, u"COUNTRIES :", true};   // Label3
+    {9060, 540, 5445, 315}, {QT_TRANSLATE_NOOP("Board", "DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP")},
+    false}; // Label2
+inline constexpr Heading kCountriesHeading{
+    {9090, 1020, 1785, 255}, {QT_TRANSLATE_NOOP("Board", "COUNTRIES :")}, true}; // Label3
 
 inline constexpr TwipRect kRestartButtonRect{8880, 9600, 2880, 405}; // PushButton1
 inline constexpr TwipRect kExitButtonRect{11880, 9600, 2880, 405};   // PushButton2
-inline constexpr QStringView kRestartCaption = u"Restart";
-inline constexpr QStringView kExitCaption = u"Exit";
+inline constexpr BoardText kRestartCaption{QT_TRANSLATE_NOOP("Board", "Restart")};
+inline constexpr BoardText kExitCaption{QT_TRANSLATE_NOOP("Board", "Exit")};
 
 // Text1 lies right of the client area: never seen, but it takes the first focus.
 inline constexpr TwipRect kHiddenTextBoxRect{15120, 1830, 1335, 345};

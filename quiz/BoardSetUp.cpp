@@ -13,15 +13,25 @@ namespace {
 // damaged file cannot bury the player under boxes. Good lines still fill their entries.
 constexpr int kReadingReportBudget = 12;
 
+// In another language than English each name read is judged by its row's English
+// name, whatever the line holds.
+void fillEntry(ListEntry &entry, const CommaFields &fields, int row, const BoardLanguage &language)
+{
+    entry.caption = fields.first();
+    if (!language.isEnglish())
+        entry.englishName = kCountryNames[std::size_t(row)].toString();
+}
+
 void readCountryList(Quiz &quiz, shell::ErrorTrap &trap)
 {
     Board &board = quiz.board;
+    const QString listFile = board.language().countryListFile();
     CountryListFile file;
-    trap.run(132, [&] { file.open(quiz.folder.file(shell::files::kCountryList)); });
+    trap.run(132, [&] { file.open(quiz.folder.file(listFile)); });
     int i = 0;
     trap.run(134, [&] { i = 0; });
     trap.setReportBudget(kReadingReportBudget,
-                         QStringLiteral("Too many faulty lines in items.txt: the rest of them are not reported"));
+                         QStringLiteral("Too many faulty lines in %1: the rest of them are not reported").arg(listFile));
     while (trap.test(136, [&] { return !file.atEnd(); })) {
         QString line;
         QString wholeLine;
@@ -29,7 +39,7 @@ void readCountryList(Quiz &quiz, shell::ErrorTrap &trap)
         trap.run(138, [&] { line = file.readLine(); });
         trap.run(140, [&] { wholeLine = line; });
         trap.run(142, [&] { fields = CommaFields(line); });
-        trap.run(144, [&] { board.labels(i).caption = fields.first(); });
+        trap.run(144, [&] { fillEntry(board.labels(i), fields, i, board.language()); });
         if (trap.test(146, [&] { return fields.count() >= 2; }))
             trap.run(148, [&] { board.labels(i).tag = wholeLine; });
         else
@@ -43,10 +53,20 @@ void readCountryList(Quiz &quiz, shell::ErrorTrap &trap)
     trap.clearReportBudget();
     // Names lost past the cut are told of once, whatever faulty lines came before.
     if (file.wasCut()) {
-        trap.run(136, [] {
-            throw shell::Failure(QStringLiteral("items.txt is larger than %1 bytes: the rest of it was ignored")
-                                   .arg(CountryListFile::kMaxBytes));
+        trap.run(136, [&] {
+            throw shell::Failure(QStringLiteral("%1 is larger than %2 bytes: the rest of it was ignored")
+                                   .arg(listFile).arg(CountryListFile::kMaxBytes));
         });
+    }
+}
+
+// Where no country list of the language lies beside the program, its built-in names fill the list.
+void fillBuiltInNames(Board &board)
+{
+    const QStringList names = board.language().builtInNames();
+    for (int k = 0; k < kCountryCount && k < names.size(); ++k) {
+        fillEntry(board.labels(k), CommaFields(names[k]), k, board.language());
+        board.labels(k).tag = names[k];
     }
 }
 
@@ -72,7 +92,11 @@ void layDropTargets(Board &board, shell::ErrorTrap &trap)
 void setUpBoard(Quiz &quiz, shell::ErrorTrap &trap)
 {
     trap.run(130, [&] { quiz.board.setPlacedCount(0); });
-    readCountryList(quiz, trap);
+    const BoardLanguage &language = quiz.board.language();
+    if (language.isEnglish() || shell::FileExists(quiz.folder.file(language.countryListFile())))
+        readCountryList(quiz, trap);
+    else
+        fillBuiltInNames(quiz.board);
     layDropTargets(quiz.board, trap);
     trap.run(178, [&] { cmdNewGame_Click(quiz.board, quiz.boxes); });
 }

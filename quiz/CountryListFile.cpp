@@ -7,19 +7,40 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <optional>
+
 namespace quiz {
 
 namespace {
 
-bool holdsMultiByteUtf8(const QByteArray &bytes)
+// A file cut by byte count may end inside a character. Decoded as though more bytes
+// were to come, the split character stays in the decoder, unread, instead of counting
+// as an error; a whole file is decoded to its last byte.
+QStringDecoder decoderFor(QStringConverter::Encoding encoding, bool cut)
 {
-    const bool nonAscii = std::any_of(bytes.begin(), bytes.end(),
-                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    if (!nonAscii)
-        return false;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    [[maybe_unused]] const QString text = utf8.decode(bytes);
-    return !utf8.hasError();
+    return QStringDecoder(encoding, cut ? QStringDecoder::Flag::Default : QStringDecoder::Flag::Stateless);
+}
+
+QString decodeUpToTheCut(QStringDecoder decoder, QByteArrayView bytes, bool cut)
+{
+    QString text = decoder.decode(bytes);
+    // The UTF-16 decoders pass on code units one by one: the first half of a split
+    // surrogate pair would be a character of its own.
+    if (cut && !text.isEmpty() && text.back().isHighSurrogate())
+        text.chop(1);
+    return text;
+}
+
+// The text, when the bytes are valid UTF-8 and hold a multi-byte sequence.
+std::optional<QString> multiByteUtf8(QByteArrayView bytes, bool cut)
+{
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::nullopt;
+    QStringDecoder utf8 = decoderFor(QStringDecoder::Utf8, cut);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    return text;
 }
 
 // The list is written in Windows' ANSI code page: where the system has one (on
@@ -36,18 +57,15 @@ bool systemTextIsUtf8()
 
 } // namespace
 
-QString decodeCountryList(const QByteArray &bytes)
+QString decodeCountryList(const QByteArray &bytes, bool cut)
 {
-    if (const auto marked = QStringConverter::encodingForData(bytes)) {
-        QStringDecoder decoder(*marked);
-        return decoder.decode(bytes);
-    }
-    if (holdsMultiByteUtf8(bytes))
-        return QString::fromUtf8(bytes);
+    if (const auto marked = QStringConverter::encodingForData(bytes))
+        return decodeUpToTheCut(decoderFor(*marked, cut), bytes, cut);
+    if (auto utf8 = multiByteUtf8(bytes, cut))
+        return *std::move(utf8);
     if (systemTextIsUtf8())
         return fromWindows1252(bytes);
-    QStringDecoder ansi(QStringConverter::System);
-    return ansi.decode(bytes);
+    return decodeUpToTheCut(decoderFor(QStringConverter::System, cut), bytes, cut);
 }
 
 void CountryListFile::open(const QString &path)
@@ -72,7 +90,7 @@ void CountryListFile::open(const QString &path)
 
 void CountryListFile::load(const QByteArray &bytes, bool cut)
 {
-    m_text = decodeCountryList(bytes);
+    m_text = decodeCountryList(bytes, cut);
     m_next = 0;
     m_cut = cut;
 }

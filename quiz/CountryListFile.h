@@ -4,7 +4,7 @@
 // a lone LF. The text is in the ANSI code page (the system's on Windows, else
 // Windows-1252) unless the file says otherwise: a byte-order mark selects UTF-8 or
 // UTF-16, and a file that is valid UTF-8 and holds multi-byte sequences is read as
-// UTF-8.
+// UTF-8. A file cut at kMaxBytes ends at the last whole character before the cut.
 #pragma once
 
 #include <QByteArray>
@@ -12,7 +12,8 @@
 
 namespace quiz {
 
-QString decodeCountryList(const QByteArray &bytes);
+// `cut`: the bytes stop where the count ran out, perhaps inside a character.
+QString decodeCountryList(const QByteArray &bytes, bool cut = false);
 
 class CountryListFile
 {

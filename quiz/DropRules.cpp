@@ -17,6 +17,13 @@ void play(Quiz &quiz, QStringView sound)
     quiz.wmp1.setUrl(quiz.folder.file(sound));
 }
 
+// What a drop of the entry is judged by: its tag, or in another language than
+// English its row's English name.
+const QString &judgedTag(const ListEntry &entry)
+{
+    return entry.englishName.isEmpty() ? entry.tag : entry.englishName;
+}
+
 } // namespace
 
 QString trimSpaces(const QString &text)
@@ -45,7 +52,7 @@ void piccoor_DragDrop(Quiz &quiz, int index, int source)
     Board &board = quiz.board;
     shell::ErrorTrap trap(quiz.boxes, QStringLiteral("Form1.piccoor_DragDrop"));
     const bool right = trap.test(106, [&] {
-        return trimSpaces(board.piccoor(index).tag) == trimSpaces(board.labels(source).tag);
+        return trimSpaces(board.piccoor(index).tag) == trimSpaces(judgedTag(board.labels(source)));
     });
     if (!right) {
         trap.run(190, [&] { board.labels(source).visible = true; });
@@ -59,7 +66,7 @@ void piccoor_DragDrop(Quiz &quiz, int index, int source)
     trap.run(114, [&] { board.maplabel(source).bold = true; });
     trap.run(116, [&] { board.maplabel(source).visible = true; });
     for (int row = 0; row < kLeaderLineCount; ++row) {
-        if (trap.test(118 + 4 * row, [&] { return board.labels(source).tag == kLeaderLines[row].country; }))
+        if (trap.test(118 + 4 * row, [&] { return judgedTag(board.labels(source)) == kLeaderLines[row].country; }))
             trap.run(120 + 4 * row, [&] { board.setLineVisible(row + 1, true); });
     }
     trap.run(178, [&] { board.addPlaced(); });
@@ -67,7 +74,7 @@ void piccoor_DragDrop(Quiz &quiz, int index, int source)
     if (trap.test(182, [&] { return board.placedCount() >= kPlacedToComplete; })) {
         trap.run(184, [&] { play(quiz, shell::files::kCompleteSound); });
         trap.run(186, [&] {
-            quiz.boxes.show({QStringLiteral("CONGRATULATIONS! THE MAP IS COMPLETE!"),
+            quiz.boxes.show({QCoreApplication::translate("Board", "CONGRATULATIONS! THE MAP IS COMPLETE!"),
                              QCoreApplication::applicationName(), shell::BoxRequest::Icon::None});
         });
         trap.run(188, [&] { cmdNewGame_Click(board, quiz.boxes); });

@@ -29,7 +29,8 @@ void KeyboardPlay::moveFocus(FocusMove move, QChar letter)
     switch (move) {
     case FocusMove::Previous: m_focus = neighbourInList(m_board, from, -1); break;
     case FocusMove::Next: m_focus = neighbourInList(m_board, from, 1); break;
-    case FocusMove::Across: m_focus = acrossInList(m_board, from); break;
+    case FocusMove::Left: m_focus = besideInList(m_board, from, false); break;
+    case FocusMove::Right: m_focus = besideInList(m_board, from, true); break;
     case FocusMove::First: m_focus = endOfList(m_board, from, false); break;
     case FocusMove::Last: m_focus = endOfList(m_board, from, true); break;
     case FocusMove::Letter: m_focus = nextWithLetter(m_board, from, letter); break;

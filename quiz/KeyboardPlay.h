@@ -18,7 +18,7 @@ inline constexpr int kSmallDropStep = 4 * kTwipsPerPixel;
 inline constexpr int kBigDropStep = 40 * kTwipsPerPixel;
 
 // How the keyboard moves its focus among the names still in the list.
-enum class FocusMove { Previous, Next, Across, First, Last, Letter };
+enum class FocusMove { Previous, Next, Left, Right, First, Last, Letter };
 
 class KeyboardPlay
 {

@@ -33,13 +33,15 @@ int neighbourInList(const Board &board, int from, int step)
     return from;
 }
 
-int acrossInList(const Board &board, int from)
+int besideInList(const Board &board, int from, bool toTheRight)
 {
+    const bool rightToLeft = board.language().direction() == Qt::RightToLeft;
+    const int wanted = toTheRight != rightToLeft ? 1 : 0;
     int nearest = from;
     int nearestDistance = kListEntryCount;
     for (int k = 0; k < kListEntryCount; ++k) {
         const int distance = std::abs(row(k) - row(from));
-        if (column(k) != column(from) && inList(board, k) && distance < nearestDistance) {
+        if (column(from) != wanted && column(k) == wanted && inList(board, k) && distance < nearestDistance) {
             nearest = k;
             nearestDistance = distance;
         }

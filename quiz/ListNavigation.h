@@ -11,8 +11,10 @@ namespace quiz {
 
 // The name still in the list `step` (+1 or -1) from `from` in list order.
 int neighbourInList(const Board &board, int from, int step);
-// The name still in the list nearest to `from`'s row in the other column.
-int acrossInList(const Board &board, int from);
+// The name still in the list nearest to `from`'s row in the column on the left or
+// right of the screen: the second column is on the left where the panel reads from
+// right to left.
+int besideInList(const Board &board, int from, bool toTheRight);
 // The first or last name still in the list.
 int endOfList(const Board &board, int from, bool last);
 // The next name after `from` that starts with `letter`, whatever its case, going

@@ -20,8 +20,10 @@ private:
     shell::MessageBox &m_boxes;
 };
 
-PlaySession::PlaySession(shell::MessageBox &boxes, shell::SoundPlayer &sound, shell::ProgramFolder folder)
-    : m_boxes(std::make_unique<NoticedBoxes>(*this, boxes)),
+PlaySession::PlaySession(shell::MessageBox &boxes, shell::SoundPlayer &sound, shell::ProgramFolder folder,
+                         BoardLanguage language)
+    : m_board(std::move(language)),
+      m_boxes(std::make_unique<NoticedBoxes>(*this, boxes)),
       m_quiz{m_board, *m_boxes, sound, std::move(folder)},
       m_drag(m_quiz),
       m_keys(m_board)

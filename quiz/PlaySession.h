@@ -22,7 +22,8 @@ class PlaySession : public QObject
     Q_OBJECT
 
 public:
-    PlaySession(shell::MessageBox &boxes, shell::SoundPlayer &sound, shell::ProgramFolder folder);
+    PlaySession(shell::MessageBox &boxes, shell::SoundPlayer &sound, shell::ProgramFolder folder,
+                BoardLanguage language = {});
     ~PlaySession() override;
 
     Board &board() { return m_board; }

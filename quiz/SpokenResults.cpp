@@ -1,5 +1,7 @@
 #include "quiz/SpokenResults.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace quiz {
@@ -8,28 +10,28 @@ namespace spoken {
 
 QString placed(const QString &name, int placedCount)
 {
-    return QStringLiteral("%1 placed. %2 of %3.").arg(name).arg(placedCount).arg(kCountryCount);
+    return QCoreApplication::translate("Board", "%1 placed. %2 of %3.").arg(name).arg(placedCount).arg(kCountryCount);
 }
 
 QString notThere(const QString &name)
 {
-    return QStringLiteral("Not there. %1 is back in the list.").arg(name);
+    return QCoreApplication::translate("Board", "Not there. %1 is back in the list.").arg(name);
 }
 
 QString putBack(const QString &name)
 {
-    return QStringLiteral("%1 put back.").arg(name);
+    return QCoreApplication::translate("Board", "%1 put back.").arg(name);
 }
 
 QString newGame(int namesInList)
 {
-    return QStringLiteral("New game. %1 names in the list.").arg(namesInList);
+    return QCoreApplication::translate("Board", "New game. %1 names in the list.").arg(namesInList);
 }
 
 QString dropPointPosition(TwipPoint p)
 {
     const TwipRect &map = kDropPointArea;
-    return QStringLiteral("%1% across, %2% down")
+    return QCoreApplication::translate("Board", "%1% across, %2% down")
         .arg(std::lround(100.0 * (p.x - map.left) / map.width))
         .arg(std::lround(100.0 * (p.y - map.top) / map.height));
 }

@@ -13,10 +13,14 @@ namespace app {
 
 namespace {
 
-const QString kDescription = QStringLiteral(
-    "Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, "
-    "choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over "
-    "the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.");
+QString description()
+{
+    return QCoreApplication::translate(
+        "Board",
+        "Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, "
+        "choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over "
+        "the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.");
+}
 
 WindowAccessible *windowOf(const BoardView &view)
 {
@@ -35,7 +39,7 @@ public:
 
 protected:
     QString name() const override { return m_heading.text.toString(); }
-    QRectF area() const override { return m_heading.rect.toPixels(); }
+    QRectF area() const override { return areas::inPanel(session().board(), m_heading.rect); }
 
 private:
     const quiz::Heading &m_heading;
@@ -60,14 +64,14 @@ public:
 
 protected:
     QString name() const override { return session().board().labels(m_entry).caption; }
-    QRectF area() const override { return areas::listEntry(m_entry); }
+    QRectF area() const override { return areas::listEntry(session().board(), m_entry); }
     bool shown() const override { return session().board().labels(m_entry).visible; }
     bool focusable() const override { return true; }
     bool focused() const override
     {
         return m_list && m_list->hasFocus() && !session().carried() && session().focusedEntry() == m_entry;
     }
-    QString pressDescription() const override { return QStringLiteral("Pick up this name"); }
+    QString pressDescription() const override { return QCoreApplication::translate("Board", "Pick up this name"); }
     // A name that has left the list is picked by nobody: the session refuses it.
     void press() override { view().play().pickUp(m_entry); }
 
@@ -109,15 +113,16 @@ protected:
     QString name() const override
     {
         const std::optional<int> carried = session().carried();
-        return carried ? QStringLiteral("Drop point for %1").arg(session().board().labels(*carried).caption)
-                       : QStringLiteral("Drop point");
+        return carried ? QCoreApplication::translate("Board", "Drop point for %1")
+                             .arg(session().board().labels(*carried).caption)
+                       : QCoreApplication::translate("Board", "Drop point");
     }
     QString description() const override { return quiz::spoken::dropPointPosition(session().dropPoint()); }
     QRectF area() const override { return areas::dropMarker(session().dropPoint()); }
     bool shown() const override { return session().carried().has_value(); }
     bool focusable() const override { return true; }
     bool focused() const override { return shown(); }
-    QString pressDescription() const override { return QStringLiteral("Drop the name here"); }
+    QString pressDescription() const override { return QCoreApplication::translate("Board", "Drop the name here"); }
     void press() override { view().play().dropAtDropPoint(); }
 };
 
@@ -137,7 +142,7 @@ WindowAccessible::~WindowAccessible() = default;
 
 QString WindowAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Description ? kDescription : ListedChildren::text(t);
+    return t == QAccessible::Description ? description() : ListedChildren::text(t);
 }
 
 const WindowAccessible::Parts &WindowAccessible::parts() const

@@ -10,6 +10,7 @@
 #include "app/accessible/ListedChildren.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include <memory>
 
@@ -74,7 +75,7 @@ public:
     QAccessibleInterface *dropPoint() const { return m_dropPoint.at(0); }
 
 protected:
-    QString name() const override { return QStringLiteral("Map of Africa"); }
+    QString name() const override { return QCoreApplication::translate("Board", "Map of Africa"); }
     QRectF area() const override;
     std::vector<QAccessibleInterface *> children() const override;
 

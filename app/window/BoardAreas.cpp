@@ -5,7 +5,8 @@
 
 namespace app::areas {
 
-QRectF listEntry(int k) { return quiz::listEntryRect(k).toPixels(); }
+QRectF listEntry(const quiz::Board &board, int k) { return board.listEntryArea(k).toPixels(); }
+QRectF inPanel(const quiz::Board &board, const quiz::TwipRect &designed) { return board.inPanel(designed).toPixels(); }
 QRectF nameSlot(int k) { return quiz::kSlotRects[std::size_t(k)].toPixels(); }
 QLineF leaderLine(int n) { return quiz::kLeaderLines[std::size_t(n - 1)].ends.toPixels().translated(0.5, 0.5); }
 

@@ -2,6 +2,7 @@
 // changes, and the area within which the painter draws it.
 #pragma once
 
+#include "quiz/Board.h"
 #include "quiz/Twips.h"
 
 #include <QLineF>
@@ -10,7 +11,9 @@
 
 namespace app::areas {
 
-QRectF listEntry(int k);
+// Where the board lays them, its panel in the reading direction of its language.
+QRectF listEntry(const quiz::Board &board, int k);
+QRectF inPanel(const quiz::Board &board, const quiz::TwipRect &designed);
 QRectF nameSlot(int k);
 QLineF leaderLine(int n);     // n from 1; through the centres of its pixels
 // The circle that marks the keyboard's drop point, centred on it.

@@ -26,7 +26,7 @@ QRegion BoardLook::changedIn(const quiz::Board &now) const
     QRegion changed;
     for (int k = 0; k < quiz::kListEntryCount; ++k) {
         if (!lookOf(now.labels(k)).looksLike(m_entries[k]))
-            changed += areas::covered(areas::listEntry(k));
+            changed += areas::covered(areas::listEntry(now, k));
     }
     for (int k = 0; k < quiz::kCountryCount; ++k) {
         if (!lookOf(now.maplabel(k)).looksLike(m_slots[k]))

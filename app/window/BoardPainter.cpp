@@ -21,9 +21,10 @@ LabelText headingText(const quiz::Heading &heading)
     return LabelText(arial(quiz::kSmallTextPixels, heading.bold), Qt::AlignLeft, Qt::white);
 }
 
-void paintHeading(QPainter &painter, LabelText &text, const quiz::Heading &heading, const QRegion &exposed)
+void paintHeading(QPainter &painter, LabelText &text, const quiz::Board &board, const quiz::Heading &heading,
+                  const QRegion &exposed)
 {
-    const QRectF rect = heading.rect.toPixels();
+    const QRectF rect = areas::inPanel(board, heading.rect);
     if (exposed.intersects(areas::covered(rect)))
         text.draw(painter, rect, heading.text.toString(), heading.bold);
 }
@@ -97,29 +98,29 @@ void BoardPainter::paint(QPainter &painter, const quiz::Board &board, qreal devi
         if (exposed.intersects(areas::covered(picture->target())))
             picture->draw(painter, devicePixelRatio);
     }
-    paintHeadings(painter, exposed);
+    paintHeadings(painter, board, exposed);
     paintList(painter, board, exposed);
     paintMapOverlay(painter, board, exposed);
 }
 
-void BoardPainter::paintHeadings(QPainter &painter, const QRegion &exposed)
+void BoardPainter::paintHeadings(QPainter &painter, const quiz::Board &board, const QRegion &exposed)
 {
     // Label2 lies behind Label1; the list heading is painted with the list.
-    paintHeading(painter, m_headings[1], quiz::kInstruction, exposed);
-    paintHeading(painter, m_headings[0], quiz::kInstructionsHeading, exposed);
+    paintHeading(painter, m_headings[1], board, quiz::kInstruction, exposed);
+    paintHeading(painter, m_headings[0], board, quiz::kInstructionsHeading, exposed);
 }
 
 void BoardPainter::paintList(QPainter &painter, const quiz::Board &board, const QRegion &exposed)
 {
     auto paintEntry = [&](int k) {
         const quiz::ListEntry &entry = board.labels(k);
-        const QRectF rect = areas::listEntry(k);
+        const QRectF rect = areas::listEntry(board, k);
         if (entry.visible && exposed.intersects(areas::covered(rect)))
             m_listTexts[k].draw(painter, rect, entry.caption, true);
     };
     // Entry 0 lies behind the list heading, every other entry in front of it.
     paintEntry(0);
-    paintHeading(painter, m_headings[2], quiz::kCountriesHeading, exposed);
+    paintHeading(painter, m_headings[2], board, quiz::kCountriesHeading, exposed);
     for (int k = 1; k < quiz::kListEntryCount; ++k)
         paintEntry(k);
 }

@@ -39,7 +39,7 @@ public:
 private:
     // Waits for the pictures' first scaling, or does it here where no thread could.
     void finishPreparing();
-    void paintHeadings(QPainter &painter, const QRegion &exposed);
+    void paintHeadings(QPainter &painter, const quiz::Board &board, const QRegion &exposed);
     void paintList(QPainter &painter, const quiz::Board &board, const QRegion &exposed);
     void paintMapOverlay(QPainter &painter, const quiz::Board &board, const QRegion &exposed);
 

@@ -22,7 +22,7 @@ QRect pixelRect(const quiz::TwipRect &rect)
     return rect.toPixels().toRect();
 }
 
-QPushButton *makeButton(QWidget *parent, QStringView caption, const quiz::TwipRect &rect)
+QPushButton *makeButton(QWidget *parent, const quiz::BoardText &caption, const quiz::TwipRect &rect)
 {
     auto *button = new QPushButton(caption.toString(), parent);
     button->setFont(boardFont(kArial, quiz::kLargeTextPixels, true));
@@ -33,15 +33,17 @@ QPushButton *makeButton(QWidget *parent, QStringView caption, const quiz::TwipRe
 
 } // namespace
 
-Form1::Form1(const shell::Platform &platform, shell::ProgramFolder folder, QWidget *parent)
+Form1::Form1(const shell::Platform &platform, shell::ProgramFolder folder, quiz::BoardLanguage language,
+             QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
       m_platform(platform),
-      m_session(platform.boxes, platform.sound, std::move(folder)),
+      m_session(platform.boxes, platform.sound, std::move(folder), std::move(language)),
       m_spoken(m_session, platform.announcer),
       m_shown(m_session.board())
 {
+    setLayoutDirection(board().language().direction());
     setFixedSize(pixelRect(quiz::kClientRect).size());
     setAutoFillBackground(true);
     setBackColor(Qt::white);
@@ -50,9 +52,9 @@ Form1::Form1(const shell::Platform &platform, shell::ProgramFolder folder, QWidg
 
     m_text1 = new QLineEdit(QStringLiteral("Text1"), this);
     m_text1->setGeometry(pixelRect(quiz::kHiddenTextBoxRect));
-    m_nameList = new NameList(this);
-    m_pushButton1 = makeButton(this, quiz::kRestartCaption, quiz::kRestartButtonRect);
-    m_pushButton2 = makeButton(this, quiz::kExitCaption, quiz::kExitButtonRect);
+    m_nameList = new NameList(this, board());
+    m_pushButton1 = makeButton(this, quiz::kRestartCaption, board().inPanel(quiz::kRestartButtonRect));
+    m_pushButton2 = makeButton(this, quiz::kExitCaption, board().inPanel(quiz::kExitButtonRect));
     setTabOrder(m_text1, m_nameList);
     setTabOrder(m_nameList, m_pushButton1);
     setTabOrder(m_pushButton1, m_pushButton2);

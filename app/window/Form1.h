@@ -28,7 +28,9 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    Form1(const shell::Platform &platform, shell::ProgramFolder folder, QWidget *parent = nullptr);
+    // The board speaks `language`: its names, and its panel in its reading direction.
+    Form1(const shell::Platform &platform, shell::ProgramFolder folder, quiz::BoardLanguage language = {},
+          QWidget *parent = nullptr);
     ~Form1() override;
 
     // Start-up: everything that runs before the window is first shown.

@@ -2,6 +2,7 @@
 
 #include "app/window/BoardAreas.h"
 #include "app/window/BoardFonts.h"
+#include "app/window/FittedFont.h"
 #include "quiz/BoardLayout.h"
 #include "quiz/KeyboardPlay.h"
 
@@ -36,21 +37,30 @@ void paintRing(QPainter &painter, const QRect &around)
 const QColor KeyboardMarks::kRingColour{255, 224, 0};
 const QColor KeyboardMarks::kTextOnRing{16, 32, 64};
 
-KeyboardMarks::KeyboardMarks()
-    : m_listFont(boardFont(kArial, quiz::kLargeTextPixels, true)), m_tagFont(boardFont(kArial, quiz::kLargeTextPixels, true))
+KeyboardMarks::KeyboardMarks(const quiz::Board &board)
+    : m_board(board),
+      m_listFont(boardFont(kArial, quiz::kLargeTextPixels, true)), m_tagFont(boardFont(kArial, quiz::kLargeTextPixels, true))
 {
+}
+
+QFont KeyboardMarks::entryFont(int entry, const QString &caption) const
+{
+    return fitText(caption, m_listFont, QTextOption(Qt::AlignLeft), areas::listEntry(m_board, entry).size()).font;
 }
 
 QRect KeyboardMarks::entryBand(int entry, const QString &caption) const
 {
     // The band covers the caption's line from its capitals to its descenders: the
-    // entries overlap, and a ring round a whole one would cross its neighbours.
-    const QRect entryArea = areas::covered(areas::listEntry(entry));
-    const QFontMetrics metrics(m_listFont);
+    // entries overlap, and a ring round a whole one would cross its neighbours. It
+    // lies where the caption starts, on the right in a right-to-left language.
+    const QRect entryArea = areas::covered(areas::listEntry(m_board, entry));
+    const QFontMetrics metrics(entryFont(entry, caption));
     const int baseline = entryArea.top() + metrics.ascent();
     const int width = std::min(metrics.horizontalAdvance(caption), entryArea.width());
-    return QRect(QPoint(entryArea.left() - kBandPadding, baseline - metrics.capHeight() - kBandPadding),
-                 QPoint(entryArea.left() + width + kBandPadding - 1, baseline + metrics.descent()));
+    const int left = m_board.language().direction() == Qt::RightToLeft ? entryArea.right() + 1 - width
+                                                                         : entryArea.left();
+    return QRect(QPoint(left - kBandPadding, baseline - metrics.capHeight() - kBandPadding),
+                 QPoint(left + width + kBandPadding - 1, baseline + metrics.descent()));
 }
 
 QRect KeyboardMarks::nameTag(quiz::TwipPoint dropPoint, const QString &name) const
@@ -79,8 +89,9 @@ void KeyboardMarks::paint(QPainter &painter, const KeyboardFocus &focus) const
         painter.fillRect(band, kRingColour);
         painter.setClipRect(band);
         painter.setPen(kTextOnRing);
-        painter.setFont(m_listFont);
-        painter.drawText(areas::listEntry(*focus.entry), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+        painter.setFont(entryFont(*focus.entry, focus.entryCaption));
+        // To the left, or in a right-to-left painter to the right, as the list is drawn.
+        painter.drawText(areas::listEntry(m_board, *focus.entry), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                          focus.entryCaption);
         painter.setClipping(false);
     }

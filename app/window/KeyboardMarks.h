@@ -5,6 +5,7 @@
 // colour of the map.
 #pragma once
 
+#include "quiz/Board.h"
 #include "quiz/Twips.h"
 
 #include <QColor>
@@ -35,7 +36,8 @@ struct KeyboardFocus {
 class KeyboardMarks
 {
 public:
-    KeyboardMarks();
+    // Marks on `board`, its list laid in its reading direction.
+    explicit KeyboardMarks(const quiz::Board &board);
 
     static const QColor kRingColour;
     static const QColor kTextOnRing;
@@ -45,9 +47,11 @@ public:
     QRegion area(const KeyboardFocus &focus) const;
 
 private:
+    QFont entryFont(int entry, const QString &caption) const;
     QRect entryBand(int entry, const QString &caption) const;
     QRect nameTag(quiz::TwipPoint dropPoint, const QString &name) const;
 
+    const quiz::Board &m_board;
     QFont m_listFont;
     QFont m_tagFont;
 };

@@ -10,7 +10,8 @@ namespace app {
 
 KeyboardRouter::KeyboardRouter(QWidget &window, quiz::PlaySession &session, QWidget &nameList,
                                std::vector<QWidget *> controls)
-    : QObject(&window), m_window(window), m_session(session), m_nameList(nameList), m_controls(std::move(controls))
+    : QObject(&window), m_window(window), m_session(session), m_nameList(nameList), m_controls(std::move(controls)),
+      m_marks(session.board())
 {
     m_nameList.installEventFilter(this);
     for (QWidget *control : m_controls)

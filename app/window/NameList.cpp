@@ -2,17 +2,19 @@
 
 #include "quiz/BoardLayout.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
-NameList::NameList(QWidget *window) : QWidget(window)
+NameList::NameList(QWidget *window, const quiz::Board &board) : QWidget(window)
 {
-    const QRectF first = quiz::listEntryRect(0).toPixels();
-    const QRectF last = quiz::listEntryRect(quiz::kListEntryCount - 1).toPixels();
-    const QRectF lastOfFirstColumn = quiz::listEntryRect(quiz::kLeftColumnEntries - 1).toPixels();
+    const QRectF first = board.listEntryArea(0).toPixels();
+    const QRectF last = board.listEntryArea(quiz::kListEntryCount - 1).toPixels();
+    const QRectF lastOfFirstColumn = board.listEntryArea(quiz::kLeftColumnEntries - 1).toPixels();
     setGeometry(first.united(last).united(lastOfFirstColumn).toAlignedRect());
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QStringLiteral("Countries"));
+    setAccessibleName(QCoreApplication::translate("Board", "Countries"));
 }
 
 } // namespace app

@@ -4,6 +4,8 @@
 // paints the list and handles the widget's keys.
 #pragma once
 
+#include "quiz/Board.h"
+
 #include <QWidget>
 
 namespace app {
@@ -13,7 +15,8 @@ class NameList : public QWidget
     Q_OBJECT
 
 public:
-    explicit NameList(QWidget *window);
+    // Over the list as `board` lays it out.
+    NameList(QWidget *window, const quiz::Board &board);
 };
 
 } // namespace app

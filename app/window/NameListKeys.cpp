@@ -33,8 +33,8 @@ NameListKey choosingKey(const QKeyEvent &event)
     switch (event.key()) {
     case Qt::Key_Up: return {.action = Action::MoveFocus, .move = FocusMove::Previous};
     case Qt::Key_Down: return {.action = Action::MoveFocus, .move = FocusMove::Next};
-    case Qt::Key_Left:
-    case Qt::Key_Right: return {.action = Action::MoveFocus, .move = FocusMove::Across};
+    case Qt::Key_Left: return {.action = Action::MoveFocus, .move = FocusMove::Left};
+    case Qt::Key_Right: return {.action = Action::MoveFocus, .move = FocusMove::Right};
     case Qt::Key_Home: return {.action = Action::MoveFocus, .move = FocusMove::First};
     case Qt::Key_End: return {.action = Action::MoveFocus, .move = FocusMove::Last};
     case Qt::Key_Return:

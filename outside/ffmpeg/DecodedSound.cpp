@@ -111,7 +111,7 @@ DecodedPcm decodeSoundFile(const QString &path)
         return nullptr;
 
     auto pcm = std::make_unique<Pcm>(Pcm{kPcmRate, kPcmChannels, {}});
-    const std::size_t most = mostSamples(kPcmRate, kPcmChannels);
+    const std::size_t most = mostDecodedSamples(kPcmRate, kPcmChannels);
     auto receive = [&] {
         int got;
         while ((got = avcodec_receive_frame(decoder.get(), frame.get())) == 0) {
@@ -133,7 +133,6 @@ DecodedPcm decodeSoundFile(const QString &path)
     avcodec_send_packet(decoder.get(), nullptr);
     if (!receive() || !converter.add(nullptr, pcm->samples) || pcm->samples.empty())
         return nullptr;
-    pcm->samples.shrink_to_fit();
     return pcm;
 }
 

@@ -33,8 +33,9 @@ public:
 
 void AtspiAnnouncer::attach(QWidget &window)
 {
+    // Hidden until it has something to say: an empty notification would be spoken as one.
     m_notice = new Notice(window);
-    m_notice->show();
+    m_notice->hide();
 }
 
 bool AtspiAnnouncer::listening() const
@@ -48,6 +49,10 @@ void AtspiAnnouncer::say(const QString &text, Urgency)
         return;
     // Screen readers keep the name they read last until told it changed.
     m_notice->setAccessibleName(text);
+    if (m_notice->isHidden()) {
+        m_notice->show();
+        return;
+    }
     QAccessibleEvent shown(m_notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }

@@ -1,9 +1,11 @@
 // The real outside world on Linux: Qt's message boxes, web opener and clock, the
-// sound module, and results said through AT-SPI.
+// sound module, results said through AT-SPI, and a held key's repeats told apart
+// on X.
 #pragma once
 
 #include "outside/linux/AtspiAnnouncer.h"
 #include "outside/linux/LazySoundPlayer.h"
+#include "outside/linux/XKeyRepeats.h"
 #include "outside/qt/QtPlatform.h"
 #include "shell/Platform.h"
 #include "shell/ProgramFolder.h"
@@ -27,6 +29,7 @@ private:
     DesktopWebOpener m_web;
     SystemClock m_clock;
     AtspiAnnouncer m_announcer;
+    XKeyRepeats m_keyRepeats;
 };
 
 } // namespace outside

@@ -25,7 +25,7 @@ inline constexpr float kSoundVolume = 0.37f;
 
 // The platform's decoder: the sound in the file at `path`, from its first sample,
 // or null when the file holds no sound it can decode. It may stop reading at
-// mostSamples() (SoundAsPlayed.h). Reads nothing else and writes nothing.
+// mostDecodedSamples() (SoundAsPlayed.h). Reads nothing else and writes nothing.
 using SoundDecoder = std::function<DecodedPcm(const QString &path)>;
 
 } // namespace outside

@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTime>
 
 namespace outside {
@@ -21,6 +22,12 @@ void QtMessageBox::show(const shell::BoxRequest &request)
     QMessageBox box(request.icon == shell::BoxRequest::Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                     request.caption, boxTextForDisplay(request.text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    // A failure's report reads the same in every language, left to right with its
+    // button in English, so that a screenshot sent to the support address does too.
+    if (request.icon == shell::BoxRequest::Icon::Warning) {
+        box.setLayoutDirection(Qt::LeftToRight);
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    }
     box.exec();
 }
 

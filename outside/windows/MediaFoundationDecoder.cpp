@@ -97,7 +97,7 @@ DecodedPcm decodeWithMediaFoundation(const QString &path)
     if (!mediaFoundation.ready() || FAILED(MFCreateSourceReaderFromURL(native.c_str(), nullptr, &reader))
         || !choosePcm(*reader.Get()) || !readFormat(*reader.Get(), *sound))
         return nullptr;
-    const std::size_t most = mostSamples(sound->rate, sound->channels);
+    const std::size_t most = mostDecodedSamples(sound->rate, sound->channels);
     while (sound->samples.size() < most) {
         DWORD flags = 0;
         ComPtr<IMFSample> sample;

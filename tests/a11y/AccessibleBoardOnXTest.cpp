@@ -3,9 +3,12 @@
 // as a screen reader hears it (where the focus goes, each result said), the drop
 // point steered by where it lies on the screen. No screen reader was on when the
 // program started (Qt reads the setting only then); this one connects once the
-// window shows, as one started after the program does, and must find it all.
+// window shows, as one started after the program does, and must find it all. The
+// program opens its home page on this start (to a stand-in), which must not be told
+// to offer itself to assistive technology.
 #include "AccessibilityBus.h"
 #include "BoardOnScreen.h"
+#include "PointerAndFocus.h"
 #include "ProgramUnderTest.h"
 #include "ScreenReader.h"
 #include "XDesktop.h"
@@ -14,6 +17,7 @@
 #include "quiz/BoardLayout.h"
 #include "quiz/BoardTables.h"
 #include "quiz/KeyboardPlay.h"
+#include "shell/BuildSettings.h"
 
 #include <QtTest>
 
@@ -31,6 +35,8 @@ constexpr int kAlgeria = 0;
 constexpr int kAngola = 1;
 constexpr int kEgypt = 13;
 constexpr int kEquatorialGuinea = 14;
+// Where the push-pin, the pointer of a drag, points.
+constexpr QPoint kPushPinHotSpot{3, 28};
 
 QString country(int row)
 {
@@ -79,14 +85,6 @@ bool inOrder(const QStringList &heard, const QStringList &expected)
         ++at;
     }
     return true;
-}
-
-QStringList namesOf(const QList<Accessible> &objects)
-{
-    QStringList names;
-    for (const Accessible &object : objects)
-        names << object.name();
-    return names;
 }
 
 } // namespace
@@ -174,6 +172,7 @@ private:
     ProgramUnderTest m_program;
     std::optional<ScreenReader> m_reader;
     Accessible m_window;
+    WindowId m_windowId = 0;
     // Where the window's client area lies on the screen.
     QPoint m_origin;
 
@@ -182,9 +181,10 @@ private slots:
     {
         QVERIFY2(m_display.isRunning(), qPrintable(m_display.failure()));
         QVERIFY2(m_bus.isRunning(), qPrintable(m_bus.failure()));
-        m_program.start(m_desktop, m_bus.programSettings());
+        m_program.start(m_desktop, m_bus.programSettings() << QStringLiteral("QUILLMERE_HOME_PAGE_DRAW=7"));
         const std::optional<XWindow> window = m_program.waitForMainWindow(m_desktop);
         QVERIFY(window);
+        m_windowId = window->id;
         m_origin = window->geometry.topLeft();
         // Keys go to the window with the input focus, which a window manager would give it.
         QProcess focus;
@@ -275,6 +275,46 @@ private slots:
         QVERIFY(pressAndHear(QStringLiteral("Return"), {QStringLiteral("said: New game. 48 names in the list.")}));
         QCOMPARE(inList(), countriesBut({}));
         QCOMPARE(onMap(), QStringList());
+    }
+
+    // Return held down for two seconds, which the server repeats, picks the name up
+    // once and never drops it: Escape then finds it still carried.
+    void aHeldReturnPicksUpOnce()
+    {
+        QVERIFY(pressAndHear(QStringLiteral("shift+Tab"), {QStringLiteral("focus list item: ") + country(kAngola)}));
+        const qsizetype from = m_reader->heard().size();
+        m_desktop.holdKey(QStringLiteral("Return"), 2000);
+        QVERIFY(pressAndHear(QStringLiteral("Escape"), {QStringLiteral("said: Angola put back.")}));
+        const QStringList heard = m_reader->heard().mid(from);
+        // Read once the key is let go, the drop point may already be nobody's.
+        QCOMPARE(heard.filter(QStringLiteral("focus image:")).size(), 1);
+        QCOMPARE(startingWith(heard, QLatin1String("said: ")), QStringList{QStringLiteral("said: Angola put back.")});
+    }
+
+    // A name the keys carry goes back when the window loses the focus; the mouse then
+    // drags it to its country as any other, and its pointer goes with the drag.
+    void aPickLostWithTheFocusLeavesTheMouseItsOwnDrag()
+    {
+        QVERIFY(pressAndHear(QStringLiteral("Return"), {QStringLiteral("focus image: Drop point for Angola")}));
+        const qsizetype from = m_reader->heard().size();
+        QVERIFY(takeFocusFromEveryWindow(m_desktop));
+        QVERIFY(m_reader->waitUntil(
+            [&] { return m_reader->heard().mid(from).contains(QStringLiteral("said: Angola put back.")); }, kEventTimeoutMs));
+        const QPoint entry = QRectF(quiz::listEntryRect(kAngola).toPixels()).center().toPoint();
+        m_desktop.drag(m_windowId, entry, onHotspotOf(kAngola));
+        QVERIFY(m_reader->waitUntil(
+            [&] { return m_reader->heard().mid(from).contains(QStringLiteral("said: Angola placed. 1 of 48.")); },
+            kEventTimeoutMs));
+        m_desktop.movePointer(m_windowId, onHotspotOf(kEgypt));
+        const std::optional<QPoint> hotSpot = pointerHotSpot(m_desktop);
+        QVERIFY(hotSpot);
+        QVERIFY2(*hotSpot != kPushPinHotSpot, "the push-pin outlived its drag");
+    }
+
+    void programsItStartsAreNotToldToOfferThemselves()
+    {
+        QTRY_COMPARE(m_program.webAddressesHandedOver(),
+                     QStringList{shell::homePageAddress() + QStringLiteral(" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=unset")});
     }
 };
 

@@ -186,4 +186,12 @@ bool ScreenReader::waitUntil(const std::function<bool()> &condition, int timeout
     return wait.met;
 }
 
+QStringList namesOf(const QList<Accessible> &objects)
+{
+    QStringList names;
+    for (const Accessible &object : objects)
+        names << object.name();
+    return names;
+}
+
 } // namespace xtest

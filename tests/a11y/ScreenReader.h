@@ -43,6 +43,9 @@ private:
     AtspiAccessible *m_object = nullptr;
 };
 
+// The names of `objects`, in their order.
+QStringList namesOf(const QList<Accessible> &objects);
+
 class ScreenReader
 {
 public:

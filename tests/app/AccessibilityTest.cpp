@@ -12,11 +12,14 @@
 #include "quiz/BoardTables.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
+
+#include <memory>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
@@ -102,6 +105,15 @@ void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QCoreApplication::processEvents();
 }
 
+// The id Qt gives the next interface registered.
+QAccessible::Id nextId()
+{
+    QWidget probe;
+    const QAccessible::Id id = QAccessible::registerAccessibleInterface(new QAccessibleWidget(&probe));
+    QAccessible::deleteAccessibleInterface(id);
+    return id;
+}
+
 } // namespace
 
 class AccessibilityTest : public QObject
@@ -112,12 +124,42 @@ private slots:
     void initTestCase()
     {
         app::installBoardAccessibility();
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
-        QVERIFY(QAccessible::isActive());
         QAccessible::installUpdateHandler(hear);
     }
 
-    void init() { g_heard.clear(); }
+    // Before any client listens (the first case), nothing of the board is made: not
+    // the 48 names' items, nor a word of speech. From then on a screen reader has come.
+    void init()
+    {
+        g_heard.clear();
+        if (QTest::currentTestFunction() != QByteArray("nothingIsMadeUntilAClientListens")) {
+            QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+            QVERIFY(QAccessible::isActive());
+        }
+    }
+
+    void nothingIsMadeUntilAClientListens()
+    {
+        QVERIFY(!QAccessible::isActive());
+        // Qt numbers each interface it registers from one count: how far the count went
+        // tells how many were made in between.
+        const QAccessible::Id before = nextId();
+        {
+            struct : testing::RecordingAnnouncer {
+                bool listening() const override { return false; }
+            } nobody;
+            ShownWindow w(nullptr, &nobody);
+            w.drag(testing::pixelsOnListEntry(13), testing::pixelsOnCountry(13));
+            w.form.nameList().setFocus();
+            QTest::keyClick(&w.form.nameList(), Qt::Key_Return);
+            QTest::keyClick(&w.form.nameList(), Qt::Key_Right);
+            QTest::keyClick(&w.form.nameList(), Qt::Key_Escape);
+            QVERIFY(nobody.said.isEmpty());
+        }
+        const QAccessible::Id after = nextId();
+        // The window and its few widgets, which Qt makes as they show.
+        QVERIFY2(after - before < QAccessible::Id(kListEntryCount), qPrintable(QString::number(after - before)));
+    }
 
     void treeHoldsThePaintedBoard()
     {
@@ -142,7 +184,7 @@ private slots:
             QAccessibleInterface *item = list->child(k);
             QCOMPARE(item->role(), QAccessible::ListItem);
             QCOMPARE(item->text(QAccessible::Name), kCountryNames[k].toString());
-            QCOMPARE(item->rect(), onScreen(w.form, app::areas::listEntry(k)));
+            QCOMPARE(item->rect(), onScreen(w.form, app::areas::listEntry(w.form.board(), k)));
             QCOMPARE(list->childAt(item->rect().center().x(), item->rect().center().y()), item);
             QCOMPARE(item->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
         }
@@ -195,6 +237,36 @@ private slots:
         QVERIFY(!w.form.session().carried());
         QCOMPARE(g_heard.mid(g_heard.size() - 2),
                  (QStringList{QStringLiteral("say Not there. Egypt is back in the list."), QStringLiteral("focus item Egypt")}));
+    }
+
+    // An item stays registered after its name has left the list: its Press picks up nothing.
+    void pressOnANameThatLeftTheListDoesNothing()
+    {
+        ShownWindow w;
+        QAccessibleInterface *kenya = interfaceOf(&w.form.nameList())->child(21);
+        w.drag(testing::pixelsOnListEntry(21), testing::pixelsOnCountry(21));
+        press(kenya);
+        QVERIFY(!w.form.session().picked());
+    }
+
+    // A window taken down hides its controls while its game is already gone: a client
+    // that reads the window then finds nothing to read.
+    void nothingIsReadOnceTheWindowIsTakenDown()
+    {
+        auto w = std::make_unique<ShownWindow>();
+        static QAccessibleInterface *s_window;
+        static QStringList s_read;
+        s_window = interfaceOf(&w->form);
+        s_read.clear();
+        QCOMPARE(s_window->childCount(), 8);
+        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            if (event->type() == QAccessible::ObjectHide)
+                s_read << QStringLiteral("valid %1, %2 children").arg(s_window->isValid()).arg(s_window->childCount());
+        });
+        w.reset();
+        QAccessible::installUpdateHandler(hear);
+        QVERIFY(!s_read.isEmpty());
+        QCOMPARE(s_read.filter(QStringLiteral("valid 1")), QStringList());
     }
 
     // Mouse and keyboard drops alike; the completion is said before its box, the new game after.

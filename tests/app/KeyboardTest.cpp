@@ -242,6 +242,56 @@ private slots:
         QCOMPARE(w.outside.announcer.last(), QStringLiteral("Burundi placed. 1 of 48."));
     }
 
+    // A pick the keys lost with the window's focus is over: a later drag of the same
+    // name by the mouse is the mouse's alone, whatever key comes meanwhile, and its
+    // pointer goes when it ends.
+    void aLostPickNeverTakesOverAPointerDrag_data()
+    {
+        QTest::addColumn<Qt::Key>("meanwhile");
+        QTest::newRow("Escape") << Qt::Key_Escape;
+        QTest::newRow("Return") << Qt::Key_Return;
+    }
+
+    void aLostPickNeverTakesOverAPointerDrag()
+    {
+        QFETCH(Qt::Key, meanwhile);
+        ShownWindow w;
+        tabToTheNames(w);
+        key(Qt::Key_Down);
+        key(Qt::Key_Return);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&w.form, &deactivate);
+        QTest::mousePress(&w.form, Qt::LeftButton, {}, testing::pixelsOnListEntry(1));
+        QVERIFY(QGuiApplication::overrideCursor());
+        key(meanwhile);
+        QTest::mouseRelease(&w.form, Qt::LeftButton, {}, testing::pixelsOnCountry(1));
+        QCOMPARE(w.outside.announcer.said,
+                 (QStringList{QStringLiteral("Angola put back."), QStringLiteral("Angola placed. 1 of 48.")}));
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // A key held down repeats: the first Return picks the name up, the repeats neither
+    // drop it nor pick it up again; the arrow keys' repeats still steer.
+    void aHeldKeyPicksOnceAndNeverDrops()
+    {
+        ShownWindow w;
+        tabToTheNames(w);
+        auto held = [](Qt::Key key) {
+            QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+        };
+        key(Qt::Key_Return);
+        for (int i = 0; i < 10; ++i)
+            held(Qt::Key_Return);
+        QCOMPARE(w.form.session().carried(), std::optional<int>(0));
+        const TwipPoint from = w.form.session().dropPoint();
+        held(Qt::Key_Right);
+        QCOMPARE(w.form.session().dropPoint().x, from.x + kSmallDropStep);
+        held(Qt::Key_Escape);
+        QVERIFY(w.form.session().carried());
+        QVERIFY(w.outside.sound.played.isEmpty());
+    }
+
     void returnPressesTheFocusedButton()
     {
         ShownWindow w;

@@ -148,7 +148,7 @@ private slots:
 
     // Only the newest request counts while the player is busy: it would cut off any before it.
     // Silence before a sound is skipped (here, bytes below 38), never the sound itself,
-    // and a long file plays its first half minute.
+    // and a long file plays half a minute from its sound, looked for in its first minute.
     void everySoundPlaysByOneRule_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -158,6 +158,12 @@ private slots:
         QTest::newRow("half a minute and more")
             << QByteArray("pcm:").append(QByteArray(31 * 44100, 'x'))
             << QByteArray(outside::kMostSoundSeconds * 44100, 'x');
+        QTest::newRow("half a minute after ten seconds of silence")
+            << QByteArray("pcm:").append(QByteArray(10 * 44100, '\0')).append(QByteArray(31 * 44100, 'x'))
+            << QByteArray(outside::kMostSoundSeconds * 44100, 'x');
+        QTest::newRow("sound past the first minute")
+            << QByteArray("pcm:").append(QByteArray(outside::kMostDecodedSeconds * 44100, '\0')).append("chime")
+            << QByteArray(outside::kMostSoundSeconds * 44100, '\0');
     }
 
     void everySoundPlaysByOneRule()

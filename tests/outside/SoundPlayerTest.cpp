@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
 
 #include <cmath>
@@ -59,11 +60,11 @@ class SoundPlayerTest : public QObject
         return pcm ? qint64(pcm->samples.size() / outside::kPcmChannels) * 1000 / outside::kPcmRate * kMs : 0;
     }
 
-    // Waits until a sound started at `from` is heard, and tells when; gives up after 5 s.
-    static std::optional<qint64> heardAfter(const MonitorRecording &ears, qint64 from)
+    // Waits until a sound started at `from` is heard, and tells when; gives up after `giveUpMs`.
+    static std::optional<qint64> heardAfter(const MonitorRecording &ears, qint64 from, int giveUpMs = 5000)
     {
         std::optional<qint64> onset;
-        if (!QTest::qWaitFor([&] { return bool(onset = ears.firstAudible(from, MonitorRecording::now())); }, 5000))
+        if (!QTest::qWaitFor([&] { return bool(onset = ears.firstAudible(from, MonitorRecording::now())); }, giveUpMs))
             return std::nullopt;
         return onset;
     }
@@ -115,6 +116,27 @@ private slots:
         const double lengthInSamples = double(length) / 1e9 * SoundServer::kRate;
         QVERIFY2(loud > 0.5 * lengthInSamples, qPrintable(QStringLiteral("%1 of %2").arg(loud).arg(lengthInSamples)));
         QCOMPARE(tooLoud, 0);
+    }
+
+    // Silence longer than the half minute a sound plays is passed over, not played.
+    void rightDropAfterLongSilenceIsHeardAtOnce()
+    {
+        const testing::ProgramFolderFixture folder;
+        QProcess ffmpeg;
+        ffmpeg.start(QStringLiteral("ffmpeg"), QStringLiteral("-loglevel error -f lavfi -i aevalsrc='gte(t,31)*0.5*"
+                                                              "sin(2*PI*1000*t)':s=44100:d=32 -c:a wmav2 -y").split(u' ')
+                         << folder.file(QStringLiteral("sounds/correct.wma")));
+        QVERIFY2(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0,
+                 qPrintable(ffmpeg.errorString() + ffmpeg.readAllStandardError()));
+        const auto ears = listen();
+        testing::QuizWindow window(folder.path());
+        const qint64 dropped = MonitorRecording::now();
+        testing::dragWithMouse(window.form(), testing::pixelsOnListEntry(0), testing::pixelsOnCountry(0));
+        QVERIFY(!window.board().labels(0).visible);
+        // Played from the file's start, the tone would come 31 s later, or not at all.
+        const std::optional<qint64> heardAt = heardAfter(*ears, dropped, 20000);
+        QVERIFY(heardAt);
+        qInfo("tone heard %lld ms after the drop", (*heardAt - dropped) / kMs);
     }
 
     void newSoundCutsOffThePlayingOne_data()

@@ -36,6 +36,12 @@ void verifyShippedNames(const ReadyBoard &b)
     }
 }
 
+int hotspotOf(int country)
+{
+    const auto named = [&](const Hotspot &h) { return h.tag == kCountryNames[country]; };
+    return int(std::find_if(kHotspots.begin(), kHotspots.end(), named) - kHotspots.begin());
+}
+
 } // namespace
 
 class CountryListTest : public QObject
@@ -145,10 +151,7 @@ private slots:
                 continue;
             }
             QCOMPARE(b.board.labels(k).tag, kCountryNames[k].toString());
-            const int hotspot = int(std::find_if(kHotspots.begin(), kHotspots.end(),
-                                                 [&](const Hotspot &h) { return h.tag == kCountryNames[k]; })
-                                    - kHotspots.begin());
-            piccoor_DragDrop(b.quiz, hotspot, k);
+            piccoor_DragDrop(b.quiz, hotspotOf(k), k);
             QVERIFY2(b.board.maplabel(k).visible, qPrintable(kCountryNames[k].toString()));
         }
     }
@@ -267,6 +270,24 @@ private slots:
         QVERIFY(b.outside.boxes.shown.back().text.contains(QStringLiteral("the rest of it was ignored")));
         QCOMPARE(b.board.labels(faultyLines).caption.size(), CountryListFile::kMaxBytes - 2 * faultyLines);
         QCOMPARE(b.board.labels(faultyLines + 1).caption, QStringLiteral("Label3"));
+    }
+
+    // The cut falls inside an "ô" of a line past the list: what comes before it is
+    // still UTF-8, so the names read right and Côte d'Ivoire can be placed.
+    void utf8FileCutInsideACharacterStaysUtf8()
+    {
+        QByteArray bytes;
+        for (const QStringView name : kCountryNames)
+            bytes += name.toUtf8() + "\r\n";
+        if ((CountryListFile::kMaxBytes - bytes.size()) % 2 == 0)
+            bytes += 'x';
+        bytes += QByteArray("\xc3\xb4").repeated(CountryListFile::kMaxBytes / 2);
+        QCOMPARE(bytes.at(CountryListFile::kMaxBytes - 1), '\xc3');
+        ReadyBoard b(listOf(bytes));
+        QCOMPARE(b.reportLines(), (QList<int>{144, 150, 136})); // the line past the list, then the cut
+        verifyShippedNames(b);
+        piccoor_DragDrop(b.quiz, hotspotOf(10), 10);
+        QVERIFY(b.board.maplabel(10).visible);
     }
 
     void binaryFileIsBounded()

@@ -17,15 +17,18 @@ struct ReadyBoard {
     quiz::Board board;
     quiz::Quiz quiz{board, outside.boxes, outside.sound, shell::ProgramFolder(folder.path())};
 
-    // Runs the set-up; `prepare` may change the folder first.
+    // Runs the set-up of a board in `language`; `prepare` may change the folder first.
     template<class Prepare>
-    explicit ReadyBoard(Prepare &&prepare)
+    explicit ReadyBoard(Prepare &&prepare, quiz::BoardLanguage language = {}) : board(std::move(language))
     {
         prepare(folder);
         shell::ErrorTrap trap(outside.boxes, QStringLiteral("Form1.Form_Load"));
         quiz::setUpBoard(quiz, trap);
     }
-    ReadyBoard() : ReadyBoard([](ProgramFolderFixture &) {}) {}
+    explicit ReadyBoard(quiz::BoardLanguage language = {})
+        : ReadyBoard([](ProgramFolderFixture &) {}, std::move(language))
+    {
+    }
 
     // The report lines of the boxes shown so far, in order.
     QList<int> reportLines() const;

@@ -7,10 +7,10 @@
 
 namespace testing {
 
-ShownWindow::ShownWindow(shell::MessageBox *boxes, shell::Announcer *announcer)
+ShownWindow::ShownWindow(shell::MessageBox *boxes, shell::Announcer *announcer, quiz::BoardLanguage language)
     : form(shell::Platform{boxes ? *boxes : outside.boxes, outside.sound, outside.web, outside.clock,
                            announcer ? *announcer : outside.announcer},
-           shell::ProgramFolder(folder.path()))
+           shell::ProgramFolder(folder.path()), std::move(language))
 {
     form.Form_Load();
     form.show();

@@ -18,8 +18,9 @@ struct ShownWindow {
     FakePlatform outside;
     app::Form1 form;
 
-    // `boxes` and `announcer` stand in for the recorders.
-    explicit ShownWindow(shell::MessageBox *boxes = nullptr, shell::Announcer *announcer = nullptr);
+    // `boxes` and `announcer` stand in for the recorders; the board speaks `language`.
+    explicit ShownWindow(shell::MessageBox *boxes = nullptr, shell::Announcer *announcer = nullptr,
+                         quiz::BoardLanguage language = {});
 
     void drag(QPoint from, QPoint to);
 

@@ -1,7 +1,8 @@
 // Drops played with the real pointer on the real program, heard on a sound server
 // of the test's own: a right drop places its name with the chime, a wrong one
-// leaves its name in the list with the buzz. Runs for the Linux build, and for the
-// Windows build under Wine.
+// leaves its name in the list with the buzz; in English, and in French as a teacher
+// chooses it ("Maroc" onto Algeria, then onto Morocco). Runs for the Linux build,
+// and for the Windows build under Wine.
 #include "BoardOnScreen.h"
 #include "MonitorRecording.h"
 #include "ProgramOnX.h"
@@ -21,15 +22,33 @@ constexpr qint64 kMs = 1000000;
 // program may still be decoding it when the first drop comes straight after start-up.
 constexpr int kHeardWithinMs = 5000;
 
+struct Drop {
+    int name;
+    int country;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(QList<Drop>)
 
 class DropsHeardOnXTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void rightAndWrongDropsAreSeenAndHeard_data()
+    {
+        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QList<Drop>>("drops");
+        QTest::newRow("English") << QStringList() << QList<Drop>{{0, 0}, {1, 0}, {2, 2}, {4, 3}};
+        QTest::newRow("French") << QStringList{QStringLiteral("QUILLMERE_LANGUAGE=fr")}
+                                << QList<Drop>{{29, 0}, {29, 29}};
+    }
+
     void rightAndWrongDropsAreSeenAndHeard()
     {
+        QFETCH(QStringList, settings);
+        QFETCH(QList<Drop>, drops);
         testing::SoundServer server;
         QVERIFY2(server.isRunning(), qPrintable(server.failure()));
         const MonitorRecording ears(server.address(), QLatin1String(testing::SoundServer::kMonitor),
@@ -37,18 +56,14 @@ private slots:
         QVERIFY(ears.isRecording());
         ProgramOnX x;
         QVERIFY2(x.display.isRunning(), qPrintable(x.display.failure()));
-        x.program.start(x.desktop, server.clientSettings());
+        x.program.start(x.desktop, server.clientSettings() + settings);
         const std::optional<XWindow> window = x.program.waitForMainWindow(x.desktop);
         QVERIFY(window);
         x.desktop.parkPointer();
         const std::optional<QImage> atStart = x.desktop.grabWhen(window->id, everyNameShown);
         QVERIFY2(atStart, "the 48 names never all showed");
 
-        struct Drop {
-            int name;
-            int country;
-        };
-        for (const Drop drop : {Drop{0, 0}, Drop{1, 0}, Drop{2, 2}, Drop{4, 3}}) {
+        for (const Drop drop : drops) {
             const bool right = drop.name == drop.country;
             const qint64 released = MonitorRecording::now();
             x.desktop.drag(window->id, onListEntry(drop.name), onHotspotOf(drop.country));

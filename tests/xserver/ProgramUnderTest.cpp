@@ -29,11 +29,14 @@ QString executableName()
 
 ProgramUnderTest::ProgramUnderTest()
 {
-    // Web addresses go to a stand-in for the desktop's opener, which only says so:
+    // Web addresses go to a stand-in for the desktop's opener, which only says so,
+    // and notes whether it was told to offer itself to assistive technology:
     // whatever browser the machine has, none starts.
     QFile opener(m_webOpener.filePath(QStringLiteral("xdg-open")));
     QVERIFY(opener.open(QIODevice::WriteOnly));
-    opener.write("#!/bin/sh\necho \"web address handed over: $*\" >&2\n");
+    opener.write("#!/bin/sh\necho \"web address handed over: $*\" >&2\n"
+                 "echo \"$* QT_LINUX_ACCESSIBILITY_ALWAYS_ON=${QT_LINUX_ACCESSIBILITY_ALWAYS_ON-unset}\""
+                 " >>\"$(dirname \"$0\")/handed-over\"\n");
     opener.close();
     QVERIFY(opener.setPermissions(opener.permissions() | QFile::ExeOwner));
 
@@ -56,6 +59,9 @@ void ProgramUnderTest::start(const XDesktop &desktop, const QStringList &setting
     environment.insert(QStringLiteral("QUILLMERE_HOME_PAGE_DRAW"),
                        qEnvironmentVariable("QUILLMERE_HOME_PAGE_DRAW", QStringLiteral("1")));
     environment.insert(QStringLiteral("PATH"), m_webOpener.path() + u':' + environment.value(QStringLiteral("PATH")));
+    // The board speaks English whatever the developer's desktop speaks, unless the
+    // settings choose otherwise.
+    environment.insert(QStringLiteral("QUILLMERE_LANGUAGE"), QStringLiteral("en"));
     if (underWine()) {
         environment.insert(QStringLiteral("WINEPREFIX"), kWinePrefix);
         environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
@@ -83,6 +89,14 @@ std::optional<XWindow> ProgramUnderTest::waitForMainWindow(const XDesktop &deskt
 {
     return desktop.waitForWindow(pid(), kMainWindowTitle,
                                  [](const XWindow &w) { return w.geometry.size() == kClientSize; });
+}
+
+QStringList ProgramUnderTest::webAddressesHandedOver() const
+{
+    QFile log(m_webOpener.filePath(QStringLiteral("handed-over")));
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLocal8Bit(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
 }
 
 bool ProgramUnderTest::endsCleanlyWithin(int timeoutMs)

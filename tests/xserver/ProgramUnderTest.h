@@ -31,6 +31,9 @@ public:
     qint64 pid() const { return m_process.processId(); }
     // The main window, once it shows at the size of the client area.
     std::optional<XWindow> waitForMainWindow(const XDesktop &desktop) const;
+    // Each web address the program handed to the desktop's opener, with what the
+    // opener was told of assistive technology: "<address> QT_LINUX_ACCESSIBILITY_ALWAYS_ON=<value or unset>".
+    QStringList webAddressesHandedOver() const;
     // Waits for the process to end by itself; true when it ended normally with exit code 0.
     bool endsCleanlyWithin(int timeoutMs);
 

@@ -147,9 +147,20 @@ void XDesktop::click(WindowId window, QPoint at) const
     xdotool(moveTo(window, at) + QStringList{QStringLiteral("click"), QStringLiteral("1")});
 }
 
+void XDesktop::movePointer(WindowId window, QPoint to) const
+{
+    xdotool(moveTo(window, to));
+}
+
 void XDesktop::pressKey(const QString &key) const
 {
     xdotool({QStringLiteral("key"), key});
+}
+
+void XDesktop::holdKey(const QString &key, int ms) const
+{
+    xdotool({QStringLiteral("keydown"), key, QStringLiteral("sleep"), QString::number(ms / 1000.0),
+             QStringLiteral("keyup"), key});
 }
 
 void XDesktop::parkPointer() const

@@ -47,7 +47,10 @@ public:
     // The pointer then rests off the window, so no hover effect stays in a picture.
     void drag(WindowId window, QPoint from, QPoint to) const;
     void click(WindowId window, QPoint at) const;
+    void movePointer(WindowId window, QPoint to) const;
     void pressKey(const QString &key) const;
+    // Holds the key down for `ms`, long enough for the server to repeat it.
+    void holdKey(const QString &key, int ms) const;
     void parkPointer() const;
 
 private:

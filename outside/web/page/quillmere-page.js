@@ -11,6 +11,8 @@ import { fetchProgramFiles, instantiateWithProgress, writeProgramFiles } from ".
 import { keepForOffline } from "./page-offline.js";
 
 const site = globalThis.quillmereSite;
+// The board's language, which quillmere-language.js chose before this module runs.
+const quillmereLanguage = globalThis.quillmereLanguage;
 // The program's folder in its own file system, where it starts. (Qt for the web
 // takes the program's folder to be the one it starts in.)
 const folder = "/quillmere";
@@ -95,9 +97,11 @@ function start() {
     const canvas = makeBoard(element("frame"), element("board"));
     watchDrawing(canvas, () => show("lost"));
     const words = makeAccessibleLayer(canvas, element);
-    const files = fetchProgramFiles(site.programFiles);
+    // The fonts of the board's language, where its letters need more than the board's own.
+    const files = fetchProgramFiles([...site.programFiles, ...quillmereLanguage.fonts]);
     const query = new URLSearchParams(location.search);
-    const settings = [["QUILLMERE_HOME_PAGE_DRAW", query.get("home-page-draw")]];
+    const settings = [["QUILLMERE_HOME_PAGE_DRAW", query.get("home-page-draw")],
+                      ["QUILLMERE_LANGUAGE", quillmereLanguage.code]];
     const config = {
         qtContainerElements: [canvas],
         instantiateWasm: (imports, done) => instantiateWithProgress(`${site.program}.wasm`, element("progress"),

@@ -1,14 +1,15 @@
 // Keeps the site for play without a network. The page's and program's own files
 // come from the cache of this release, kept whole at the first visit; a new
-// release is a new cache, and the old one goes. The program folder's files (the
-// country list, sounds, pointer, skin, fonts) are fetched from the server whenever
-// it answers, so that a replaced file wins, and kept for when it does not; a file
-// the server no longer has is missing, as without the worker.
+// release is a new cache, and the old one goes. Every other file (the program
+// folder's: the country list, sounds, pointer, skin, fonts, a language's fonts) is
+// fetched from the server whenever it answers, so that a replaced file wins, and
+// kept for when it does not; a file the server no longer has is missing, as
+// without the worker.
 importScripts("quillmere-site.js");
 const site = self.quillmereSite;
 const cacheName = `quillmere-${site.release}`;
 const inScope = name => new URL(name, self.registration.scope).href;
-const programFiles = new Set(site.programFiles.map(inScope));
+const pageFiles = new Set(site.pageFiles.map(inScope));
 
 self.addEventListener("install", event => {
     event.waitUntil((async () => {
@@ -36,7 +37,7 @@ self.addEventListener("fetch", event => {
     if (request.method !== "GET" || !request.url.startsWith(self.registration.scope))
         return;
     const address = request.url.split(/[?#]/)[0];
-    event.respondWith(programFiles.has(address) ? fresh(request) : kept(request));
+    event.respondWith(pageFiles.has(address) ? kept(request) : fresh(request));
 });
 
 async function fresh(request) {

@@ -1,0 +1,97 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="am">
+<context>
+    <name>Board</name>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="58"/>
+        <source>INSTRUCTIONS</source>
+        <translation>መመሪያዎች</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="60"/>
+        <source>DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP</source>
+        <translation>የእያንዳንዱን አገር ስም በካርታው ላይ ወዳለው ትክክለኛ ቦታው ጎትት</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="63"/>
+        <source>COUNTRIES :</source>
+        <translation>አገሮች ፦</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="67"/>
+        <source>Restart</source>
+        <translation>እንደገና ጀምር</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="68"/>
+        <source>Exit</source>
+        <translation>ውጣ</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/DropRules.cpp" line="77"/>
+        <source>CONGRATULATIONS! THE MAP IS COMPLETE!</source>
+        <translation>እንኳን ደስ አለህ! ካርታው ተጠናቋል!</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
+        <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
+        <translation>የእያንዳንዱን አገር ስም በካርታው ላይ ወዳለው ትክክለኛ ቦታው ጎትት። በቁልፍ ሰሌዳ፦ Tab በመጫን ወደ አገሮች ዝርዝር ሂድ፣ ስም በቀስት ቁልፎች ወይም በመጀመሪያ ፊደሉ ምረጥ፣ በEnter አንሳው። የማስቀመጫ ነጥቡን በቀስት ቁልፎች በካርታው ላይ አንቀሳቅስ፣ ለትልቅ እርምጃ Shift፣ ስሙን በEnter አስቀምጥ፤ Escape ወደ ዝርዝሩ ይመልሰዋል።</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
+        <source>Pick up this name</source>
+        <translation>ይህን ስም አንሳ</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="116"/>
+        <source>Drop point for %1</source>
+        <translation>የ%1 ማስቀመጫ ነጥብ</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="118"/>
+        <source>Drop point</source>
+        <translation>ማስቀመጫ ነጥብ</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
+        <source>Drop the name here</source>
+        <translation>ስሙን እዚህ አስቀምጥ</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.h" line="78"/>
+        <source>Map of Africa</source>
+        <translation>የአፍሪካ ካርታ</translation>
+    </message>
+    <message>
+        <location filename="../../app/window/NameList.cpp" line="17"/>
+        <source>Countries</source>
+        <translation>አገሮች</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="13"/>
+        <source>%1 placed. %2 of %3.</source>
+        <translation>%1 ተቀምጧል። ከ%3 %2።</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="18"/>
+        <source>Not there. %1 is back in the list.</source>
+        <translation>እዚያ አይደለም። %1 ወደ ዝርዝሩ ተመልሷል።</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="23"/>
+        <source>%1 put back.</source>
+        <translation>%1 ተመልሷል።</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="28"/>
+        <source>New game. %1 names in the list.</source>
+        <translation>አዲስ ጨዋታ። በዝርዝሩ ውስጥ %1 ስሞች።</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="34"/>
+        <source>%1% across, %2% down</source>
+        <translation>%1% ወደ ጎን፣ %2% ወደ ታች</translation>
+    </message>
+</context>
+</TS>

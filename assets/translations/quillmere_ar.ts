@@ -1,0 +1,97 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>Board</name>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="58"/>
+        <source>INSTRUCTIONS</source>
+        <translation>التعليمات</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="60"/>
+        <source>DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP</source>
+        <translation>اسحب اسم كل دولة إلى مكانها الصحيح على الخريطة</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="63"/>
+        <source>COUNTRIES :</source>
+        <translation>الدول:</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="67"/>
+        <source>Restart</source>
+        <translation>إعادة البدء</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="68"/>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/DropRules.cpp" line="77"/>
+        <source>CONGRATULATIONS! THE MAP IS COMPLETE!</source>
+        <translation>تهانينا! اكتملت الخريطة!</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
+        <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
+        <translation>اسحب اسم كل دولة إلى مكانها الصحيح على الخريطة. باستخدام لوحة المفاتيح: اضغط Tab للوصول إلى قائمة الدول، واختر اسمًا بمفاتيح الأسهم أو بحرفه الأول، والتقطه بمفتاح Enter. حرّك نقطة الإسقاط على الخريطة بمفاتيح الأسهم، مع Shift لخطوات كبيرة، وأسقط الاسم بمفتاح Enter؛ ويعيده Escape إلى القائمة.</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
+        <source>Pick up this name</source>
+        <translation>التقط هذا الاسم</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="116"/>
+        <source>Drop point for %1</source>
+        <translation>نقطة إسقاط %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="118"/>
+        <source>Drop point</source>
+        <translation>نقطة الإسقاط</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
+        <source>Drop the name here</source>
+        <translation>أسقط الاسم هنا</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.h" line="78"/>
+        <source>Map of Africa</source>
+        <translation>خريطة أفريقيا</translation>
+    </message>
+    <message>
+        <location filename="../../app/window/NameList.cpp" line="17"/>
+        <source>Countries</source>
+        <translation>الدول</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="13"/>
+        <source>%1 placed. %2 of %3.</source>
+        <translation>تم وضع %1. %2 من %3.</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="18"/>
+        <source>Not there. %1 is back in the list.</source>
+        <translation>ليس هنا. عاد %1 إلى القائمة.</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="23"/>
+        <source>%1 put back.</source>
+        <translation>أُعيد %1 إلى القائمة.</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="28"/>
+        <source>New game. %1 names in the list.</source>
+        <translation>لعبة جديدة. %1 اسمًا في القائمة.</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="34"/>
+        <source>%1% across, %2% down</source>
+        <translation>%1٪ أفقيًا، %2٪ رأسيًا</translation>
+    </message>
+</context>
+</TS>

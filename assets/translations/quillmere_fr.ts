@@ -1,0 +1,97 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Board</name>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="58"/>
+        <source>INSTRUCTIONS</source>
+        <translation>INSTRUCTIONS</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="60"/>
+        <source>DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP</source>
+        <translation>FAIS GLISSER CHAQUE NOM DE PAYS À SA PLACE SUR LA CARTE</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="63"/>
+        <source>COUNTRIES :</source>
+        <translation>PAYS :</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="67"/>
+        <source>Restart</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/BoardLayout.h" line="68"/>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/DropRules.cpp" line="77"/>
+        <source>CONGRATULATIONS! THE MAP IS COMPLETE!</source>
+        <translation>BRAVO ! LA CARTE EST COMPLÈTE !</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
+        <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
+        <translation>Fais glisser chaque nom de pays à sa place sur la carte. Au clavier : Tab jusqu’à la liste des pays, choisis un nom avec les flèches ou sa première lettre, et prends-le avec Entrée. Déplace le point de dépôt sur la carte avec les flèches, Maj pour de grands pas, et dépose le nom avec Entrée ; Échap le remet dans la liste.</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
+        <source>Pick up this name</source>
+        <translation>Prendre ce nom</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="116"/>
+        <source>Drop point for %1</source>
+        <translation>Point de dépôt pour %1</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="118"/>
+        <source>Drop point</source>
+        <translation>Point de dépôt</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
+        <source>Drop the name here</source>
+        <translation>Déposer le nom ici</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.h" line="78"/>
+        <source>Map of Africa</source>
+        <translation>Carte de l’Afrique</translation>
+    </message>
+    <message>
+        <location filename="../../app/window/NameList.cpp" line="17"/>
+        <source>Countries</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="13"/>
+        <source>%1 placed. %2 of %3.</source>
+        <translation>%1 placé. %2 sur %3.</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="18"/>
+        <source>Not there. %1 is back in the list.</source>
+        <translation>Pas ici. %1 retourne dans la liste.</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="23"/>
+        <source>%1 put back.</source>
+        <translation>%1 remis dans la liste.</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="28"/>
+        <source>New game. %1 names in the list.</source>
+        <translation>Nouvelle partie. %1 noms dans la liste.</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="34"/>
+        <source>%1% across, %2% down</source>
+        <translation>%1 % en largeur, %2 % en hauteur</translation>
+    </message>
+</context>
+</TS>

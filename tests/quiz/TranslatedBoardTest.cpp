@@ -1,0 +1,141 @@
+// The board in every language but English: its built-in names, a teacher's list in
+// the language, and drops judged by each row's English name.
+#include "ReadyBoard.h"
+
+#include "quiz/DropRules.h"
+#include "quiz/KeyboardPlay.h"
+
+#include <QtTest>
+
+using namespace quiz;
+using testing::ReadyBoard;
+
+namespace {
+
+int firstHotspotOf(int row)
+{
+    for (int i = 0; i < kHotspotCount; ++i) {
+        if (kHotspots[i].tag == kCountryNames[row])
+            return i;
+    }
+    return -1;
+}
+
+bool invisible(QChar c)
+{
+    return c.category() == QChar::Other_Format || c.category() == QChar::Other_Control
+           || (c.isSpace() && c != u' ');
+}
+
+void addLanguages()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &code : BoardLanguage::spoken().sliced(1))
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+} // namespace
+
+class TranslatedBoardTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyLanguageHasAllNamesPlainAndDistinct_data() { addLanguages(); }
+    void everyLanguageHasAllNamesPlainAndDistinct()
+    {
+        QFETCH(QString, language);
+        const QStringList names = BoardLanguage(language).builtInNames();
+        QCOMPARE(names.size(), kCountryCount);
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), kCountryCount);
+        for (const QString &name : names) {
+            QVERIFY2(!name.isEmpty() && name == name.trimmed() && !name.contains(u','), qPrintable(name));
+            QVERIFY2(std::none_of(name.begin(), name.end(), invisible), qPrintable(name));
+            QCOMPARE(name, name.normalized(QString::NormalizationForm_C));
+        }
+    }
+
+    // Every row's name, dropped on its own country, is placed and shown there in
+    // the language; dropped on the next row's country, it is wrong.
+    void eachRowIsJudgedByItsEnglishName_data() { addLanguages(); }
+    void eachRowIsJudgedByItsEnglishName()
+    {
+        QFETCH(QString, language);
+        ReadyBoard b{BoardLanguage(language)};
+        QVERIFY(b.outside.boxes.shown.empty());
+        const QStringList names = BoardLanguage(language).builtInNames();
+        for (int k = 0; k < kCountryCount; ++k) {
+            QCOMPARE(b.board.labels(k).caption, names[k]);
+            piccoor_DragDrop(b.quiz, firstHotspotOf((k + 1) % kCountryCount), k);
+            QVERIFY2(b.board.labels(k).visible && !b.board.maplabel(k).visible, qPrintable(names[k]));
+            piccoor_DragDrop(b.quiz, firstHotspotOf(k), k);
+            QCOMPARE(b.board.maplabel(k).caption, names[k]);
+            QCOMPARE(b.board.placedCount(), (k + 1) % kCountryCount); // the 48th completes the map
+        }
+        QCOMPARE(b.outside.boxes.shown.size(), 1u);
+        QCOMPARE(b.outside.sound.played.count(b.soundFile(shell::files::kWrongSound)), kCountryCount);
+    }
+
+    void leaderLinesFollowTheRow()
+    {
+        ReadyBoard b{BoardLanguage(u"fr")};
+        piccoor_DragDrop(b.quiz, firstHotspotOf(40), 40); // Eswatini: Swaziland's line
+        QVERIFY(b.board.lineVisible(14));
+        QCOMPARE(b.board.maplabel(40).caption, QStringLiteral("Eswatini"));
+    }
+
+    // items.<language>.txt takes the built-in names' place with items.txt's rules
+    // and reports, and is judged by row; items.txt is the English board's alone.
+    void teachersListOfTheLanguageReplacesTheBuiltInNames()
+    {
+        ReadyBoard b([](testing::ProgramFolderFixture &folder) {
+            folder.write(QStringLiteral("items.txt"), "Nowhere\r\n");
+            folder.write(QStringLiteral("items.fr.txt"), "Alg\xc3\xa9rie du Nord,1962\r\n\r\nB\xc3\xa9nin\r\n");
+        }, BoardLanguage(u"fr"));
+        QCOMPARE(b.reportLines(), (QList<int>{144, 150}));
+        QCOMPARE(b.board.labels(0).caption, QStringLiteral("Alg\u00e9rie du Nord"));
+        QCOMPARE(b.board.labels(1).caption, QStringLiteral("Label3"));
+        QCOMPARE(b.board.labels(3).caption, QStringLiteral("Label3"));
+        piccoor_DragDrop(b.quiz, firstHotspotOf(0), 0);
+        QCOMPARE(b.board.maplabel(0).caption, QStringLiteral("Alg\u00e9rie du Nord"));
+        piccoor_DragDrop(b.quiz, firstHotspotOf(1), 1);
+        QVERIFY(!b.board.maplabel(1).visible);
+        piccoor_DragDrop(b.quiz, firstHotspotOf(2), 2);
+        QVERIFY(b.board.lineVisible(1));
+    }
+
+    // Arabic mirrors the panel: its first column is on the right, where a press
+    // finds it and where Right leads; Left goes to the second column.
+    void arabicListReadsFromTheRight()
+    {
+        ReadyBoard english;
+        ReadyBoard arabic{BoardLanguage(u"ar")};
+        const TwipRect first = listEntryRect(0);
+        const TwipPoint mirrored{kPanelPictureRect.left + kClientWidth - first.left - 30, first.top + 30};
+        QCOMPARE(arabic.board.elementAt(mirrored), (BoardElement{ElementKind::ListEntry, 0}));
+        QCOMPARE(english.board.elementAt({first.left + 30, first.top + 30}), (BoardElement{ElementKind::ListEntry, 0}));
+        for (auto [board, toSecond, stay] : {std::tuple{&english.board, FocusMove::Right, FocusMove::Left},
+                                             std::tuple{&arabic.board, FocusMove::Left, FocusMove::Right}}) {
+            KeyboardPlay keys(*board);
+            keys.moveFocus(stay);
+            QCOMPARE(keys.focusedEntry(), 0);
+            keys.moveFocus(toSecond);
+            QCOMPARE(keys.focusedEntry(), kLeftColumnEntries);
+            keys.moveFocus(toSecond);
+            QCOMPARE(keys.focusedEntry(), kLeftColumnEntries);
+            keys.moveFocus(stay);
+            QCOMPARE(keys.focusedEntry(), 0);
+        }
+    }
+
+    void englishBoardKeepsReadingItemsTxt()
+    {
+        ReadyBoard b([](testing::ProgramFolderFixture &folder) { folder.remove(QStringLiteral("items.txt")); });
+        QCOMPARE(b.reportLines(), QList<int>{132});
+        QCOMPARE(b.board.labels(0).caption, QStringLiteral("Label3"));
+        QVERIFY(b.board.labels(0).englishName.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TranslatedBoardTest)
+#include "TranslatedBoardTest.moc"

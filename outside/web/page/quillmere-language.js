@@ -22,6 +22,10 @@
             "start-again": "Recommencer",
             ended: "Quillmere est terminé.",
             "play-again": "Rejouer",
+            "start-sound": "Lancer le son",
+            lost: "Cet appareil a repris la mémoire avec laquelle Quillmere dessine le plateau.",
+            words: "Fais glisser chaque nom de pays à sa place sur la carte. Avec un lecteur d’écran : choisis un nom dans la liste des pays pour le prendre, déplace son point de dépôt sur la carte avec les flèches, Maj pour de grands pas, et dépose-le avec Entrée ; Échap le remet dans la liste.",
+            countries: "Pays",
         },
         pt: {
             board: "Quillmere, um jogo do mapa dos países de África",
@@ -32,6 +36,10 @@
             "start-again": "Começar de novo",
             ended: "O Quillmere terminou.",
             "play-again": "Jogar de novo",
+            "start-sound": "Ligar o som",
+            lost: "Este aparelho retirou a memória com que o Quillmere desenha o tabuleiro.",
+            words: "Arrasta cada nome de país para o seu lugar no mapa. Com um leitor de ecrã: escolhe um nome na lista de países para pegar nele, move o seu ponto de largada no mapa com as setas, Shift para passos grandes, e larga-o com Enter; Escape devolve-o à lista.",
+            countries: "Países",
         },
         ar: {
             board: "Quillmere، لعبة خريطة لبلدان أفريقيا",
@@ -42,6 +50,10 @@
             "start-again": "ابدأ من جديد",
             ended: "انتهى Quillmere.",
             "play-again": "العب مرة أخرى",
+            "start-sound": "شغّل الصوت",
+            lost: "استعاد هذا الجهاز الذاكرة التي يرسم بها Quillmere اللوحة.",
+            words: "اسحب اسم كل دولة إلى مكانها الصحيح على الخريطة. باستخدام قارئ الشاشة: اختر اسمًا من قائمة الدول لالتقاطه، وحرّك نقطة إسقاطه على الخريطة بمفاتيح الأسهم، مع Shift لخطوات كبيرة، وأسقطه بمفتاح Enter؛ ويعيده Escape إلى القائمة.",
+            countries: "الدول",
         },
         sw: {
             board: "Quillmere, mchezo wa ramani wa nchi za Afrika",
@@ -52,6 +64,10 @@
             "start-again": "Anza tena",
             ended: "Quillmere imekwisha.",
             "play-again": "Cheza tena",
+            "start-sound": "Washa sauti",
+            lost: "Kifaa hiki kimechukua tena kumbukumbu ambayo Quillmere huchora nayo ubao.",
+            words: "Buruta kila jina la nchi hadi mahali pake kwenye ramani. Kwa kisoma skrini: chagua jina katika orodha ya nchi ili kulichukua, sogeza kituo chake cha kudondosha juu ya ramani kwa vitufe vya mishale, Shift kwa hatua kubwa, na ulidondoshe kwa Enter; Escape hulirudisha.",
+            countries: "Nchi",
         },
         am: {
             board: "Quillmere፣ የአፍሪካ አገሮች የካርታ ጨዋታ",
@@ -62,6 +78,10 @@
             "start-again": "እንደገና ጀምር",
             ended: "Quillmere አብቅቷል።",
             "play-again": "እንደገና ተጫወት",
+            "start-sound": "ድምፁን አስጀምር",
+            lost: "ይህ መሣሪያ Quillmere ሰሌዳውን የሚስልበትን ማህደረ ትውስታ መልሶ ወስዷል።",
+            words: "የእያንዳንዱን አገር ስም በካርታው ላይ ወዳለው ትክክለኛ ቦታው ጎትት። በስክሪን አንባቢ፦ ለማንሳት ከአገሮች ዝርዝር ስም ምረጥ፣ የማስቀመጫ ነጥቡን በቀስት ቁልፎች በካርታው ላይ አንቀሳቅስ፣ ለትልቅ እርምጃ Shift፣ በEnter አስቀምጠው፤ Escape ወደ ዝርዝሩ ይመልሰዋል።",
+            countries: "አገሮች",
         },
     };
     const spoken = ["en", ...Object.keys(texts)];

@@ -101,19 +101,6 @@ private slots:
         qunsetenv("QUILLMERE_LANGUAGE");
     }
 
-    void speakingALanguageTranslatesAndTurnsTheBoard()
-    {
-        app::speak(BoardLanguage(u"ar"));
-        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
-        QCOMPARE(kCountriesHeading.text.toString(), QStringLiteral("\u0627\u0644\u062f\u0648\u0644:"));
-        app::speak(BoardLanguage(u"fr"));
-        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
-        QCOMPARE(kInstructionsHeading.text.toString(), QStringLiteral("INSTRUCTIONS"));
-        QCOMPARE(kCountriesHeading.text.toString(), QStringLiteral("PAYS :"));
-        app::speak(BoardLanguage());
-        QCOMPARE(kCountriesHeading.text.toString(), QStringLiteral("COUNTRIES :"));
-    }
-
     // The completion box speaks Arabic and reads from the right; a failure's report
     // box keeps its English button and layout for the screenshot sent to support.
     void reportBoxStaysEnglishWhereTheCompletionBoxDoesNot()

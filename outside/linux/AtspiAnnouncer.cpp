@@ -7,6 +7,22 @@ namespace outside {
 
 namespace {
 
+// The notification's widget is never shown, so it takes no room and no input; to
+// assistive technology it is there once it has something to say. An empty one
+// would be spoken as a notification.
+class NoticeAccessible : public QAccessibleWidget
+{
+public:
+    explicit NoticeAccessible(QWidget *notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = widget()->accessibleName().isEmpty();
+        return state;
+    }
+};
+
 class Notice : public QWidget
 {
     Q_OBJECT
@@ -14,13 +30,12 @@ class Notice : public QWidget
 public:
     explicit Notice(QWidget &window) : QWidget(&window)
     {
-        setGeometry(0, 0, 0, 0);
         setFocusPolicy(Qt::NoFocus);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
         static const bool installed = [] {
             QAccessible::installFactory([](const QString &className, QObject *object) -> QAccessibleInterface * {
                 if (className == QLatin1String(Notice::staticMetaObject.className()))
-                    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+                    return new NoticeAccessible(static_cast<QWidget *>(object));
                 return nullptr;
             });
             return true;
@@ -33,9 +48,7 @@ public:
 
 void AtspiAnnouncer::attach(QWidget &window)
 {
-    // Hidden until it has something to say: an empty notification would be spoken as one.
     m_notice = new Notice(window);
-    m_notice->hide();
 }
 
 bool AtspiAnnouncer::listening() const
@@ -49,10 +62,6 @@ void AtspiAnnouncer::say(const QString &text, Urgency)
         return;
     // Screen readers keep the name they read last until told it changed.
     m_notice->setAccessibleName(text);
-    if (m_notice->isHidden()) {
-        m_notice->show();
-        return;
-    }
     QAccessibleEvent shown(m_notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }

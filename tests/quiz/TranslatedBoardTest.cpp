@@ -127,14 +127,6 @@ private slots:
             QCOMPARE(keys.focusedEntry(), 0);
         }
     }
-
-    void englishBoardKeepsReadingItemsTxt()
-    {
-        ReadyBoard b([](testing::ProgramFolderFixture &folder) { folder.remove(QStringLiteral("items.txt")); });
-        QCOMPARE(b.reportLines(), QList<int>{132});
-        QCOMPARE(b.board.labels(0).caption, QStringLiteral("Label3"));
-        QVERIFY(b.board.labels(0).englishName.isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TranslatedBoardTest)

@@ -25,8 +25,9 @@ QString decodeUpToTheCut(QStringDecoder decoder, QByteArrayView bytes, bool cut)
 {
     QString text = decoder.decode(bytes);
     // The UTF-16 decoders pass on code units one by one: the first half of a split
-    // surrogate pair would be a character of its own.
-    if (cut && !text.isEmpty() && text.back().isHighSurrogate())
+    // surrogate pair would be a character of its own. A lone first half the file had
+    // just before it goes too, so the text never ends waiting for a second half.
+    while (cut && !text.isEmpty() && text.back().isHighSurrogate())
         text.chop(1);
     return text;
 }

@@ -290,6 +290,24 @@ private slots:
         QVERIFY(b.board.maplabel(10).visible);
     }
 
+    // A UTF-16 list cut inside a character ends on a whole character, even where
+    // the file's own units before the cut were first halves without a second.
+    void utf16CutEndsOnAWholeCharacter_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("pair split") << QByteArray("\xfe\xff\0A\xd8\x3d\xde", 7) << QStringLiteral("A");
+        QTest::newRow("lone first halves, then the cut")
+            << QByteArray("\xfe\xff\xda\xff\xda\xff\xff", 7) << QString();
+    }
+
+    void utf16CutEndsOnAWholeCharacter()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(decodeCountryList(bytes, true), text);
+    }
+
     void binaryFileIsBounded()
     {
         QByteArray noise(4 * CountryListFile::kMaxBytes, '\0');

@@ -31,17 +31,31 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 status=0
+# A fixed run must try the same inputs every time. Besides its own seed, libFuzzer
+# is steered by the values the code compares, addresses among them, and by a timed
+# reload of the corpus folder: the run goes without address randomisation where the
+# system allows it, reloads nothing, and gives Qt's hashing a fixed seed.
+unchanging=()
+if [ -z "$seconds" ]; then
+    export QT_HASH_SEED=0
+    if setarch -R true 2>/dev/null; then
+        unchanging=(setarch -R)
+    else
+        echo "fuzz/run.sh: addresses stay random here, so a fixed run may still vary" >&2
+    fi
+fi
+
 # Name, seed folder, and the inputs tried in a fixed run (about a minute each here).
 for fuzzer in CountryListFuzzer:country-list:600000 ErrorReportFuzzer:error-report:2000000; do
     IFS=: read -r name seeds fixedRuns <<<"$fuzzer"
     if [ -n "$seconds" ]; then
         bound=(-max_total_time="$seconds")
     else
-        bound=(-seed=1 -runs="$fixedRuns")
+        bound=(-seed=1 -runs="$fixedRuns" -reload=0)
     fi
     # New inputs go to a scratch corpus, so the committed seeds stay as they are.
     mkdir -p "$work/$seeds"
-    if ! "$build/$name" "${bound[@]}" -print_final_stats=1 -artifact_prefix="$build/crashes/$name-" \
+    if ! "${unchanging[@]}" "$build/$name" "${bound[@]}" -print_final_stats=1 -artifact_prefix="$build/crashes/$name-" \
         "$work/$seeds" "fuzz/corpus/$seeds" >"$work/$name.log" 2>&1; then
         tail -n 40 "$work/$name.log"
         status=1

@@ -68,22 +68,7 @@ windows_packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
 )
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-install_packages() {
-    local missing=()
-    for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-    done
-    if [ ${#missing[@]} -gt 0 ]; then
-        # Another build's install may hold dpkg's lock for a while: wait for it.
-        local wait=(-o DPkg::Lock::Timeout=900)
-        as_root apt-get "${wait[@]}" update
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get "${wait[@]}" install -y "${missing[@]}"
-    fi
-}
+source tools/install-packages.sh
 
 # The developer build in build/: everything, or only the targets named.
 build() {

@@ -15,14 +15,8 @@ else
 fi
 build=build-fuzz
 
-missing=()
-for p in clang-14 libclang-rt-14-dev; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=$([ "$(id -u)" -eq 0 ] || echo sudo)
-    $sudo apt-get update && $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
-fi
+source tools/install-packages.sh
+install_packages clang-14 libclang-rt-14-dev cmake make qt6-base-dev
 
 cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build "$build" -j 2

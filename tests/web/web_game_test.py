@@ -12,7 +12,8 @@ import tempfile
 import unittest
 
 from board_page import BoardPage, judge
-from chromium import Browser, Site
+from chromium import Site
+from chromium_test_case import ChromiumTestCase
 
 SITE = os.environ["QUILLMERE_SITE"]
 HOME_PAGE = os.environ["QUILLMERE_HOME_PAGE"]
@@ -36,25 +37,8 @@ SOUND_ONLY_FROM_A_BUTTON = """
 """
 
 
-class WebGameTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.site = Site(SITE)
-        cls.browser = Browser(extra_args=[f"--host-resolver-rules=MAP {SCHOOL_HOST} 127.0.0.1"])
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.close()
-        cls.site.close()
-
-    def setUp(self):
-        self.page = self.browser.page()
-        self.page.exceptions.clear()
-
-    def tearDown(self):
-        errors = self.page.js("globalThis.quillmereSeen ? quillmereSeen.errors : []")
-        self.page.close()
-        self.assertEqual(self.page.exceptions + errors, [], "the page met exceptions")
+class WebGameTest(ChromiumTestCase):
+    browser_args = [f"--host-resolver-rules=MAP {SCHOOL_HOST} 127.0.0.1"]
 
     def open(self, query=NO_HOME_PAGE, site=None, host=None, **view):
         url = (site or self.site).url

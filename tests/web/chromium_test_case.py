@@ -1,0 +1,30 @@
+"""What the Chromium page tests share: the site served and one headless Chromium
+for the class, a fresh tab for each case, and no case may leave its page with an
+exception, thrown or caught by the page's own watch."""
+import os
+import unittest
+
+from chromium import Browser, Site
+
+
+class ChromiumTestCase(unittest.TestCase):
+    browser_args = ()
+
+    @classmethod
+    def setUpClass(cls):
+        cls.site = Site(os.environ["QUILLMERE_SITE"])
+        cls.browser = Browser(extra_args=cls.browser_args)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.close()
+        cls.site.close()
+
+    def setUp(self):
+        self.page = self.browser.page()
+        self.page.exceptions.clear()
+
+    def tearDown(self):
+        errors = self.page.js("globalThis.quillmereSeen ? quillmereSeen.errors : []")
+        self.page.close()
+        self.assertEqual(self.page.exceptions + errors, [], "the page met exceptions")

@@ -38,7 +38,6 @@ void tabToTheNames(ShownWindow &w)
     QCOMPARE(QApplication::focusWidget(), &w.form.nameList());
 }
 
-// Picks up the focused name, steers the drop point to `to` and drops it there.
 // Angola, the second name, picked up by the keys; then the window loses the focus.
 void pickAngolaThenLoseTheWindow(ShownWindow &w)
 {
@@ -49,6 +48,7 @@ void pickAngolaThenLoseTheWindow(ShownWindow &w)
     QApplication::sendEvent(&w.form, &deactivate);
 }
 
+// Picks up the focused name, steers the drop point to `to` and drops it there.
 void dropWithKeys(ShownWindow &w, TwipPoint to)
 {
     key(Qt::Key_Return);

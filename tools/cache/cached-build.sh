@@ -14,6 +14,9 @@ cached_build() {
     local recipe
     recipe=$(cat "$@" "${BASH_SOURCE[0]}" "$(dirname "${BASH_SOURCE[0]}")/debian-source.sh" | sha256sum | cut -c1-12)
     prefix="$cache/$name-$recipe"
+    # A finished build is only read, so a user may use a cache that root built: the
+    # lock, which needs write access, is taken only to build.
+    cached_build_finished
     mkdir -p "$cache"
     # Two builds of the same library at once would delete each other's install: the
     # second waits for the first, and then finds it finished.
@@ -22,16 +25,19 @@ cached_build() {
         echo "waiting for another build of $name to finish" >&2
         flock 9
     fi
-    # Qt's CMake files hold the install path, so the build is installed where it
-    # stays; the mark is written last, so a build cut short is never taken for a
-    # finished one.
+    cached_build_finished
+    work=$(mktemp -d /var/tmp/quillmere-build-XXXXXX)
+    trap 'rm -rf "$work"' EXIT
+    rm -rf "$prefix"
+}
+
+# Qt's CMake files hold the install path, so the build is installed where it stays;
+# the mark is written last, so a build cut short is never taken for a finished one.
+cached_build_finished() {
     if [ -f "$prefix/.complete" ]; then
         echo "$prefix"
         exit 0
     fi
-    work=$(mktemp -d /var/tmp/quillmere-build-XXXXXX)
-    trap 'rm -rf "$work"' EXIT
-    rm -rf "$prefix"
 }
 
 cached_build_done() {

@@ -7,17 +7,20 @@
 # on exit. A finished build is printed and the script ends there; otherwise the
 # caller builds into `prefix` and calls cached_build_done.
 # QUILLMERE_CACHE moves the cache, default /var/cache/quillmere.
+. "$(dirname "${BASH_SOURCE[0]}")/cache-folder.sh"
+
 cached_build() {
     local name=$1
     shift
-    local cache=${QUILLMERE_CACHE:-/var/cache/quillmere}
+    local cache
+    cache=$(quillmere_cache_folder)
     local recipe
     recipe=$(cat "$@" "${BASH_SOURCE[0]}" "$(dirname "${BASH_SOURCE[0]}")/debian-source.sh" | sha256sum | cut -c1-12)
     prefix="$cache/$name-$recipe"
     # A finished build is only read, so a user may use a cache that root built: the
     # lock, which needs write access, is taken only to build.
     cached_build_finished
-    mkdir -p "$cache"
+    quillmere_cache_folder writable >/dev/null
     # Two builds of the same library at once would delete each other's install: the
     # second waits for the first, and then finds it finished.
     exec 9>"$prefix.lock"

@@ -7,12 +7,15 @@
 # Debian's emcc and its CMake files stands in, made once in the cache.
 # emcc's JavaScript optimiser needs acorn, which Debian keeps in /usr/share/nodejs,
 # where a node not from Debian does not look.
+. "$(dirname "${BASH_SOURCE[0]}")/../cache/cache-folder.sh"
+
 quillmere_web_emsdk() {
     local root version shim
     root=$(em-config EMSCRIPTEN_ROOT)
     version=$(dpkg-query -W -f='${Version}' emscripten)
-    shim="${QUILLMERE_CACHE:-/var/cache/quillmere}/emsdk-$version"
+    shim="$(quillmere_cache_folder)/emsdk-$version"
     if [ ! -f "$shim/.emscripten" ]; then
+        quillmere_cache_folder writable >/dev/null
         mkdir -p "$shim/upstream/emscripten"
         local tool
         for tool in emcc em++ emar emranlib em-config; do

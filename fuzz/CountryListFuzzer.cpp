@@ -1,6 +1,7 @@
-// Any bytes as items.txt: decoding, reading line by line and splitting at commas
-// never crash or loop, the lines and their ends give back the whole decoded text,
-// and reading past the end fails as a trapped statement expects.
+// Any bytes as items.txt, cut at the size limit or whole: decoding, reading line by
+// line and splitting at commas never crash or loop, the lines and their ends give
+// back the whole decoded text, and reading past the end fails as a trapped
+// statement expects.
 #include "FuzzCheck.h"
 
 #include "quiz/CountryListFile.h"
@@ -48,8 +49,12 @@ qsizetype lineEndLength(const QString &text, qsizetype at)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    const bool cut = size % 2 == 1; // either way, reading must not care
+    // The first byte says whether the file was cut at the size limit, so that a cut
+    // comes at any length, as the real limit falls on an even one; the rest is the file.
+    if (size == 0)
+        return 0;
+    const bool cut = (data[0] & 1) != 0;
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
     const QString text = quiz::decodeCountryList(bytes, cut);
     if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         FUZZ_CHECK(text == QString::fromLatin1(bytes));

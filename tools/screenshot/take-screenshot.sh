@@ -55,7 +55,7 @@ drag 25 495 553   # Madagascar
 drag 38 306 669   # South Africa
 drag 33 194 287   # Nigeria
 drag 2 157 297    # Benin, with its leader line
-drag 7 277 331    # Cameroon
+drag 7 277 331    # Central African Republic
 xdotool mousemove --window "$window" 700 600
 sleep 0.5
 import -window "$window" +set date:create +set date:modify -strip "$out"

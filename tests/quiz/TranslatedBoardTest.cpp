@@ -119,11 +119,9 @@ private slots:
     // judged. Entries left without a name follow the names. English keeps the file's order.
     void translatedListIsShownInItsLanguagesOrder()
     {
-        constexpr int kAlgeria = 0, kAngola = 1, kEgypt = 13, kSouthAfrica = 38, kZimbabwe = 47;
+        constexpr int kAlgeria = 0, kCameroon = 6, kCongo = 9, kCongoKinshasa = 11, kSouthAfrica = 38, kZimbabwe = 47;
         ReadyBoard french{BoardLanguage(u"fr")};
         const Board &board = french.board;
-        for (int place = 0; place < kListEntryCount; ++place)
-            QCOMPARE(board.listPlace(board.entryAtListPlace(place)), place);
         const QStringList shown = shownNames(board);
         QCOMPARE(shown.first(3), (QStringList{u"Afrique du Sud"_qs, u"Alg\u00e9rie"_qs, u"Angola"_qs}));
         QCOMPARE(shown.indexOf(u"\u00c9gypte"_qs), shown.indexOf(u"Djibouti"_qs) + 1);
@@ -133,23 +131,22 @@ private slots:
         const TwipPoint overlap{listEntryRect(1).left + 30, listEntryRect(1).top + 20};
         QVERIFY(listEntryRect(0).contains(overlap));
         QCOMPARE(board.elementAt(overlap), (BoardElement{ElementKind::ListEntry, kAlgeria}));
+        KeyboardPlay keys(board);
+        QCOMPARE(keys.focusedEntry(), kSouthAfrica);
         DragSession drag(french.quiz);
         QVERIFY(drag.press({listEntryRect(0).left + 30, listEntryRect(0).top + 30}));
         QCOMPARE(drag.release(pointOnHotspot(firstHotspotOf(kSouthAfrica)), true), DropOutcome::Placed);
         QCOMPARE(board.maplabel(kSouthAfrica).caption, u"Afrique du Sud"_qs);
-
-        KeyboardPlay keys(board);
         QCOMPARE(keys.focusedEntry(), kAlgeria);
+
+        keys.focus(kCongo);
         keys.moveFocus(FocusMove::Next);
-        QCOMPARE(keys.focusedEntry(), kAngola);
+        QCOMPARE(keys.focusedEntry(), kCongoKinshasa);
+        keys.moveFocus(FocusMove::Previous);
+        keys.moveFocus(FocusMove::Previous);
+        QCOMPARE(keys.focusedEntry(), kCameroon);
         keys.moveFocus(FocusMove::Last);
         QCOMPARE(keys.focusedEntry(), kZimbabwe);
-        keys.moveFocus(FocusMove::First);
-        QCOMPARE(keys.focusedEntry(), kAlgeria);
-        for (int step = 0; keys.focusedEntry() != kEgypt && step < kListEntryCount; ++step)
-            keys.moveFocus(FocusMove::Next);
-        keys.moveFocus(FocusMove::Previous);
-        QCOMPARE(board.labels(keys.focusedEntry()).caption, u"Djibouti"_qs);
 
         ReadyBoard teachers([](testing::ProgramFolderFixture &folder) {
             folder.write(QStringLiteral("items.fr.txt"), "Zambie\r\n\r\nB\xc3\xa9nin\r\n");

@@ -2,6 +2,8 @@
 
 #include "shell/Failure.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <limits>
 
@@ -46,6 +48,28 @@ const DropTarget &Board::piccoor(int i) const
     if (!slot)
         throw shell::Failure(QStringLiteral("Drop target %1 does not exist").arg(i));
     return *slot;
+}
+
+void Board::orderList()
+{
+    if (m_language.isEnglish())
+        return;
+    QStringList names;
+    for (const ListEntry &entry : m_labels)
+        names.append(entry.caption == kListEntryDesignCaption ? QString() : entry.caption);
+    m_listOrder = ListOrder::alphabetical(names, QLocale(m_language.code()));
+}
+
+int Board::listPlace(int k) const
+{
+    checked(m_labels, k, "List entry");
+    return m_listOrder.place(k);
+}
+
+int Board::entryAtListPlace(int place) const
+{
+    checked(m_labels, place, "List place");
+    return m_listOrder.entryAt(place);
 }
 
 bool Board::lineVisible(int n) const { return checked(m_lineVisible, n - 1, "Line"); }
@@ -93,8 +117,9 @@ std::optional<int> Board::frontDropTargetAt(TwipPoint p) const
 
 std::optional<int> Board::frontListEntryAt(TwipPoint p) const
 {
-    for (int k = kListEntryCount - 1; k >= 0; --k) {
-        if (m_labels[k].visible && listEntryArea(k).contains(p))
+    for (int place = kListEntryCount - 1; place >= 0; --place) {
+        const int k = m_listOrder.entryAt(place);
+        if (m_labels[k].visible && listPlaceArea(place).contains(p))
             return k;
     }
     return std::nullopt;
@@ -112,13 +137,14 @@ BoardElement Board::elementAt(TwipPoint p) const
         if (m_slots[k].visible && kSlotRects[k].contains(p))
             return {ElementKind::NameSlot, k};
     }
-    // The heading over the list lies between entry 0 and the other entries.
-    if (auto entry = frontListEntryAt(p); entry && *entry > 0)
+    // The heading over the list lies between its first entry and the other entries.
+    const int first = m_listOrder.entryAt(0);
+    if (auto entry = frontListEntryAt(p); entry && *entry != first)
         return {ElementKind::ListEntry, *entry};
     if (inPanel(kCountriesHeading.rect).contains(p))
         return {ElementKind::Heading, 3};
-    if (m_labels[0].visible && listEntryArea(0).contains(p))
-        return {ElementKind::ListEntry, 0};
+    if (m_labels[first].visible && listPlaceArea(0).contains(p))
+        return {ElementKind::ListEntry, first};
     if (inPanel(kInstructionsHeading.rect).contains(p))
         return {ElementKind::Heading, 1};
     if (inPanel(kInstruction.rect).contains(p))

@@ -1,14 +1,15 @@
 // The state of every element on the quiz board, and which element lies at a point.
 //
 // Elements are addressed by index as on the window: labels(k) is list entry k,
-// maplabel(k) name slot k, shape(i) the outline of hotspot i, piccoor(i) its drop
-// target, line(n) leader line n. An index outside its collection throws a Failure,
-// which the error trap of the running handler reports.
+// wherever the list shows it, maplabel(k) name slot k, shape(i) the outline of
+// hotspot i, piccoor(i) its drop target, line(n) leader line n. An index outside
+// its collection throws a Failure, which the error trap of the running handler reports.
 #pragma once
 
 #include "quiz/BoardLanguage.h"
 #include "quiz/BoardLayout.h"
 #include "quiz/BoardTables.h"
+#include "quiz/ListOrder.h"
 
 #include <QString>
 
@@ -74,7 +75,16 @@ public:
     const BoardLanguage &language() const { return m_language; }
     // Where a panel element lies on this board: mirrored in a right-to-left language.
     TwipRect inPanel(const TwipRect &designed) const { return inReadingDirection(designed, m_language.direction()); }
-    TwipRect listEntryArea(int k) const { return inPanel(listEntryRect(k)); }
+    // Where list entry k is shown, and where the entry at a place of the list is.
+    TwipRect listEntryArea(int k) const { return listPlaceArea(listPlace(k)); }
+    TwipRect listPlaceArea(int place) const { return inPanel(listEntryRect(place)); }
+
+    // The list shows its names in the order of the country list file in English, as
+    // designed; in another language in that language's alphabetical order, so a
+    // pupil finds a name where a dictionary would have it. Set once the list is filled.
+    void orderList();
+    int listPlace(int k) const;
+    int entryAtListPlace(int place) const;
 
     ListEntry &labels(int k);
     const ListEntry &labels(int k) const;
@@ -108,6 +118,7 @@ private:
 
     BoardLanguage m_language;
     std::array<ListEntry, kListEntryCount> m_labels;
+    ListOrder m_listOrder;
     std::array<NameSlot, kCountryCount> m_slots;
     std::array<HotspotOutline, kHotspotCount> m_shapes;
     std::array<std::optional<DropTarget>, kHotspotCount> m_dropTargets;

@@ -97,6 +97,7 @@ void setUpBoard(Quiz &quiz, shell::ErrorTrap &trap)
         readCountryList(quiz, trap);
     else
         fillBuiltInNames(quiz.board);
+    quiz.board.orderList();
     layDropTargets(quiz.board, trap);
     trap.run(178, [&] { cmdNewGame_Click(quiz.board, quiz.boxes); });
 }

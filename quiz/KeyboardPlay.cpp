@@ -49,9 +49,9 @@ void KeyboardPlay::moveDropPoint(int across, int down, bool bigSteps)
 void KeyboardPlay::followDrop(int entry, DropOutcome outcome)
 {
     if (outcome == DropOutcome::Placed)
-        m_focus = inListFrom(m_board, entry + 1);
+        m_focus = inListFrom(m_board, m_board.entryAtListPlace((m_board.listPlace(entry) + 1) % kListEntryCount));
     else if (outcome == DropOutcome::Completed)
-        m_focus = 0;
+        m_focus = kFirstShown;
     else
         m_focus = entry;
 }

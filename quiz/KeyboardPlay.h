@@ -22,6 +22,9 @@ enum class FocusMove { Previous, Next, Left, Right, First, Last, Letter };
 
 class KeyboardPlay
 {
+    // Focuses the first name the list shows, whichever entry that is.
+    static constexpr int kFirstShown = -1;
+
 public:
     explicit KeyboardPlay(const Board &board);
 
@@ -41,7 +44,7 @@ public:
 
 private:
     const Board &m_board;
-    int m_focus = 0;
+    int m_focus = kFirstShown;
     TwipPoint m_dropPoint;
 };
 

@@ -1,6 +1,5 @@
 #include "quiz/ListNavigation.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace quiz {
@@ -12,36 +11,45 @@ bool inList(const Board &board, int k)
     return k >= 0 && k < kListEntryCount && board.labels(k).visible;
 }
 
-int column(int k)
+int column(int place)
 {
-    return k < kLeftColumnEntries ? 0 : 1;
+    return place < kLeftColumnEntries ? 0 : 1;
 }
 
-int row(int k)
+int row(int place)
 {
-    return k < kLeftColumnEntries ? k : k - kLeftColumnEntries;
+    return place < kLeftColumnEntries ? place : place - kLeftColumnEntries;
+}
+
+// The first name still in the list from `place` on, going `step` places at a time; -1 if none.
+int firstInListFrom(const Board &board, int place, int step)
+{
+    for (int p = place; p >= 0 && p < kListEntryCount; p += step) {
+        if (const int k = board.entryAtListPlace(p); inList(board, k))
+            return k;
+    }
+    return -1;
 }
 
 } // namespace
 
 int neighbourInList(const Board &board, int from, int step)
 {
-    for (int k = from + step; k >= 0 && k < kListEntryCount; k += step) {
-        if (inList(board, k))
-            return k;
-    }
-    return from;
+    const int k = firstInListFrom(board, board.listPlace(from) + step, step);
+    return k < 0 ? from : k;
 }
 
 int besideInList(const Board &board, int from, bool toTheRight)
 {
     const bool rightToLeft = board.language().direction() == Qt::RightToLeft;
     const int wanted = toTheRight != rightToLeft ? 1 : 0;
+    const int fromPlace = board.listPlace(from);
     int nearest = from;
     int nearestDistance = kListEntryCount;
-    for (int k = 0; k < kListEntryCount; ++k) {
-        const int distance = std::abs(row(k) - row(from));
-        if (column(from) != wanted && column(k) == wanted && inList(board, k) && distance < nearestDistance) {
+    for (int p = 0; p < kListEntryCount; ++p) {
+        const int distance = std::abs(row(p) - row(fromPlace));
+        const int k = board.entryAtListPlace(p);
+        if (column(fromPlace) != wanted && column(p) == wanted && inList(board, k) && distance < nearestDistance) {
             nearest = k;
             nearestDistance = distance;
         }
@@ -51,16 +59,15 @@ int besideInList(const Board &board, int from, bool toTheRight)
 
 int endOfList(const Board &board, int from, bool last)
 {
-    const int beyond = last ? kListEntryCount : -1;
-    const int end = neighbourInList(board, beyond, last ? -1 : 1);
-    return end == beyond ? from : end;
+    const int k = last ? firstInListFrom(board, kListEntryCount - 1, -1) : firstInListFrom(board, 0, 1);
+    return k < 0 ? from : k;
 }
 
 int nextWithLetter(const Board &board, int from, QChar letter)
 {
     const QChar wanted = letter.toCaseFolded();
     for (int n = 1; n <= kListEntryCount; ++n) {
-        const int k = (from + n) % kListEntryCount;
+        const int k = board.entryAtListPlace((board.listPlace(from) + n) % kListEntryCount);
         const QString &caption = board.labels(k).caption;
         if (inList(board, k) && !caption.isEmpty() && caption.front().toCaseFolded() == wanted)
             return k;
@@ -78,9 +85,9 @@ int namesInList(const Board &board)
 
 int inListFrom(const Board &board, int from)
 {
+    const int start = from < 0 ? 0 : board.listPlace(from);
     for (int n = 0; n < kListEntryCount; ++n) {
-        const int k = (std::max(from, 0) + n) % kListEntryCount;
-        if (inList(board, k))
+        if (const int k = board.entryAtListPlace((start + n) % kListEntryCount); inList(board, k))
             return k;
     }
     return -1;

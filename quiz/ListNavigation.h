@@ -1,6 +1,6 @@
-// Moving through the names still in the list, as the keyboard does: in list order,
-// across the two columns, to either end, and by first letter. Where there is no
-// such name, each gives back the entry it started from.
+// Moving through the names still in the list, as the keyboard does: in the order
+// the list shows them, across the two columns, to either end, and by first letter.
+// Where there is no such name, each gives back the entry it started from.
 #pragma once
 
 #include "quiz/Board.h"
@@ -21,8 +21,9 @@ int endOfList(const Board &board, int from, bool last);
 // round to the top: pressing the letter again goes on to the next such name.
 int nextWithLetter(const Board &board, int from, QChar letter);
 int namesInList(const Board &board);
-// `from` itself while it is in the list, else the next name still in it, going
-// round to the top; -1 when no name is in the list.
+// `from` itself while it is in the list, else the next name still in it after
+// `from`'s place, going round to the top; -1 when no name is in the list. A `from`
+// of -1 starts at the top.
 int inListFrom(const Board &board, int from);
 
 } // namespace quiz

@@ -201,7 +201,14 @@ QAccessibleInterface *NameListAccessible::entry(int k) const
 
 std::vector<QAccessibleInterface *> NameListAccessible::children() const
 {
-    return isValid() ? shownItems(entries()) : std::vector<QAccessibleInterface *>{};
+    std::vector<QAccessibleInterface *> shown;
+    // In the order the list shows them, which is also the order they overlap in.
+    for (int place = 0; isValid() && place < quiz::kListEntryCount; ++place) {
+        QAccessibleInterface *item = entry(m_view.session().board().entryAtListPlace(place));
+        if (!item->state().invisible)
+            shown.push_back(item);
+    }
+    return shown;
 }
 
 QAccessibleInterface *NameListAccessible::focusChild() const

@@ -20,7 +20,8 @@ void BoardToWords::tellNames()
 {
     QList<shell::BoardInWords::Name> names;
     const quiz::Board &board = m_session.board();
-    for (int k = 0; k < quiz::kListEntryCount; ++k) {
+    for (int place = 0; place < quiz::kListEntryCount; ++place) {
+        const int k = board.entryAtListPlace(place);
         if (board.labels(k).visible)
             names.append({k, board.labels(k).caption});
     }

@@ -118,11 +118,12 @@ void BoardPainter::paintList(QPainter &painter, const quiz::Board &board, const 
         if (entry.visible && exposed.intersects(areas::covered(rect)))
             m_listTexts[k].draw(painter, rect, entry.caption, true);
     };
-    // Entry 0 lies behind the list heading, every other entry in front of it.
-    paintEntry(0);
+    // The list's first entry lies behind its heading, every other entry in front of
+    // it; where entries overlap, the one later in the list lies in front.
+    paintEntry(board.entryAtListPlace(0));
     paintHeading(painter, m_headings[2], board, quiz::kCountriesHeading, exposed);
-    for (int k = 1; k < quiz::kListEntryCount; ++k)
-        paintEntry(k);
+    for (int place = 1; place < quiz::kListEntryCount; ++place)
+        paintEntry(board.entryAtListPlace(place));
 }
 
 void BoardPainter::paintMapOverlay(QPainter &painter, const quiz::Board &board, const QRegion &exposed)

@@ -8,9 +8,9 @@ namespace app {
 
 NameList::NameList(QWidget *window, const quiz::Board &board) : QWidget(window)
 {
-    const QRectF first = board.listEntryArea(0).toPixels();
-    const QRectF last = board.listEntryArea(quiz::kListEntryCount - 1).toPixels();
-    const QRectF lastOfFirstColumn = board.listEntryArea(quiz::kLeftColumnEntries - 1).toPixels();
+    const QRectF first = board.listPlaceArea(0).toPixels();
+    const QRectF last = board.listPlaceArea(quiz::kListEntryCount - 1).toPixels();
+    const QRectF lastOfFirstColumn = board.listPlaceArea(quiz::kLeftColumnEntries - 1).toPixels();
     setGeometry(first.united(last).united(lastOfFirstColumn).toAlignedRect());
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);

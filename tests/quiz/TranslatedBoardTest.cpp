@@ -2,12 +2,14 @@
 // the language, and drops judged by each row's English name.
 #include "ReadyBoard.h"
 
+#include "quiz/DragSession.h"
 #include "quiz/DropRules.h"
 #include "quiz/KeyboardPlay.h"
 
 #include <QtTest>
 
 using namespace quiz;
+using testing::pointOnHotspot;
 using testing::ReadyBoard;
 
 namespace {
@@ -25,6 +27,14 @@ bool invisible(QChar c)
 {
     return c.category() == QChar::Other_Format || c.category() == QChar::Other_Control
            || (c.isSpace() && c != u' ');
+}
+
+QStringList shownNames(const Board &board)
+{
+    QStringList shown;
+    for (int place = 0; place < kListEntryCount; ++place)
+        shown << board.labels(board.entryAtListPlace(place)).caption;
+    return shown;
 }
 
 void addLanguages()
@@ -104,6 +114,56 @@ private slots:
         QVERIFY(b.board.lineVisible(1));
     }
 
+    // A translated list shows its names in the language's alphabetical order, where
+    // the mouse and the keyboard find them; each entry keeps its row, by which it is
+    // judged. Entries left without a name follow the names. English keeps the file's order.
+    void translatedListIsShownInItsLanguagesOrder()
+    {
+        constexpr int kAlgeria = 0, kCameroon = 6, kCongo = 9, kCongoKinshasa = 11, kSouthAfrica = 38, kZimbabwe = 47;
+        ReadyBoard french{BoardLanguage(u"fr")};
+        const Board &board = french.board;
+        const QStringList shown = shownNames(board);
+        QCOMPARE(shown.first(3), (QStringList{u"Afrique du Sud"_qs, u"Alg\u00e9rie"_qs, u"Angola"_qs}));
+        QCOMPARE(shown.indexOf(u"\u00c9gypte"_qs), shown.indexOf(u"Djibouti"_qs) + 1);
+        QCOMPARE(board.entryAtListPlace(kListEntryCount - 1), kZimbabwe);
+
+        // Where places 0 and 1 overlap, the later place is in front, whatever the rows.
+        const TwipPoint overlap{listEntryRect(1).left + 30, listEntryRect(1).top + 20};
+        QVERIFY(listEntryRect(0).contains(overlap));
+        QCOMPARE(board.elementAt(overlap), (BoardElement{ElementKind::ListEntry, kAlgeria}));
+        KeyboardPlay keys(board);
+        QCOMPARE(keys.focusedEntry(), kSouthAfrica);
+        DragSession drag(french.quiz);
+        QVERIFY(drag.press({listEntryRect(0).left + 30, listEntryRect(0).top + 30}));
+        QCOMPARE(drag.release(pointOnHotspot(firstHotspotOf(kSouthAfrica)), true), DropOutcome::Placed);
+        QCOMPARE(board.maplabel(kSouthAfrica).caption, u"Afrique du Sud"_qs);
+        QCOMPARE(keys.focusedEntry(), kAlgeria);
+
+        keys.focus(kCongo);
+        keys.moveFocus(FocusMove::Next);
+        QCOMPARE(keys.focusedEntry(), kCongoKinshasa);
+        keys.moveFocus(FocusMove::Previous);
+        keys.moveFocus(FocusMove::Previous);
+        QCOMPARE(keys.focusedEntry(), kCameroon);
+        keys.moveFocus(FocusMove::Last);
+        QCOMPARE(keys.focusedEntry(), kZimbabwe);
+
+        ReadyBoard teachers([](testing::ProgramFolderFixture &folder) {
+            folder.write(QStringLiteral("items.fr.txt"), "Zambie\r\n\r\nB\xc3\xa9nin\r\n");
+        }, BoardLanguage(u"fr"));
+        const QStringList teachersShown = shownNames(teachers.board);
+        QCOMPARE(teachersShown.first(2), (QStringList{u"B\u00e9nin"_qs, u"Zambie"_qs}));
+        QCOMPARE(teachersShown.count(u"Label3"_qs), kListEntryCount - 2);
+        std::vector<int> nameless;
+        for (int place = 2; place < kListEntryCount; ++place)
+            nameless.push_back(teachers.board.entryAtListPlace(place));
+        QVERIFY(std::is_sorted(nameless.begin(), nameless.end()));
+
+        ReadyBoard english;
+        for (int k = 0; k < kListEntryCount; ++k)
+            QCOMPARE(english.board.entryAtListPlace(k), k);
+    }
+
     // Arabic mirrors the panel: its first column is on the right, where a press
     // finds it and where Right leads; Left goes to the second column.
     void arabicListReadsFromTheRight()
@@ -112,19 +172,20 @@ private slots:
         ReadyBoard arabic{BoardLanguage(u"ar")};
         const TwipRect first = listEntryRect(0);
         const TwipPoint mirrored{kPanelPictureRect.left + kClientWidth - first.left - 30, first.top + 30};
-        QCOMPARE(arabic.board.elementAt(mirrored), (BoardElement{ElementKind::ListEntry, 0}));
+        QCOMPARE(arabic.board.elementAt(mirrored),
+                 (BoardElement{ElementKind::ListEntry, arabic.board.entryAtListPlace(0)}));
         QCOMPARE(english.board.elementAt({first.left + 30, first.top + 30}), (BoardElement{ElementKind::ListEntry, 0}));
         for (auto [board, toSecond, stay] : {std::tuple{&english.board, FocusMove::Right, FocusMove::Left},
                                              std::tuple{&arabic.board, FocusMove::Left, FocusMove::Right}}) {
             KeyboardPlay keys(*board);
             keys.moveFocus(stay);
-            QCOMPARE(keys.focusedEntry(), 0);
+            QCOMPARE(keys.focusedEntry(), board->entryAtListPlace(0));
             keys.moveFocus(toSecond);
-            QCOMPARE(keys.focusedEntry(), kLeftColumnEntries);
+            QCOMPARE(keys.focusedEntry(), board->entryAtListPlace(kLeftColumnEntries));
             keys.moveFocus(toSecond);
-            QCOMPARE(keys.focusedEntry(), kLeftColumnEntries);
+            QCOMPARE(keys.focusedEntry(), board->entryAtListPlace(kLeftColumnEntries));
             keys.moveFocus(stay);
-            QCOMPARE(keys.focusedEntry(), 0);
+            QCOMPARE(keys.focusedEntry(), board->entryAtListPlace(0));
         }
     }
 };

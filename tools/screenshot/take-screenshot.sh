@@ -27,20 +27,35 @@ done
 [ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }
 sleep 1
 
-# Drags a name (its list position in logical pixels, as the English board lays it)
-# onto the map. Arabic mirrors the panel, 580 to 999 pixels across, and the list with it.
-drag() {
-    local x=$1
-    [ "$language" = ar ] && x=$((580 + 999 - x))
-    xdotool mousemove --window "$window" "$x" "$2" sleep 0.1 mousedown 1 sleep 0.1 \
-        mousemove --window "$window" "$3" "$4" sleep 0.1 mouseup 1 sleep 0.2
+# The list's place of each row: the file's order in English, else the language's
+# alphabetical order, as the board shows it (Node's ICU collates as Qt's does).
+places() {
+    if [ "$language" = en ]; then seq 0 47; return; fi
+    node -e '
+        const [file, language] = process.argv.slice(1);
+        const names = require("fs").readFileSync(file, "utf8").split("\n").filter(Boolean);
+        const collator = new Intl.Collator(language);
+        const shown = names.map((_, k) => k).sort((a, b) => collator.compare(names[a], names[b]) || a - b);
+        names.forEach((_, k) => console.log(shown.indexOf(k)));' "$top/assets/names/names.$language.txt" "$language"
 }
-drag 604 284 367 135   # Egypt
-drag 604 452 495 553   # Madagascar
-drag 850 256 306 669   # South Africa
-drag 850 186 194 287   # Nigeria
-drag 604 130 157 297   # Benin, with its leader line
-drag 604 200 277 331   # Cameroon
+mapfile -t place < <(places)
+
+# Drags the name of a row onto the map at logical pixels (x, y). The list's columns
+# start 604 and 850 pixels across, the first 27 places on the left, 14 pixels apart.
+# Arabic mirrors the panel, 580 to 999 pixels across, and the list with it.
+drag() {
+    local p=${place[$1]} x=604
+    if [ "$p" -ge 27 ]; then x=850; p=$((p - 27)); fi
+    [ "$language" = ar ] && x=$((580 + 999 - x))
+    xdotool mousemove --window "$window" "$x" $((102 + 14 * p)) sleep 0.1 mousedown 1 sleep 0.1 \
+        mousemove --window "$window" "$2" "$3" sleep 0.1 mouseup 1 sleep 0.2
+}
+drag 13 367 135   # Egypt
+drag 25 495 553   # Madagascar
+drag 38 306 669   # South Africa
+drag 33 194 287   # Nigeria
+drag 2 157 297    # Benin, with its leader line
+drag 7 277 331    # Central African Republic
 xdotool mousemove --window "$window" 700 600
 sleep 0.5
 import -window "$window" +set date:create +set date:modify -strip "$out"

@@ -1,0 +1,33 @@
+#include "quiz/ListOrder.h"
+
+#include <QCollator>
+
+#include <algorithm>
+#include <numeric>
+
+namespace quiz {
+
+ListOrder::ListOrder()
+{
+    std::iota(m_entries.begin(), m_entries.end(), 0);
+    m_places = m_entries;
+}
+
+ListOrder ListOrder::alphabetical(const QStringList &names, const QLocale &locale)
+{
+    const QCollator collator(locale);
+    auto name = [&](int k) { return k < names.size() ? names[k] : QString(); };
+    ListOrder order;
+    std::stable_sort(order.m_entries.begin(), order.m_entries.end(), [&](int a, int b) {
+        const QString first = name(a);
+        const QString second = name(b);
+        if (first.isEmpty() || second.isEmpty())
+            return !first.isEmpty() && second.isEmpty();
+        return collator.compare(first, second) < 0;
+    });
+    for (int p = 0; p < kListEntryCount; ++p)
+        order.m_places[std::size_t(order.m_entries[std::size_t(p)])] = p;
+    return order;
+}
+
+} // namespace quiz

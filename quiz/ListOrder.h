@@ -1,0 +1,33 @@
+// Where each entry of the name list is shown: its place, counted down the first
+// column and on down the second. An entry keeps its index wherever it is shown, as
+// its index is its row, by which it is judged and whose slot it fills.
+#pragma once
+
+#include "quiz/BoardLayout.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include <array>
+
+namespace quiz {
+
+class ListOrder
+{
+public:
+    // Every entry at the place of its index: the order of the country list file.
+    ListOrder();
+    // `names` by entry index, in `locale`'s alphabetical order; names that compare
+    // equal keep their rows' order. An empty name is no name: such entries follow
+    // all the named ones, in their rows' order.
+    static ListOrder alphabetical(const QStringList &names, const QLocale &locale);
+
+    int place(int entry) const { return m_places[std::size_t(entry)]; }
+    int entryAt(int place) const { return m_entries[std::size_t(place)]; }
+
+private:
+    std::array<int, kListEntryCount> m_entries; // by place
+    std::array<int, kListEntryCount> m_places;  // by entry
+};
+
+} // namespace quiz

@@ -1,5 +1,7 @@
 #include "quiz/ListNavigation.h"
 
+#include "quiz/NameKey.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -58,11 +60,10 @@ int endOfList(const Board &board, int from, bool last)
 
 int nextWithLetter(const Board &board, int from, QChar letter)
 {
-    const QChar wanted = letter.toCaseFolded();
+    const QChar wanted = initialKey(QStringView(&letter, 1));
     for (int n = 1; n <= kListEntryCount; ++n) {
         const int k = (from + n) % kListEntryCount;
-        const QString &caption = board.labels(k).caption;
-        if (inList(board, k) && !caption.isEmpty() && caption.front().toCaseFolded() == wanted)
+        if (inList(board, k) && !wanted.isNull() && initialKey(board.labels(k).caption) == wanted)
             return k;
     }
     return from;

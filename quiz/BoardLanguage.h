@@ -4,7 +4,8 @@
 // In English the board is exactly as designed: its names come from items.txt and
 // are judged by their text. In another language the built-in names of that
 // language (assets/names) fill the list, or a teacher's items.<language>.txt
-// beside the program does; each entry is judged by the English name of its row.
+// beside the program does, its lines in any order (ListRows); each entry is judged
+// by the English name of its row.
 #pragma once
 
 #include <QString>

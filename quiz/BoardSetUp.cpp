@@ -1,20 +1,22 @@
 #include "quiz/BoardSetUp.h"
 
 #include "quiz/CountryListFile.h"
+#include "quiz/ListRows.h"
 #include "quiz/NewGame.h"
 
 namespace quiz {
 
 namespace {
 
-// A faulty line (a blank one, or one past the last list entry) costs two reports.
+// A faulty line (a blank one, one past the last list entry, or one of a teacher's
+// list that fills no row) costs two reports.
 // Twelve reports show every fault of a hand-edited list with up to six faulty lines;
 // past that one report says so, and later faulty lines fail silently, so a wrong or
 // damaged file cannot bury the player under boxes. Good lines still fill their entries.
 constexpr int kReadingReportBudget = 12;
 
 // In another language than English each name read is judged by its row's English
-// name, whatever the line holds.
+// name, whatever the line holds, and keeps the teacher's spelling.
 void fillEntry(ListEntry &entry, const CommaFields &fields, int row, const BoardLanguage &language)
 {
     entry.caption = fields.first();
@@ -25,9 +27,11 @@ void fillEntry(ListEntry &entry, const CommaFields &fields, int row, const Board
 void readCountryList(Quiz &quiz, shell::ErrorTrap &trap)
 {
     Board &board = quiz.board;
-    const QString listFile = board.language().countryListFile();
+    const BoardLanguage &language = board.language();
+    const QString listFile = language.countryListFile();
     CountryListFile file;
     trap.run(132, [&] { file.open(quiz.folder.file(listFile)); });
+    const ListRows rows = language.isEnglish() ? ListRows() : ListRows(file, language.builtInNames(), listFile);
     int i = 0;
     trap.run(134, [&] { i = 0; });
     trap.setReportBudget(kReadingReportBudget,
@@ -39,15 +43,18 @@ void readCountryList(Quiz &quiz, shell::ErrorTrap &trap)
         trap.run(138, [&] { line = file.readLine(); });
         trap.run(140, [&] { wholeLine = line; });
         trap.run(142, [&] { fields = CommaFields(line); });
-        trap.run(144, [&] { fillEntry(board.labels(i), fields, i, board.language()); });
+        trap.run(144, [&] {
+            const int row = rows.rowOf(i);
+            fillEntry(board.labels(row), fields, row, language);
+        });
         if (trap.test(146, [&] { return fields.count() >= 2; }))
-            trap.run(148, [&] { board.labels(i).tag = wholeLine; });
+            trap.run(148, [&] { board.labels(rows.rowOf(i)).tag = wholeLine; });
         else
-            trap.run(150, [&] { board.labels(i).tag = fields.first(); });
+            trap.run(150, [&] { board.labels(rows.rowOf(i)).tag = fields.first(); });
         trap.run(152, [&] { ++i; });
-        // Past the last entry every line only fails, and silently once the reports
-        // are spent: the rest of the file can change nothing, so it is left unread.
-        if (i >= kCountryCount && trap.budgetExhausted())
+        // Past the last line that fills a row every line only fails, and silently once
+        // the reports are spent: the rest of the file can change nothing, so it is left unread.
+        if (i > rows.lastFillingLine() && trap.budgetExhausted())
             break;
     }
     trap.clearReportBudget();

@@ -1,5 +1,7 @@
 #include "quiz/ListNavigation.h"
 
+#include "quiz/NameKey.h"
+
 #include <cstdlib>
 
 namespace quiz {
@@ -65,11 +67,10 @@ int endOfList(const Board &board, int from, bool last)
 
 int nextWithLetter(const Board &board, int from, QChar letter)
 {
-    const QChar wanted = letter.toCaseFolded();
+    const QChar wanted = initialKey(QStringView(&letter, 1));
     for (int n = 1; n <= kListEntryCount; ++n) {
         const int k = board.entryAtListPlace((board.listPlace(from) + n) % kListEntryCount);
-        const QString &caption = board.labels(k).caption;
-        if (inList(board, k) && !caption.isEmpty() && caption.front().toCaseFolded() == wanted)
+        if (inList(board, k) && !wanted.isNull() && initialKey(board.labels(k).caption) == wanted)
             return k;
     }
     return from;

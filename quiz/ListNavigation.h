@@ -17,8 +17,9 @@ int neighbourInList(const Board &board, int from, int step);
 int besideInList(const Board &board, int from, bool toTheRight);
 // The first or last name still in the list.
 int endOfList(const Board &board, int from, bool last);
-// The next name after `from` that starts with `letter`, whatever its case, going
-// round to the top: pressing the letter again goes on to the next such name.
+// The next name after `from` that starts with `letter`, whatever its case and
+// accents (as initialKey finds it), going round to the top: pressing the letter
+// again goes on to the next such name.
 int nextWithLetter(const Board &board, int from, QChar letter);
 int namesInList(const Board &board);
 // `from` itself while it is in the list, else the next name still in it after

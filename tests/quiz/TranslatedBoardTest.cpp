@@ -6,11 +6,15 @@
 #include "quiz/DropRules.h"
 #include "quiz/KeyboardPlay.h"
 
+#include <QCollator>
 #include <QtTest>
+
+#include <set>
 
 using namespace quiz;
 using testing::pointOnHotspot;
 using testing::ReadyBoard;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,6 +23,15 @@ int firstHotspotOf(int row)
     for (int i = 0; i < kHotspotCount; ++i) {
         if (kHotspots[i].tag == kCountryNames[row])
             return i;
+    }
+    return -1;
+}
+
+int entryShowing(const Board &board, const QString &caption)
+{
+    for (int k = 0; k < kListEntryCount; ++k) {
+        if (board.labels(k).caption == caption)
+            return k;
     }
     return -1;
 }
@@ -162,6 +175,76 @@ private slots:
         ReadyBoard english;
         for (int k = 0; k < kListEntryCount; ++k)
             QCOMPARE(english.board.entryAtListPlace(k), k);
+    }
+
+    // A letter finds a name filed under it as a reader of the language files it:
+    // past accents and the Arabic article, through the hamza seats, and by the
+    // consonant of an Ethiopic syllable. English goes by the first letter as ever.
+    void aLetterFindsTheNamesFiledUnderIt_data()
+    {
+        // The rows a letter goes round, pressed again and again, in whatever order the list shows them.
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("found");
+        QTest::newRow("fr e: \u00c9gypte, Eswatini, \u00c9thiopie") << u"fr"_s << u"e"_s << QList<int>{13, 15, 40};
+        QTest::newRow("fr \u00c9: the same") << u"fr"_s << u"\u00c9"_s << QList<int>{13, 15, 40};
+        QTest::newRow("ar jeem: past the article") << u"ar"_s << u"\u062c"_s << QList<int>{0, 11, 12, 38};
+        QTest::newRow("ar alef: the hamza seats") << u"ar"_s << u"\u0627"_s << QList<int>{1, 7, 15, 40, 44};
+        QTest::newRow("ar alef with hamza: the same") << u"ar"_s << u"\u0623"_s << QList<int>{1, 7, 15, 40, 44};
+        QTest::newRow("am ga: the g row") << u"am"_s << u"\u1308"_s << QList<int>{13, 16, 17, 18, 19, 20};
+        QTest::newRow("am gwa: the g row") << u"am"_s << u"\u1310"_s << QList<int>{13, 16, 17, 18, 19, 20};
+        QTest::newRow("am mu: the m row") << u"am"_s << u"\u1219"_s << QList<int>{7, 25, 26, 27, 28, 29, 30, 45};
+        QTest::newRow("am ee: the glottal row") << u"am"_s << u"\u12a4"_s << QList<int>{0, 1, 14, 15, 40};
+        QTest::newRow("en e") << u"en"_s << u"e"_s << QList<int>{13, 14, 15};
+        QTest::newRow("en E") << u"en"_s << u"E"_s << QList<int>{13, 14, 15};
+        QTest::newRow("en x: none") << u"en"_s << u"x"_s << QList<int>{};
+    }
+    void aLetterFindsTheNamesFiledUnderIt()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, found);
+        ReadyBoard b{BoardLanguage(language)};
+        constexpr int kBurundi = 5; // filed under none of these letters
+        std::set<int> visited;
+        int at = kBurundi;
+        for (int press = 0; press < kListEntryCount; ++press) {
+            at = nextWithLetter(b.board, at, typed.front());
+            if (at != kBurundi)
+                visited.insert(at);
+        }
+        QCOMPARE(QList<int>(visited.begin(), visited.end()), found);
+    }
+
+    // A teacher's list in the language may come in any order and spell a name in
+    // another case or without its accents: each line is judged by the country it
+    // names; a line naming none whose row is taken fills nothing and is reported.
+    void teachersListInAnyOrderIsJudgedByTheNamesItHolds()
+    {
+        const QStringList names = BoardLanguage(u"fr").builtInNames();
+        QStringList written = names;
+        written[13] = u"EGYPTE"_s;
+        written[10] = u"cote d'ivoire"_s;
+        QStringList lines = written;
+        lines.append(u"Atlantide"_s);
+        QCollator collator{QLocale(QLocale::French)};
+        std::sort(lines.begin(), lines.end(), collator);
+        const qsizetype atlantis = lines.indexOf(u"Atlantide"_s);
+        QCOMPARE_LT(atlantis, kCountryCount);
+        ReadyBoard b([&](testing::ProgramFolderFixture &folder) {
+            folder.write(u"items.fr.txt"_s, lines.join(u"\r\n").toUtf8());
+        }, BoardLanguage(u"fr"));
+        for (int row = 0; row < kCountryCount; ++row) {
+            const int entry = entryShowing(b.board, written[row]);
+            QVERIFY2(entry >= 0, qPrintable(written[row]));
+            piccoor_DragDrop(b.quiz, firstHotspotOf(row), entry);
+            QCOMPARE(b.board.maplabel(row).caption, written[row]);
+        }
+        QCOMPARE(b.outside.sound.played.count(b.soundFile(shell::files::kWrongSound)), 0);
+        QCOMPARE(b.reportLines(), (QList<int>{144, 150}));
+        QVERIFY2(b.outside.boxes.shown.front().text.contains(u"Line %1 of items.fr.txt names no country"_s.arg(atlantis + 1)),
+                 qPrintable(b.outside.boxes.shown.front().text));
+        QCOMPARE(b.outside.boxes.shown.size(), 3u); // the map complete after the two reports
     }
 
     // Arabic mirrors the panel: its first column is on the right, where a press

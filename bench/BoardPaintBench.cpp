@@ -64,7 +64,7 @@ void benchBoardPaint()
     const ProgramFolderCopy folder;
     QuietPlatform outside;
     quiz::Board board;
-    quiz::Quiz quiz{board, outside.boxes, outside.sound, shell::ProgramFolder(folder.path())};
+    quiz::Quiz quiz{board, outside.boxes, outside.sound, shell::ProgramFolder(folder.path()), outside.collation};
     shell::ErrorTrap trap(outside.boxes, QStringLiteral("Form1.Form_Load"));
     quiz::setUpBoard(quiz, trap);
 

@@ -2,7 +2,6 @@
 
 #include "shell/Failure.h"
 
-#include <QLocale>
 
 #include <algorithm>
 #include <limits>
@@ -50,14 +49,14 @@ const DropTarget &Board::piccoor(int i) const
     return *slot;
 }
 
-void Board::orderList()
+void Board::orderList(const shell::Collation &collation)
 {
     if (m_language.isEnglish())
         return;
     QStringList names;
     for (const ListEntry &entry : m_labels)
         names.append(entry.caption == kListEntryDesignCaption ? QString() : entry.caption);
-    m_listOrder = ListOrder::alphabetical(names, QLocale(m_language.code()));
+    m_listOrder = ListOrder::alphabetical(names, collation.of(m_language.code()));
 }
 
 int Board::listPlace(int k) const

@@ -10,6 +10,7 @@
 #include "quiz/BoardLayout.h"
 #include "quiz/BoardTables.h"
 #include "quiz/ListOrder.h"
+#include "shell/Collation.h"
 
 #include <QString>
 
@@ -82,7 +83,7 @@ public:
     // The list shows its names in the order of the country list file in English, as
     // designed; in another language in that language's alphabetical order, so a
     // pupil finds a name where a dictionary would have it. Set once the list is filled.
-    void orderList();
+    void orderList(const shell::Collation &collation);
     int listPlace(int k) const;
     int entryAtListPlace(int place) const;
 

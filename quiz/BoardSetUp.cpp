@@ -104,7 +104,7 @@ void setUpBoard(Quiz &quiz, shell::ErrorTrap &trap)
         readCountryList(quiz, trap);
     else
         fillBuiltInNames(quiz.board);
-    quiz.board.orderList();
+    quiz.board.orderList(quiz.collation);
     layDropTargets(quiz.board, trap);
     trap.run(178, [&] { cmdNewGame_Click(quiz.board, quiz.boxes); });
 }

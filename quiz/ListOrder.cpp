@@ -1,7 +1,5 @@
 #include "quiz/ListOrder.h"
 
-#include <QCollator>
-
 #include <algorithm>
 #include <numeric>
 
@@ -13,9 +11,8 @@ ListOrder::ListOrder()
     m_places = m_entries;
 }
 
-ListOrder ListOrder::alphabetical(const QStringList &names, const QLocale &locale)
+ListOrder ListOrder::alphabetical(const QStringList &names, const shell::Collation::Compare &compare)
 {
-    const QCollator collator(locale);
     auto name = [&](int k) { return k < names.size() ? names[k] : QString(); };
     ListOrder order;
     std::stable_sort(order.m_entries.begin(), order.m_entries.end(), [&](int a, int b) {
@@ -23,7 +20,7 @@ ListOrder ListOrder::alphabetical(const QStringList &names, const QLocale &local
         const QString second = name(b);
         if (first.isEmpty() || second.isEmpty())
             return !first.isEmpty() && second.isEmpty();
-        return collator.compare(first, second) < 0;
+        return compare(first, second) < 0;
     });
     for (int p = 0; p < kListEntryCount; ++p)
         order.m_places[std::size_t(order.m_entries[std::size_t(p)])] = p;

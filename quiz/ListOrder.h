@@ -4,8 +4,8 @@
 #pragma once
 
 #include "quiz/BoardLayout.h"
+#include "shell/Collation.h"
 
-#include <QLocale>
 #include <QStringList>
 
 #include <array>
@@ -17,10 +17,10 @@ class ListOrder
 public:
     // Every entry at the place of its index: the order of the country list file.
     ListOrder();
-    // `names` by entry index, in `locale`'s alphabetical order; names that compare
-    // equal keep their rows' order. An empty name is no name: such entries follow
-    // all the named ones, in their rows' order.
-    static ListOrder alphabetical(const QStringList &names, const QLocale &locale);
+    // `names` by entry index, in the alphabetical order `compare` gives; names that
+    // compare equal keep their rows' order. An empty name is no name: such entries
+    // follow all the named ones, in their rows' order.
+    static ListOrder alphabetical(const QStringList &names, const shell::Collation::Compare &compare);
 
     int place(int entry) const { return m_places[std::size_t(entry)]; }
     int entryAt(int place) const { return m_entries[std::size_t(place)]; }

@@ -21,10 +21,10 @@ private:
 };
 
 PlaySession::PlaySession(shell::MessageBox &boxes, shell::SoundPlayer &sound, shell::ProgramFolder folder,
-                         BoardLanguage language)
+                         const shell::Collation &collation, BoardLanguage language)
     : m_board(std::move(language)),
       m_boxes(std::make_unique<NoticedBoxes>(*this, boxes)),
-      m_quiz{m_board, *m_boxes, sound, std::move(folder)},
+      m_quiz{m_board, *m_boxes, sound, std::move(folder), collation},
       m_drag(m_quiz),
       m_keys(m_board)
 {

@@ -23,7 +23,7 @@ class PlaySession : public QObject
 
 public:
     PlaySession(shell::MessageBox &boxes, shell::SoundPlayer &sound, shell::ProgramFolder folder,
-                BoardLanguage language = {});
+                const shell::Collation &collation, BoardLanguage language = {});
     ~PlaySession() override;
 
     Board &board() { return m_board; }

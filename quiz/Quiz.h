@@ -2,6 +2,7 @@
 #pragma once
 
 #include "quiz/Board.h"
+#include "shell/Collation.h"
 #include "shell/MessageBox.h"
 #include "shell/ProgramFolder.h"
 #include "shell/SoundPlayer.h"
@@ -13,6 +14,8 @@ struct Quiz {
     shell::MessageBox &boxes;
     shell::SoundPlayer &wmp1;
     shell::ProgramFolder folder;
+    // The language's alphabetical order, in which a translated list is shown.
+    const shell::Collation &collation;
 };
 
 } // namespace quiz

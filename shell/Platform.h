@@ -4,6 +4,7 @@
 
 #include "shell/Announcer.h"
 #include "shell/Clock.h"
+#include "shell/Collation.h"
 #include "shell/MessageBox.h"
 #include "shell/SoundPlayer.h"
 #include "shell/WebOpener.h"
@@ -16,6 +17,7 @@ struct Platform {
     WebOpener &web;
     const Clock &clock;
     Announcer &announcer;
+    const Collation &collation;
 };
 
 } // namespace shell

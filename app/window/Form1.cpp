@@ -39,7 +39,7 @@ Form1::Form1(const shell::Platform &platform, shell::ProgramFolder folder, quiz:
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
       m_platform(platform),
-      m_session(platform.boxes, platform.sound, std::move(folder), std::move(language)),
+      m_session(platform.boxes, platform.sound, std::move(folder), platform.collation, std::move(language)),
       m_spoken(m_session, platform.announcer),
       m_shown(m_session.board())
 {

@@ -15,7 +15,7 @@ namespace outside {
 class LinuxPlatform
 {
 public:
-    shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock, m_announcer}; }
+    shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock, m_announcer, m_collation}; }
     // The window whose accessible notification says the results.
     void announceIn(QWidget &window) { m_announcer.attach(window); }
     // Starts the sound player and has it decode the game's sounds, which the first
@@ -28,6 +28,7 @@ private:
     LazySoundPlayer m_sound{m_folder.path()};
     DesktopWebOpener m_web;
     SystemClock m_clock;
+    shell::QtCollation m_collation;
     AtspiAnnouncer m_announcer;
     XKeyRepeats m_keyRepeats;
 };

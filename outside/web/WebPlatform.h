@@ -3,7 +3,8 @@
 // player's first gesture, the sounds decoded by FFmpeg and played through Web
 // Audio, the board's fonts fetched beside it, the program's pointers as CSS
 // cursors, results said in the page and the board told in words beside it, and the
-// page's end screen once the window is closed.
+// page's end screen once the window is closed, and the
+// browser's alphabetical orders.
 #pragma once
 
 #include "outside/qt/DecodedSoundPlayer.h"
@@ -11,6 +12,7 @@
 #include "outside/web/FirstGestureWebOpener.h"
 #include "outside/web/PageAnnouncer.h"
 #include "outside/web/PageBoardInWords.h"
+#include "outside/web/PageCollation.h"
 #include "outside/web/PageCursor.h"
 #include "outside/web/PageMessageBox.h"
 #include "shell/Platform.h"
@@ -23,7 +25,7 @@ public:
     // Made once the application object exists.
     WebPlatform();
 
-    shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock, m_announcer}; }
+    shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock, m_announcer, m_collation}; }
     // Results are said in the page beside the window, whatever the window.
     void announceIn(QWidget &) {}
     // The page's screen readers cannot read the board's canvas: it is told to the page in words.
@@ -37,6 +39,7 @@ private:
     FirstGestureWebOpener m_web;
     SystemClock m_clock;
     PageAnnouncer m_announcer;
+    PageCollation m_collation;
     PageBoardInWords m_boardInWords;
     PageCursor m_cursor;
 };

@@ -15,7 +15,7 @@ namespace outside {
 class WindowsPlatform
 {
 public:
-    shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock, m_announcer}; }
+    shell::Platform platform() { return {m_boxes, m_sound, m_web, m_clock, m_announcer, m_collation}; }
     // The window whose provider says the results.
     void announceIn(QWidget &window) { m_announcer.attach(window); }
     // Decodes the sounds of the game, so that its first drop does not wait for them.
@@ -26,6 +26,7 @@ private:
     WindowsSoundPlayer m_sound;
     ExplorerWebOpener m_web;
     SystemClock m_clock;
+    shell::QtCollation m_collation;
     UiaAnnouncer m_announcer;
 };
 

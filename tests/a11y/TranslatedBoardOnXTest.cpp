@@ -98,10 +98,7 @@ private slots:
         const Accessible list = children[3];
         const Accessible map = children[4];
         // The list reads in the language's order, the board's rule.
-        quiz::Board ordered(board);
-        for (int k = 0; k < quiz::kCountryCount; ++k)
-            ordered.labels(k).caption = names[k];
-        ordered.orderList();
+        const quiz::Board ordered = boardShownIn(board);
         QStringList shownNames;
         for (int place = 0; place < quiz::kListEntryCount; ++place)
             shownNames << names[ordered.entryAtListPlace(place)];

@@ -328,7 +328,7 @@ private slots:
         {
             testing::FakePlatform outside;
             Board board;
-            Quiz quiz{board, outside.boxes, outside.sound, shell::ProgramFolder(folder.path())};
+            Quiz quiz{board, outside.boxes, outside.sound, shell::ProgramFolder(folder.path()), outside.collation};
             shell::ErrorTrap trap(outside.boxes, QStringLiteral("Form1.Form_Load"));
             setUpBoard(quiz, trap);
         }

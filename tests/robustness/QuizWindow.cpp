@@ -11,7 +11,7 @@ QString reportAt(QStringView procedure, int line)
 }
 
 QuizWindow::QuizWindow(const QString &programFolder, shell::MessageBox *boxes)
-    : m_form(shell::Platform{boxes ? *boxes : m_recorder, m_sound, m_web, m_clock, m_announcer},
+    : m_form(shell::Platform{boxes ? *boxes : m_recorder, m_sound, m_web, m_clock, m_announcer, m_collation},
              shell::ProgramFolder(programFolder))
 {
     m_form.Form_Load();

@@ -51,6 +51,7 @@ private:
     RecordingWebOpener m_web;
     FixedClock m_clock;
     RecordingAnnouncer m_announcer;
+    shell::QtCollation m_collation;
     app::Form1 m_form;
 };
 

@@ -61,8 +61,9 @@ struct FakePlatform {
     RecordingWebOpener web;
     FixedClock clock;
     RecordingAnnouncer announcer;
+    shell::QtCollation collation;
 
-    shell::Platform platform() { return {boxes, sound, web, clock, announcer}; }
+    shell::Platform platform() { return {boxes, sound, web, clock, announcer, collation}; }
 };
 
 } // namespace testing

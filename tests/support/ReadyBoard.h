@@ -15,7 +15,7 @@ struct ReadyBoard {
     ProgramFolderFixture folder;
     FakePlatform outside;
     quiz::Board board;
-    quiz::Quiz quiz{board, outside.boxes, outside.sound, shell::ProgramFolder(folder.path())};
+    quiz::Quiz quiz{board, outside.boxes, outside.sound, shell::ProgramFolder(folder.path()), outside.collation};
 
     // Runs the set-up of a board in `language`; `prepare` may change the folder first.
     template<class Prepare>

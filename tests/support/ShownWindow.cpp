@@ -9,7 +9,7 @@ namespace testing {
 
 ShownWindow::ShownWindow(shell::MessageBox *boxes, shell::Announcer *announcer, quiz::BoardLanguage language)
     : form(shell::Platform{boxes ? *boxes : outside.boxes, outside.sound, outside.web, outside.clock,
-                           announcer ? *announcer : outside.announcer},
+                           announcer ? *announcer : outside.announcer, outside.collation},
            shell::ProgramFolder(folder.path()), std::move(language))
 {
     form.Form_Load();

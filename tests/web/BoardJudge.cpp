@@ -131,8 +131,8 @@ int main(int argc, char *argv[])
         for (const QString &name : arguments.mid(3)) {
             const int k = name.toInt();
             holds = (command == QLatin1String("placed")
-                         ? verdict(placed(start, shot, k), qPrintable(QStringLiteral("name %1 placed").arg(k)))
-                         : verdict(whitePixels(shot, listEntryBand(k)) > 0 && !placed(start, shot, k),
+                         ? verdict(placed(start, shot, k, k), qPrintable(QStringLiteral("name %1 placed").arg(k)))
+                         : verdict(whitePixels(shot, listEntryBand(k)) > 0 && !placed(start, shot, k, k),
                                    qPrintable(QStringLiteral("name %1 still listed").arg(k))))
                 && holds;
         }

@@ -52,6 +52,16 @@ QRect visibleMapArea()
     return pixelRect(kMapPictureRect).intersected(pixelRect(kClientRect));
 }
 
+quiz::Board boardShownIn(const quiz::BoardLanguage &language)
+{
+    quiz::Board board(language);
+    const QStringList names = language.builtInNames();
+    for (int k = 0; k < kCountryCount; ++k)
+        board.labels(k).caption = names[k];
+    board.orderList(shell::QtCollation());
+    return board;
+}
+
 QRect listEntryBand(int k)
 {
     const QRect entry = pixelRect(listEntryRect(k));
@@ -105,11 +115,11 @@ QPoint onTheSea()
     return {};
 }
 
-bool placed(const QImage &atStart, const QImage &shot, int k)
+bool placed(const QImage &atStart, const QImage &shot, int k, int place)
 {
     // Names in a slot are small: a short one still darkens this many pixels.
     constexpr int kSlotTextPixels = 8;
-    return whitePixels(shot, listEntryBand(k)) == 0 && newDarkPixels(atStart, shot, slotArea(k)) >= kSlotTextPixels;
+    return whitePixels(shot, listEntryBand(place)) == 0 && newDarkPixels(atStart, shot, slotArea(k)) >= kSlotTextPixels;
 }
 
 } // namespace xtest

@@ -3,6 +3,7 @@
 // (twips, 15 to a pixel). A pixel (x, y) reaches the program as the twip point (15 x, 15 y).
 #pragma once
 
+#include "quiz/Board.h"
 #include "quiz/Twips.h"
 
 #include <QImage>
@@ -15,11 +16,14 @@ QRect pixelRect(const quiz::TwipRect &rect);
 // The part of the map picture inside the client area.
 QRect visibleMapArea();
 
-// A point of list entry k that neither neighbour covers.
-QPoint onListEntry(int k);
-// The rows of entry k that only its own name is painted on: neighbouring entries
-// overlap it at the top and the bottom.
-QRect listEntryBand(int k);
+// A board whose list holds the built-in names of `language`, in the order the
+// program shows them: where each row's name is to be found.
+quiz::Board boardShownIn(const quiz::BoardLanguage &language);
+// A point of the list's place `place` that neither neighbour covers.
+QPoint onListEntry(int place);
+// The rows of place `place` that only its own name is painted on: neighbouring
+// entries overlap it at the top and the bottom.
+QRect listEntryBand(int place);
 QRect slotArea(int k);
 // Every list entry shows its name in white.
 bool everyNameShown(const QImage &shot);
@@ -28,7 +32,8 @@ bool everyNameShown(const QImage &shot);
 QPoint onHotspotOf(int row);
 // A point of the map that no hotspot covers.
 QPoint onTheSea();
-// Name k has left the list and shows in its slot on the map, which was empty at the start.
-bool placed(const QImage &atStart, const QImage &shot, int k);
+// Name k has left its place in the list and shows in its slot on the map, which
+// was empty at the start.
+bool placed(const QImage &atStart, const QImage &shot, int k, int place);
 
 } // namespace xtest

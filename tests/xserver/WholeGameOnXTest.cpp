@@ -44,7 +44,7 @@ private slots:
         for (int k = 0; k + 1 < quiz::kCountryCount; ++k) {
             x.desktop.drag(window->id, onListEntry(k), onHotspotOf(k));
             const bool moved = bool(
-                x.desktop.grabWhen(window->id, [&](const QImage &shot) { return placed(*atStart, shot, k); }));
+                x.desktop.grabWhen(window->id, [&](const QImage &shot) { return placed(*atStart, shot, k, k); }));
             QVERIFY2(moved, qPrintable(kCountryNames[k].toString() + QStringLiteral(" did not move from the list to its slot")));
             if (k == 0) {
                 const QImage shot = x.desktop.grab(window->id);
@@ -65,7 +65,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(x.desktop.focusedWindow(), box->id, 5000);
         QVERIFY(waitUntilShows(x.desktop, box->id, congratulations));
         // Behind the box the player should see the map complete, as after every other drop.
-        QVERIFY(placed(*atStart, x.desktop.grab(window->id), last));
+        QVERIFY(placed(*atStart, x.desktop.grab(window->id), last, last));
 
         x.desktop.pressKey(QStringLiteral("Return"));
         const bool backAtStart = bool(x.desktop.grabWhen(window->id, [&](const QImage &shot) { return shot == *atStart; }));

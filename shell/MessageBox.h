@@ -11,6 +11,8 @@ struct BoxRequest {
     QString text;
     QString caption;
     Icon icon = Icon::None;
+    // Qt's own word for it is missing in languages Qt has no catalogue for.
+    QString ok = QStringLiteral("OK");
 };
 
 class MessageBox

@@ -11,7 +11,7 @@ struct BoxRequest {
     QString text;
     QString caption;
     Icon icon = Icon::None;
-    // Qt's own word for it is missing in languages Qt has no catalogue for.
+    // The button's text: Qt's own is missing where Qt has no catalogue (Swahili, Amharic).
     QString ok = QStringLiteral("OK");
 };
 

@@ -23,8 +23,8 @@ void QtMessageBox::show(const shell::BoxRequest &request)
                     request.caption, boxTextForDisplay(request.text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Ok)->setText(request.ok);
-    // A failure's report reads the same in every language, left to right as its
-    // English button, so that a screenshot sent to the support address does too.
+    // A failure's report, its button English, reads left to right in every language,
+    // so that a screenshot sent to the support address reads the same everywhere.
     if (request.icon == shell::BoxRequest::Icon::Warning)
         box.setLayoutDirection(Qt::LeftToRight);
     box.exec();

@@ -26,6 +26,13 @@ const QString &judgedTag(const ListEntry &entry)
 
 } // namespace
 
+shell::BoxRequest completedMapBox()
+{
+    return {QCoreApplication::translate("Board", "CONGRATULATIONS! THE MAP IS COMPLETE!"),
+            QCoreApplication::applicationName(), shell::BoxRequest::Icon::None,
+            QCoreApplication::translate("Board", "OK")};
+}
+
 QString trimSpaces(const QString &text)
 {
     qsizetype begin = 0;
@@ -74,8 +81,7 @@ void piccoor_DragDrop(Quiz &quiz, int index, int source)
     if (trap.test(182, [&] { return board.placedCount() >= kPlacedToComplete; })) {
         trap.run(184, [&] { play(quiz, shell::files::kCompleteSound); });
         trap.run(186, [&] {
-            quiz.boxes.show({QCoreApplication::translate("Board", "CONGRATULATIONS! THE MAP IS COMPLETE!"),
-                             QCoreApplication::applicationName(), shell::BoxRequest::Icon::None});
+            quiz.boxes.show(completedMapBox());
         });
         trap.run(188, [&] { cmdNewGame_Click(board, quiz.boxes); });
     }

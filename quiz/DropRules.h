@@ -17,6 +17,9 @@ void labels_DragDrop(Board &board, int source);
 // handler's own error trap.
 void piccoor_DragDrop(Quiz &quiz, int index, int source);
 
+// The box that tells the map is complete, in the board's language, its button too.
+shell::BoxRequest completedMapBox();
+
 // Spaces only: tabs and other white space count as part of the text.
 QString trimSpaces(const QString &text);
 

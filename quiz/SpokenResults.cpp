@@ -36,6 +36,17 @@ QString dropPointPosition(TwipPoint p)
         .arg(std::lround(100.0 * (p.y - map.top) / map.height));
 }
 
+QString dropPoint(const std::optional<QString> &carried)
+{
+    return carried ? QCoreApplication::translate("Board", "Drop point for %1").arg(*carried)
+                   : QCoreApplication::translate("Board", "Drop point");
+}
+
+QString dropPointAt(const QString &carried, TwipPoint p)
+{
+    return QCoreApplication::translate("Board", "Drop point for %1: %2").arg(carried, dropPointPosition(p));
+}
+
 } // namespace spoken
 
 SpokenResults::SpokenResults(const PlaySession &session, shell::Announcer &announcer)

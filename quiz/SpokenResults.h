@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace quiz {
 
@@ -21,6 +22,9 @@ QString newGame(int namesInList);
 // Where the drop point lies on the map, said as it moves: screen readers do not
 // speak a changed description.
 QString dropPointPosition(TwipPoint p);
+// The drop point's name, with the name it carries if any, alone or with its place.
+QString dropPoint(const std::optional<QString> &carried);
+QString dropPointAt(const QString &carried, TwipPoint p);
 
 } // namespace spoken
 

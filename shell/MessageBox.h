@@ -11,6 +11,8 @@ struct BoxRequest {
     QString text;
     QString caption;
     Icon icon = Icon::None;
+    // The button's text: Qt's own is missing where Qt has no catalogue (Swahili, Amharic).
+    QString ok = QStringLiteral("OK");
 };
 
 class MessageBox

@@ -113,9 +113,8 @@ protected:
     QString name() const override
     {
         const std::optional<int> carried = session().carried();
-        return carried ? QCoreApplication::translate("Board", "Drop point for %1")
-                             .arg(session().board().labels(*carried).caption)
-                       : QCoreApplication::translate("Board", "Drop point");
+        return quiz::spoken::dropPoint(carried ? std::optional(session().board().labels(*carried).caption)
+                                               : std::nullopt);
     }
     QString description() const override { return quiz::spoken::dropPointPosition(session().dropPoint()); }
     QRectF area() const override { return areas::dropMarker(session().dropPoint()); }

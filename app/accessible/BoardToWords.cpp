@@ -31,9 +31,8 @@ void BoardToWords::tellNames()
 void BoardToWords::tellDropPoint()
 {
     const std::optional<int> carried = m_session.carried();
-    m_words.showDropPoint(carried ? QStringLiteral("Drop point for %1: %2")
-                                        .arg(m_session.board().labels(*carried).caption,
-                                             quiz::spoken::dropPointPosition(m_session.dropPoint()))
+    m_words.showDropPoint(carried ? quiz::spoken::dropPointAt(m_session.board().labels(*carried).caption,
+                                                               m_session.dropPoint())
                                   : QString());
 }
 

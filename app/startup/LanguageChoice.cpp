@@ -35,7 +35,7 @@ void speak(const quiz::BoardLanguage &language)
     QGuiApplication::setLayoutDirection(language.direction());
     if (language.isEnglish())
         return;
-    // Qt's own give its standard buttons ("OK") in the language.
+    // Qt's own give the names of its accessible actions ("Press") in the language.
     for (const QString &catalogue : {QStringLiteral("quillmere"), QStringLiteral("qtbase")}) {
         auto translator = std::make_unique<QTranslator>();
         if (translator->load(QStringLiteral(":/i18n/%1_%2.qm").arg(catalogue, language.code()))

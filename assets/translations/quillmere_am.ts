@@ -11,52 +11,57 @@
     <message>
         <location filename="../../quiz/BoardLayout.h" line="60"/>
         <source>DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP</source>
-        <translation>የእያንዳንዱን አገር ስም በካርታው ላይ ወዳለው ትክክለኛ ቦታው ጎትት</translation>
+        <translation>የእያንዳንዱን አገር ስም በካርታው ላይ ወዳለው ትክክለኛ ቦታው ይጎትቱ</translation>
     </message>
     <message>
         <location filename="../../quiz/BoardLayout.h" line="63"/>
         <source>COUNTRIES :</source>
-        <translation>አገሮች ፦</translation>
+        <translation>አገሮች፦</translation>
     </message>
     <message>
         <location filename="../../quiz/BoardLayout.h" line="67"/>
         <source>Restart</source>
-        <translation>እንደገና ጀምር</translation>
+        <translation>እንደገና ይጀምሩ</translation>
     </message>
     <message>
         <location filename="../../quiz/BoardLayout.h" line="68"/>
         <source>Exit</source>
-        <translation>ውጣ</translation>
+        <translation>ይውጡ</translation>
     </message>
     <message>
-        <location filename="../../quiz/DropRules.cpp" line="77"/>
+        <location filename="../../quiz/DropRules.cpp" line="31"/>
         <source>CONGRATULATIONS! THE MAP IS COMPLETE!</source>
-        <translation>እንኳን ደስ አለህ! ካርታው ተጠናቋል!</translation>
+        <translation>እንኳን ደስ አለዎት! ካርታው ተጠናቋል!</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/DropRules.cpp" line="33"/>
+        <source>OK</source>
+        <translation>እሺ</translation>
     </message>
     <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
         <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
-        <translation>የእያንዳንዱን አገር ስም በካርታው ላይ ወዳለው ትክክለኛ ቦታው ጎትት። በቁልፍ ሰሌዳ፦ Tab በመጫን ወደ አገሮች ዝርዝር ሂድ፣ ስም በቀስት ቁልፎች ወይም በመጀመሪያ ፊደሉ ምረጥ፣ በEnter አንሳው። የማስቀመጫ ነጥቡን በቀስት ቁልፎች በካርታው ላይ አንቀሳቅስ፣ ለትልቅ እርምጃ Shift፣ ስሙን በEnter አስቀምጥ፤ Escape ወደ ዝርዝሩ ይመልሰዋል።</translation>
+        <translation>የእያንዳንዱን አገር ስም በካርታው ላይ ወዳለው ትክክለኛ ቦታው ይጎትቱ። በቁልፍ ሰሌዳ፦ Tabን በመጫን ወደ አገሮች ዝርዝር ይሂዱ፣ ስም በቀስት ቁልፎች ወይም በመጀመሪያ ፊደሉ ይምረጡ፣ በEnter ያንሱት። የማስቀመጫ ነጥቡን በቀስት ቁልፎች በካርታው ላይ ያንቀሳቅሱ (ለትልቅ እርምጃ ከShift ጋር)፣ ስሙን በEnter ያስቀምጡ፤ Escape ወደ ዝርዝሩ ይመልሰዋል።</translation>
     </message>
     <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
         <source>Pick up this name</source>
-        <translation>ይህን ስም አንሳ</translation>
+        <translation>ይህን ስም ያንሱ</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="116"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="41"/>
         <source>Drop point for %1</source>
         <translation>የ%1 ማስቀመጫ ነጥብ</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="118"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="42"/>
         <source>Drop point</source>
         <translation>ማስቀመጫ ነጥብ</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="124"/>
         <source>Drop the name here</source>
-        <translation>ስሙን እዚህ አስቀምጥ</translation>
+        <translation>ስሙን እዚህ ያስቀምጡ</translation>
     </message>
     <message>
         <location filename="../../app/accessible/AccessibleBoard.h" line="78"/>
@@ -71,17 +76,17 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="13"/>
         <source>%1 placed. %2 of %3.</source>
-        <translation>%1 ተቀምጧል። ከ%3 %2።</translation>
+        <translation>%1፦ ትክክል! ከ%3 ውስጥ %2።</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="18"/>
         <source>Not there. %1 is back in the list.</source>
-        <translation>እዚያ አይደለም። %1 ወደ ዝርዝሩ ተመልሷል።</translation>
+        <translation>እዚያ አይደለም። %1 የሚለው ስም ወደ ዝርዝሩ ተመልሷል።</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="23"/>
         <source>%1 put back.</source>
-        <translation>%1 ተመልሷል።</translation>
+        <translation>%1 የሚለው ስም ወደ ዝርዝሩ ተመልሷል።</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="28"/>
@@ -91,7 +96,12 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="34"/>
         <source>%1% across, %2% down</source>
-        <translation>%1% ወደ ጎን፣ %2% ወደ ታች</translation>
+        <translation>ከግራ %1%፣ ከላይ %2%</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="47"/>
+        <source>Drop point for %1: %2</source>
+        <translation>የ%1 ማስቀመጫ ነጥብ፦ %2</translation>
     </message>
 </context>
 </TS>

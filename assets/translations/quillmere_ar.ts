@@ -29,9 +29,14 @@
         <translation>خروج</translation>
     </message>
     <message>
-        <location filename="../../quiz/DropRules.cpp" line="77"/>
+        <location filename="../../quiz/DropRules.cpp" line="31"/>
         <source>CONGRATULATIONS! THE MAP IS COMPLETE!</source>
         <translation>تهانينا! اكتملت الخريطة!</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/DropRules.cpp" line="33"/>
+        <source>OK</source>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
@@ -44,17 +49,17 @@
         <translation>التقط هذا الاسم</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="116"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="41"/>
         <source>Drop point for %1</source>
         <translation>نقطة إسقاط %1</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="118"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="42"/>
         <source>Drop point</source>
         <translation>نقطة الإسقاط</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="124"/>
         <source>Drop the name here</source>
         <translation>أسقط الاسم هنا</translation>
     </message>
@@ -76,12 +81,12 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="18"/>
         <source>Not there. %1 is back in the list.</source>
-        <translation>ليس هنا. عاد %1 إلى القائمة.</translation>
+        <translation>ليس هنا. تمت إعادة %1 إلى القائمة.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="23"/>
         <source>%1 put back.</source>
-        <translation>أُعيد %1 إلى القائمة.</translation>
+        <translation>تمت إعادة %1 إلى القائمة.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="28"/>
@@ -91,7 +96,12 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="34"/>
         <source>%1% across, %2% down</source>
-        <translation>%1٪ أفقيًا، %2٪ رأسيًا</translation>
+        <translation>على بُعد %1% من اليسار و%2% من الأعلى</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="47"/>
+        <source>Drop point for %1: %2</source>
+        <translation>نقطة إسقاط %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
     <message>
         <location filename="../../quiz/BoardLayout.h" line="58"/>
         <source>INSTRUCTIONS</source>
-        <translation>INSTRUCTIONS</translation>
+        <translation>CONSIGNE</translation>
     </message>
     <message>
         <location filename="../../quiz/BoardLayout.h" line="60"/>
@@ -16,7 +16,7 @@
     <message>
         <location filename="../../quiz/BoardLayout.h" line="63"/>
         <source>COUNTRIES :</source>
-        <translation>PAYS :</translation>
+        <translation>PAYS :</translation>
     </message>
     <message>
         <location filename="../../quiz/BoardLayout.h" line="67"/>
@@ -29,14 +29,19 @@
         <translation>Quitter</translation>
     </message>
     <message>
-        <location filename="../../quiz/DropRules.cpp" line="77"/>
+        <location filename="../../quiz/DropRules.cpp" line="31"/>
         <source>CONGRATULATIONS! THE MAP IS COMPLETE!</source>
-        <translation>BRAVO ! LA CARTE EST COMPLÈTE !</translation>
+        <translation>BRAVO ! LA CARTE EST COMPLÈTE !</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/DropRules.cpp" line="33"/>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
         <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
-        <translation>Fais glisser chaque nom de pays à sa place sur la carte. Au clavier : Tab jusqu’à la liste des pays, choisis un nom avec les flèches ou sa première lettre, et prends-le avec Entrée. Déplace le point de dépôt sur la carte avec les flèches, Maj pour de grands pas, et dépose le nom avec Entrée ; Échap le remet dans la liste.</translation>
+        <translation>Fais glisser chaque nom de pays à sa place sur la carte. Au clavier : appuie sur Tab pour aller à la liste des pays, choisis un nom avec les flèches ou avec sa première lettre, puis prends-le avec Entrée. Déplace le point de dépôt sur la carte avec les flèches (avec Maj pour faire de grands pas), puis dépose le nom avec Entrée ; Échap le remet dans la liste.</translation>
     </message>
     <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
@@ -44,17 +49,17 @@
         <translation>Prendre ce nom</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="116"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="41"/>
         <source>Drop point for %1</source>
         <translation>Point de dépôt pour %1</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="118"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="42"/>
         <source>Drop point</source>
         <translation>Point de dépôt</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="124"/>
         <source>Drop the name here</source>
         <translation>Déposer le nom ici</translation>
     </message>
@@ -71,17 +76,17 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="13"/>
         <source>%1 placed. %2 of %3.</source>
-        <translation>%1 placé. %2 sur %3.</translation>
+        <translation>%1 : bonne réponse ! %2 sur %3.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="18"/>
         <source>Not there. %1 is back in the list.</source>
-        <translation>Pas ici. %1 retourne dans la liste.</translation>
+        <translation>Pas ici. %1 : retour dans la liste.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="23"/>
         <source>%1 put back.</source>
-        <translation>%1 remis dans la liste.</translation>
+        <translation>%1 : retour dans la liste.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="28"/>
@@ -91,7 +96,12 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="34"/>
         <source>%1% across, %2% down</source>
-        <translation>%1 % en largeur, %2 % en hauteur</translation>
+        <translation>à %1 % de la gauche, à %2 % du haut</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="47"/>
+        <source>Drop point for %1: %2</source>
+        <translation>Point de dépôt pour %1 : %2</translation>
     </message>
 </context>
 </TS>

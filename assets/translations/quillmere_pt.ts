@@ -16,7 +16,7 @@
     <message>
         <location filename="../../quiz/BoardLayout.h" line="63"/>
         <source>COUNTRIES :</source>
-        <translation>PAÍSES :</translation>
+        <translation>PAÍSES:</translation>
     </message>
     <message>
         <location filename="../../quiz/BoardLayout.h" line="67"/>
@@ -29,14 +29,19 @@
         <translation>Sair</translation>
     </message>
     <message>
-        <location filename="../../quiz/DropRules.cpp" line="77"/>
+        <location filename="../../quiz/DropRules.cpp" line="31"/>
         <source>CONGRATULATIONS! THE MAP IS COMPLETE!</source>
         <translation>PARABÉNS! O MAPA ESTÁ COMPLETO!</translation>
     </message>
     <message>
+        <location filename="../../quiz/DropRules.cpp" line="33"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
         <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
-        <translation>Arrasta cada nome de país para o seu lugar no mapa. Com o teclado: Tab até à lista de países, escolhe um nome com as setas ou a sua primeira letra e pega nele com Enter. Move o ponto de largada no mapa com as setas, Shift para passos grandes, e larga o nome com Enter; Escape devolve-o à lista.</translation>
+        <translation>Arrasta cada nome de país para o seu lugar no mapa. Com o teclado: carrega em Tab para ires à lista de países, escolhe um nome com as setas ou com a sua primeira letra e pega nele com Enter. Move o ponto de destino no mapa com as setas (com Shift para dares passos grandes) e larga o nome com Enter; Escape devolve-o à lista.</translation>
     </message>
     <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
@@ -44,17 +49,17 @@
         <translation>Pegar neste nome</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="116"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="41"/>
         <source>Drop point for %1</source>
-        <translation>Ponto de largada de %1</translation>
+        <translation>Ponto de destino de %1</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="118"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="42"/>
         <source>Drop point</source>
-        <translation>Ponto de largada</translation>
+        <translation>Ponto de destino</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="124"/>
         <source>Drop the name here</source>
         <translation>Largar o nome aqui</translation>
     </message>
@@ -71,17 +76,17 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="13"/>
         <source>%1 placed. %2 of %3.</source>
-        <translation>%1 colocado. %2 de %3.</translation>
+        <translation>%1: certo! %2 de %3.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="18"/>
         <source>Not there. %1 is back in the list.</source>
-        <translation>Não é aí. %1 volta à lista.</translation>
+        <translation>Não é aí. %1: de volta à lista.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="23"/>
         <source>%1 put back.</source>
-        <translation>%1 devolvido à lista.</translation>
+        <translation>%1: de volta à lista.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="28"/>
@@ -91,7 +96,12 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="34"/>
         <source>%1% across, %2% down</source>
-        <translation>%1% na horizontal, %2% na vertical</translation>
+        <translation>a %1% da esquerda, a %2% do topo</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="47"/>
+        <source>Drop point for %1: %2</source>
+        <translation>Ponto de destino de %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -16,7 +16,7 @@
     <message>
         <location filename="../../quiz/BoardLayout.h" line="63"/>
         <source>COUNTRIES :</source>
-        <translation>NCHI :</translation>
+        <translation>NCHI:</translation>
     </message>
     <message>
         <location filename="../../quiz/BoardLayout.h" line="67"/>
@@ -29,14 +29,19 @@
         <translation>Toka</translation>
     </message>
     <message>
-        <location filename="../../quiz/DropRules.cpp" line="77"/>
+        <location filename="../../quiz/DropRules.cpp" line="31"/>
         <source>CONGRATULATIONS! THE MAP IS COMPLETE!</source>
         <translation>HONGERA! RAMANI IMEKAMILIKA!</translation>
     </message>
     <message>
+        <location filename="../../quiz/DropRules.cpp" line="33"/>
+        <source>OK</source>
+        <translation>Sawa</translation>
+    </message>
+    <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
         <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
-        <translation>Buruta kila jina la nchi hadi mahali pake kwenye ramani. Kwa kibodi: Tab hadi orodha ya nchi, chagua jina kwa vitufe vya mishale au herufi yake ya kwanza, na ulichukue kwa Enter. Sogeza kituo cha kudondosha juu ya ramani kwa vitufe vya mishale, Shift kwa hatua kubwa, na udondoshe jina kwa Enter; Escape hulirudisha.</translation>
+        <translation>Buruta kila jina la nchi hadi mahali pake kwenye ramani. Kwa kibodi: bonyeza Tab ili ufike kwenye orodha ya nchi, chagua jina kwa vitufe vya mishale au kwa herufi yake ya kwanza, kisha ulichukue kwa Enter. Sogeza alama ya kudondoshea juu ya ramani kwa vitufe vya mishale (pamoja na Shift kwa hatua kubwa), kisha udondoshe jina kwa Enter; Escape hulirudisha kwenye orodha.</translation>
     </message>
     <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
@@ -44,17 +49,17 @@
         <translation>Chukua jina hili</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="116"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="41"/>
         <source>Drop point for %1</source>
-        <translation>Kituo cha kudondosha %1</translation>
+        <translation>Alama ya kudondoshea %1</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="118"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="42"/>
         <source>Drop point</source>
-        <translation>Kituo cha kudondosha</translation>
+        <translation>Alama ya kudondoshea</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="124"/>
         <source>Drop the name here</source>
         <translation>Dondosha jina hapa</translation>
     </message>
@@ -71,17 +76,17 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="13"/>
         <source>%1 placed. %2 of %3.</source>
-        <translation>%1 imewekwa. %2 kati ya %3.</translation>
+        <translation>%1: sahihi! %2 kati ya %3.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="18"/>
         <source>Not there. %1 is back in the list.</source>
-        <translation>Si hapo. %1 imerudi kwenye orodha.</translation>
+        <translation>Si hapo. Jina %1 limerudi kwenye orodha.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="23"/>
         <source>%1 put back.</source>
-        <translation>%1 imerudishwa.</translation>
+        <translation>Jina %1 limerudishwa kwenye orodha.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="28"/>
@@ -91,7 +96,12 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="34"/>
         <source>%1% across, %2% down</source>
-        <translation>%1% kwa upana, %2% kwenda chini</translation>
+        <translation>%1% kutoka kushoto, %2% kutoka juu</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="47"/>
+        <source>Drop point for %1: %2</source>
+        <translation>Alama ya kudondoshea %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -22,12 +22,11 @@ void QtMessageBox::show(const shell::BoxRequest &request)
     QMessageBox box(request.icon == shell::BoxRequest::Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                     request.caption, boxTextForDisplay(request.text), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
-    // A failure's report reads the same in every language, left to right with its
-    // button in English, so that a screenshot sent to the support address does too.
-    if (request.icon == shell::BoxRequest::Icon::Warning) {
+    box.button(QMessageBox::Ok)->setText(request.ok);
+    // A failure's report, its button English, reads left to right in every language,
+    // so that a screenshot sent to the support address reads the same everywhere.
+    if (request.icon == shell::BoxRequest::Icon::Warning)
         box.setLayoutDirection(Qt::LeftToRight);
-        box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    }
     box.exec();
 }
 

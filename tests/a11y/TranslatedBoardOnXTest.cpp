@@ -52,7 +52,7 @@ private slots:
         QTest::newRow("fr") << "fr" << "fr_FR.UTF-8" << QStringLiteral("Maroc");
         QTest::newRow("pt") << "pt" << "pt_PT.UTF-8" << QStringLiteral("Marrocos");
         QTest::newRow("ar") << "ar" << "ar_MA.UTF-8" << QStringLiteral("\u0627\u0644\u0645\u063a\u0631\u0628");
-        QTest::newRow("sw") << "sw" << "sw_TZ.UTF-8" << QStringLiteral("Morocco");
+        QTest::newRow("sw") << "sw" << "sw_TZ.UTF-8" << QStringLiteral("Moroko");
         QTest::newRow("am") << "am" << "am_ET.UTF-8" << QStringLiteral("\u121e\u122e\u12ae");
     }
 

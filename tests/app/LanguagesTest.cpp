@@ -11,6 +11,7 @@
 #include "app/window/FittedFont.h"
 #include "app/window/LabelText.h"
 #include "outside/qt/QtPlatform.h"
+#include "quiz/DropRules.h"
 
 #include <QGlyphRun>
 #include <QPainter>
@@ -18,9 +19,11 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTextLayout>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 using namespace quiz;
+using namespace Qt::StringLiterals;
 using testing::ReadyBoard;
 
 namespace {
@@ -101,27 +104,67 @@ private slots:
         qunsetenv("QUILLMERE_LANGUAGE");
     }
 
-    // The completion box speaks Arabic and reads from the right; a failure's report
+    // The completion box speaks the language, its button too (Qt has no word for it
+    // in Swahili or Amharic), and reads from the right in Arabic; a failure's report
     // box keeps its English button and layout for the screenshot sent to support.
     void reportBoxStaysEnglishWhereTheCompletionBoxDoesNot()
     {
-        app::speak(BoardLanguage(u"ar"));
         outside::QtMessageBox realBoxes;
-        for (const auto icon : {shell::BoxRequest::Icon::None, shell::BoxRequest::Icon::Warning}) {
-            QString button;
-            Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;
+        const auto shown = [&](const shell::BoxRequest &request) {
+            std::pair<QString, Qt::LayoutDirection> seen;
             QTimer::singleShot(0, [&] {
                 auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
                 QVERIFY(box);
-                button = box->button(QMessageBox::Ok)->text();
-                direction = box->layoutDirection();
+                seen = {box->button(QMessageBox::Ok)->text(), box->layoutDirection()};
                 QTest::keyClick(box, Qt::Key_Return);
             });
-            realBoxes.show({QStringLiteral("text"), QStringLiteral("Quillmere"), icon});
-            const bool report = icon == shell::BoxRequest::Icon::Warning;
-            QCOMPARE(direction, report ? Qt::LeftToRight : Qt::RightToLeft);
-            QCOMPARE(button == QStringLiteral("OK"), report);
+            realBoxes.show(request);
+            return seen;
+        };
+        for (const QString &code : BoardLanguage::spoken()) {
+            const BoardLanguage language(code);
+            app::speak(language);
+            const auto [button, direction] = shown(completedMapBox());
+            QCOMPARE(direction, language.direction());
+            QCOMPARE(button == QStringLiteral("OK"), QStringList({u"en"_s, u"fr"_s, u"pt"_s}).contains(code));
+            const auto report = shown({QStringLiteral("text"), QStringLiteral("Application Error"),
+                                       shell::BoxRequest::Icon::Warning});
+            QCOMPARE(report, std::pair(QStringLiteral("OK"), Qt::LeftToRight));
         }
+    }
+
+    // Each catalogue's every text is finished and is what the program says, the
+    // drop point's place among them; French sets a no-break space before : ! ? ;
+    // and %, Portuguese, Swahili and Amharic no space before a colon, and Arabic
+    // writes the % its Western digits go with.
+    void everyTextIsTranslatedAndPunctuatedAsItsLanguageWrites_data() { addLanguages(false); }
+    void everyTextIsTranslatedAndPunctuatedAsItsLanguageWrites()
+    {
+        QFETCH(QString, language);
+        app::speak(BoardLanguage(language));
+        QFile catalogue(QStringLiteral("%1/assets/translations/quillmere_%2.ts")
+                            .arg(qEnvironmentVariable("QUILLMERE_SOURCE_DIR"), language));
+        QVERIFY(catalogue.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&catalogue);
+        QStringList sources;
+        while (xml.readNext() != QXmlStreamReader::EndDocument) {
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+            if (xml.isStartElement() && xml.name() == u"source")
+                sources << xml.readElementText();
+            if (!xml.isStartElement() || xml.name() != u"translation")
+                continue;
+            QVERIFY2(!xml.attributes().hasAttribute(u"type"_s), qPrintable(sources.last()));
+            const QString text = xml.readElementText();
+            QCOMPARE(QCoreApplication::translate("Board", sources.last().toUtf8().constData()), text);
+            static const QRegularExpression french(uR"([^\x{a0}\x{202f}]([:!?;]|%(?!\d)))"_s);
+            static const QRegularExpression spaceBeforeColon(uR"(\s[:\x{1361}\x{1366}])"_s);
+            if (language == u"fr")
+                QVERIFY2(!french.match(text).hasMatch(), qPrintable(text));
+            if (language == u"pt" || language == u"sw" || language == u"am")
+                QVERIFY2(!spaceBeforeColon.match(text).hasMatch(), qPrintable(text));
+            QVERIFY2(!text.contains(u'\u066a'), qPrintable(text));
+        }
+        QVERIFY(sources.contains(u"Drop point for %1: %2"_s) && sources.contains(u"OK"_s));
     }
 
     // Each name in its list entry and in its slot (placed, so bold), and each

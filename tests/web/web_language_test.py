@@ -36,10 +36,11 @@ class WebLanguageTest(ChromiumTestCase):
         said = "document.getElementById('said-at-once').textContent"
         start = board.shot()
         self.assertIsNotNone(board.drop(MOROCCO, ALGERIA), "the wrong drop made no sound")
-        self.assertTrue(self.page.wait_for(f"{said} === 'Pas ici. Maroc retourne dans la liste.'", timeout=10),
+        self.assertTrue(self.page.wait_for(f"{said} === 'Pas ici. Maroc\u00a0: retour dans la liste.'", timeout=10),
                         self.page.js(said))
         self.assertIsNotNone(board.drop(MOROCCO, MOROCCO), "the right drop made no sound")
-        self.assertTrue(self.page.wait_for(f"{said} === 'Maroc placé. 1 sur 48.'", timeout=10), self.page.js(said))
+        self.assertTrue(self.page.wait_for(f"{said} === 'Maroc\u00a0: bonne réponse\u202f! 1 sur 48.'", timeout=10),
+                        self.page.js(said))
         board.must_show("placed", start, "SHOT", MOROCCO)
 
 

@@ -16,7 +16,7 @@
     <message>
         <location filename="../../quiz/BoardLayout.h" line="63"/>
         <source>COUNTRIES :</source>
-        <translation>PAYS :</translation>
+        <translation>PAYS&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../quiz/BoardLayout.h" line="67"/>
@@ -31,7 +31,7 @@
     <message>
         <location filename="../../quiz/DropRules.cpp" line="31"/>
         <source>CONGRATULATIONS! THE MAP IS COMPLETE!</source>
-        <translation>BRAVO ! LA CARTE EST COMPLÈTE !</translation>
+        <translation>BRAVO&#x202f;! LA CARTE EST COMPLÈTE&#x202f;!</translation>
     </message>
     <message>
         <location filename="../../quiz/DropRules.cpp" line="33"/>
@@ -41,7 +41,7 @@
     <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
         <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
-        <translation>Fais glisser chaque nom de pays à sa place sur la carte. Au clavier : appuie sur Tab pour aller à la liste des pays, choisis un nom avec les flèches ou avec sa première lettre, puis prends-le avec Entrée. Déplace le point de dépôt sur la carte avec les flèches (avec Maj pour faire de grands pas), puis dépose le nom avec Entrée ; Échap le remet dans la liste.</translation>
+        <translation>Fais glisser chaque nom de pays à sa place sur la carte. Au clavier&#xa0;: appuie sur Tab pour aller à la liste des pays, choisis un nom avec les flèches ou avec sa première lettre, puis prends-le avec Entrée. Déplace le point de dépôt sur la carte avec les flèches (avec Maj pour faire de grands pas), puis dépose le nom avec Entrée&#x202f;; Échap le remet dans la liste.</translation>
     </message>
     <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
@@ -76,17 +76,17 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="13"/>
         <source>%1 placed. %2 of %3.</source>
-        <translation>%1 : bonne réponse ! %2 sur %3.</translation>
+        <translation>%1&#xa0;: bonne réponse&#x202f;! %2 sur %3.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="18"/>
         <source>Not there. %1 is back in the list.</source>
-        <translation>Pas ici. %1 : retour dans la liste.</translation>
+        <translation>Pas ici. %1&#xa0;: retour dans la liste.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="23"/>
         <source>%1 put back.</source>
-        <translation>%1 : retour dans la liste.</translation>
+        <translation>%1&#xa0;: retour dans la liste.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="28"/>
@@ -96,12 +96,12 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="34"/>
         <source>%1% across, %2% down</source>
-        <translation>à %1 % de la gauche, à %2 % du haut</translation>
+        <translation>à %1&#x202f;% de la gauche, à %2&#x202f;% du haut</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="47"/>
         <source>Drop point for %1: %2</source>
-        <translation>Point de dépôt pour %1 : %2</translation>
+        <translation>Point de dépôt pour %1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,6 @@ texts, lang and dir follow, and the program is handed the same language: in Fren
 said in French in the page's live region. A teacher's country list in the language
 replaces the built-in names; the app installed from the page keeps its language."""
 import json
-import os
 import unittest
 import urllib.parse
 
@@ -48,16 +47,7 @@ class WebLanguageTest(ChromiumTestCase):
         board.must_show("placed", start, "SHOT", MOROCCO)
 
     def test_a_teacher_s_list_in_the_language_replaces_the_built_in_names(self):
-        folder = self.copy_of_the_site()
-        with open(os.path.join(os.environ["QUILLMERE_SOURCE_DIR"], "assets", "names", "names.fr.txt"),
-                  encoding="utf-8") as built_in:
-            names = built_in.read().splitlines()
-        rows = (0, 7, 15, 23, 31, 47)
-        for row in rows:
-            names[row] = names[row].upper()
-        teachers = [names[row] for row in rows]
-        with open(os.path.join(folder, "items.fr.txt"), "w", encoding="utf-8") as listed:
-            listed.write("\n".join(names) + "\n")
+        folder, teachers = self.site_with_teachers_list("fr", (0, 7, 15, 23, 31, 47))
         site = Site(folder)
         self.addCleanup(site.close)
         self.open("&lang=fr", "fr", site)

@@ -1,6 +1,6 @@
 """What the Chromium page tests share: the site served and one headless Chromium
-for the class, a fresh tab for each case, a copy of the site for a case to change
-(with a teacher's country list), and no case may leave its page with an exception, thrown or caught by the page's
+for the class, a fresh tab for each case, a copy of the site for a case to change,
+and no case may leave its page with an exception, thrown or caught by the page's
 own watch."""
 import os
 import shutil
@@ -40,15 +40,3 @@ class ChromiumTestCase(unittest.TestCase):
         shutil.copytree(os.environ["QUILLMERE_SITE"], site)
         return site
 
-    def site_with_teachers_list(self, code, rows):
-        """A copy of the site with a teacher's items.<code>.txt beside it: the built-in
-        names with those of `rows` changed. Returns its folder and the names changed."""
-        folder = self.copy_of_the_site()
-        with open(os.path.join(os.environ["QUILLMERE_SOURCE_DIR"], "assets", "names", f"names.{code}.txt"),
-                  encoding="utf-8") as built_in:
-            names = built_in.read().splitlines()
-        for row in rows:
-            names[row] += "*"
-        with open(os.path.join(folder, f"items.{code}.txt"), "w", encoding="utf-8") as listed:
-            listed.write("\n".join(names) + "\n")
-        return folder, [names[row] for row in rows]

@@ -10,6 +10,7 @@ gesture on the board; a lost drawing context; the board that holds the keys name
 for screen readers, and the board in words gone with the board. No page may meet
 an exception."""
 import os
+import pathlib
 import re
 import shutil
 import tempfile
@@ -204,8 +205,12 @@ class WebGameTest(ChromiumTestCase):
         self.assertIsNotNone(board.drop(0, 0), "no sound offline")
         self.assertEqual(self.page.js("document.body.dataset.state"), "playing")
 
-    def test_after_one_visit_in_arabic_its_faces_and_country_list_play_offline(self):
-        folder, _ = self.site_with_teachers_list("ar", (0,))
+    def test_after_one_visit_in_arabic_its_faces_and_teacher_s_list_play_offline(self):
+        folder = self.copy_of_the_site()
+        built_in = os.path.join(os.environ["QUILLMERE_SOURCE_DIR"], "assets", "names", "names.ar.txt")
+        names = pathlib.Path(built_in).read_text(encoding="utf-8").splitlines()
+        names[0] = teachers = names[0] + "*"
+        pathlib.Path(folder, "items.ar.txt").write_text("\n".join(names) + "\n", encoding="utf-8")
         site = Site(folder)
         query = NO_HOME_PAGE + "&lang=ar"
         board = self.open(query=query, site=site)
@@ -218,6 +223,7 @@ class WebGameTest(ChromiumTestCase):
         offline = board.shot()
         with open(online, "rb") as first, open(offline, "rb") as again:
             self.assertTrue(first.read() == again.read(), "the board differs offline: its faces or list were not kept")
+        self.assertIn(teachers, self.page.js("[...document.querySelectorAll('#names button')].map(b => b.textContent)"))
         self.assertIsNotNone(board.drop(2, 2), "no sound offline")
         self.assertShows(board, "placed", offline, "SHOT", 2)
 
@@ -230,12 +236,9 @@ class WebGameTest(ChromiumTestCase):
         self.open(site=site)
         self.assertTrue(self.page.wait_for("navigator.serviceWorker.ready.then(() => true)", timeout=60))
         release, mark = "0123456789abcdef", "\n// the next release\n"
-        listed = os.path.join(folder, "quillmere-site.js")
-        with open(listed, encoding="utf-8") as old:
-            text = re.sub(r'release: "[0-9a-f]+"', f'release: "{release}"', old.read())
-        with open(listed, "w", encoding="utf-8") as new:
-            new.write(text)
-        with open(os.path.join(folder, "quillmere.js"), "a", encoding="utf-8") as program:
+        listed = pathlib.Path(folder, "quillmere-site.js")
+        listed.write_text(re.sub(r'release: "\w+"', f'release: "{release}"', listed.read_text()))
+        with open(os.path.join(folder, "quillmere.js"), "a") as program:
             program.write(mark)
         self.page.js("navigator.serviceWorker.getRegistration().then(r => r.update()).then(() => true)")
         program = (f"(async () => await caches.has('quillmere-{release}') && (await (await caches.open("

@@ -1,8 +1,8 @@
 // Chooses the board's language for the page and its program, before either shows
 // anything: the page's ?lang= (a classroom's choice), else the browser's languages
 // in their order; English when the board speaks none of them. It puts the page's
-// own texts in that language, sets the page's lang and dir, points the page at its
-// web app manifest in that language (whose start keeps it, once installed), and
+// own texts in that language, sets the page's lang and dir, links the page's web
+// app manifest in that language (whose start keeps it, once installed), and
 // tells the loader the language (handed to the program as QUILLMERE_LANGUAGE) and
 // the files the program reads for it: the fonts its letters need beside the
 // board's Latin ones, and a teacher's country list in it.
@@ -112,7 +112,10 @@
         else
             element.textContent = text;
     }
-    document.querySelector("link[rel=manifest]").href = `quillmere-${code}.webmanifest`;
+    // Linked here only, so that no browser reads another language's manifest first.
+    const manifest = Object.assign(document.createElement("link"), { rel: "manifest",
+                                                                     href: `quillmere-${code}.webmanifest` });
+    document.head.appendChild(manifest);
     // items.txt is the English board's own, which the program folder always holds.
     const countryList = code === "en" ? [] : [`items.${code}.txt`];
     globalThis.quillmereLanguage = { code, files: [...(fonts[code] || []), ...countryList] };

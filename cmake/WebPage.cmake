@@ -4,10 +4,21 @@
 # (a digest of the program and the page, so that a new build replaces the old).
 # Run as: cmake -DPROGRAM=<name> -DSITE=<folder> -DPAGE=<page sources>
 #               -DCOPIES=<page files copied> -DICONS=<icon files> -P WebPage.cmake
+cmake_minimum_required(VERSION 3.21)
 set(QUILLMERE_WEB_PROGRAM ${PROGRAM})
 file(SIZE ${SITE}/${PROGRAM}.wasm QUILLMERE_WASM_BYTES)
 
-set(files ${PROGRAM}.js ${PROGRAM}.wasm ${COPIES} ${ICONS})
+include(${CMAKE_CURRENT_LIST_DIR}/WebManifests.cmake)
+foreach(QUILLMERE_MANIFEST_LANGUAGE IN LISTS QUILLMERE_WEB_MANIFEST_LANGUAGES)
+    set(QUILLMERE_MANIFEST_DESCRIPTION "${QUILLMERE_WEB_DESCRIPTION_${QUILLMERE_MANIFEST_LANGUAGE}}")
+    set(QUILLMERE_MANIFEST_DIRECTION ltr)
+    if(QUILLMERE_MANIFEST_LANGUAGE IN_LIST QUILLMERE_WEB_MANIFEST_RIGHT_TO_LEFT)
+        set(QUILLMERE_MANIFEST_DIRECTION rtl)
+    endif()
+    configure_file(${PAGE}/quillmere.webmanifest.in ${SITE}/quillmere-${QUILLMERE_MANIFEST_LANGUAGE}.webmanifest @ONLY)
+endforeach()
+
+set(files ${PROGRAM}.js ${PROGRAM}.wasm ${COPIES} ${ICONS} ${QUILLMERE_WEB_MANIFESTS})
 set(digests "")
 foreach(file IN LISTS files)
     file(SHA256 ${SITE}/${file} digest)

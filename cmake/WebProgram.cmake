@@ -13,11 +13,12 @@ add_compile_options(-fexceptions)
 
 # The page's files, beside the program in the site: copied as they are, and made
 # with the program's name, size and release in them (cmake/WebPage.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/WebManifests.cmake)
 set(QUILLMERE_WEB_PAGE_DIR ${CMAKE_SOURCE_DIR}/outside/web/page)
 set(QUILLMERE_WEB_PAGE_COPIES
     quillmere-page.js quillmere-language.js page-accessible.js page-audio.js page-board.js page-drawing.js page-files.js page-offline.js
-    quillmere-page.css quillmere.webmanifest quillmere-service-worker.js)
-set(QUILLMERE_WEB_PAGE_MADE index.html quillmere-site.js)
+    quillmere-page.css quillmere-service-worker.js)
+set(QUILLMERE_WEB_PAGE_MADE index.html quillmere-site.js ${QUILLMERE_WEB_MANIFESTS})
 # The program icon: beside the page, and at the sizes a web app's manifest needs.
 set(QUILLMERE_WEB_ICONS quillmere.png icons/quillmere-192.png icons/quillmere-512.png)
 
@@ -53,8 +54,9 @@ function(quillmere_web_program target)
         COMMAND ${CMAKE_COMMAND} -DPROGRAM=${target} -DSITE=${site} -DPAGE=${page}
                 "-DCOPIES=${QUILLMERE_WEB_PAGE_COPIES}" "-DICONS=${QUILLMERE_WEB_ICONS}"
                 -P ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
-        DEPENDS ${target} ${sources} ${page}/index.html ${page}/quillmere-site.js.in
+        DEPENDS ${target} ${sources} ${page}/index.html ${page}/quillmere-site.js.in ${page}/quillmere.webmanifest.in
                 ${icons}/quillmere-192.png ${icons}/quillmere-512.png ${CMAKE_SOURCE_DIR}/cmake/WebPage.cmake
+                ${CMAKE_SOURCE_DIR}/cmake/WebManifests.cmake
         VERBATIM)
     get_target_property(excluded ${target} EXCLUDE_FROM_ALL)
     if(excluded)

@@ -172,6 +172,15 @@ class Page(Tab):
         self.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=1,
                   mobile=False)
 
+    def accessible(self):
+        """What a screen reader is given of the page: (role, name, focused) of each node
+        of Chromium's accessibility tree that it does not ignore."""
+        nodes = self.call("Accessibility.getFullAXTree")["nodes"]
+        value = lambda node, key: node.get(key, {}).get("value", "")
+        return [(value(node, "role"), value(node, "name"),
+                 any(p["name"] == "focused" and p["value"].get("value") for p in node.get("properties", [])))
+                for node in nodes if not node.get("ignored")]
+
     def screenshot(self, path, clip=None):
         params = {"format": "png"}
         if clip:

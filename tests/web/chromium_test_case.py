@@ -1,7 +1,10 @@
 """What the Chromium page tests share: the site served and one headless Chromium
-for the class, a fresh tab for each case, and no case may leave its page with an
-exception, thrown or caught by the page's own watch."""
+for the class, a fresh tab for each case, a copy of the site for a case to change,
+and no case may leave its page with an exception, thrown or caught by the page's
+own watch."""
 import os
+import shutil
+import tempfile
 import unittest
 
 from chromium import Browser, Site
@@ -28,3 +31,12 @@ class ChromiumTestCase(unittest.TestCase):
         errors = self.page.js("globalThis.quillmereSeen ? quillmereSeen.errors : []")
         self.page.close()
         self.assertEqual(self.page.exceptions + errors, [], "the page met exceptions")
+
+    def copy_of_the_site(self):
+        """A folder holding a copy of the site, for the case to change, gone after it."""
+        folder = tempfile.TemporaryDirectory(prefix="quillmere-site-")
+        self.addCleanup(folder.cleanup)
+        site = os.path.join(folder.name, "site")
+        shutil.copytree(os.environ["QUILLMERE_SITE"], site)
+        return site
+

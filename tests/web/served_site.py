@@ -1,6 +1,7 @@
 """The site as the browser tests serve it: a folder on 127.0.0.1, on a port of its
 own, in a thread, with the tests' watch put in each page it serves (PAGE_HOOKS).
-A site may also answer as some hosts do, with the page for any path it lacks."""
+A site may also answer as some hosts do, with the page for any path it lacks, or
+let browsers keep every answer for a while without asking again."""
 import functools
 import http.server
 import os
@@ -56,10 +57,11 @@ def free_port():
 
 class Site:
     """`folder` served over HTTP; with `page_for_missing`, a path it lacks is answered
-    with its index.html and 200, as single-page hosts do."""
+    with its index.html and 200, as single-page hosts do; with `fresh_for`, every
+    answer may be reused for that many seconds, as hosts and proxies often allow."""
 
-    def __init__(self, folder, page_for_missing=False):
-        answering = type("Handler", (_Handler,), {"page_for_missing": page_for_missing})
+    def __init__(self, folder, page_for_missing=False, fresh_for=None):
+        answering = type("Handler", (_Handler,), {"page_for_missing": page_for_missing, "fresh_for": fresh_for})
         handler = functools.partial(answering, directory=folder)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
@@ -90,6 +92,11 @@ class _Handler(http.server.SimpleHTTPRequestHandler):
         self.send_header("Content-Length", str(len(html)))
         self.end_headers()
         self.wfile.write(html)
+
+    def end_headers(self):
+        if self.fresh_for is not None:
+            self.send_header("Cache-Control", f"max-age={self.fresh_for}")
+        super().end_headers()
 
     def log_message(self, *args):
         pass

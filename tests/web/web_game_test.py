@@ -2,11 +2,16 @@
 DevTools protocol: the board drawn, right and wrong drops by mouse and by touch,
 Restart, the completion box, Exit's end screen, the pointers, the board scaled to
 a small window and drawn at a high pixel ratio, the home page's draw, a faulty
-country list; play offline after one visit and the page installable; a host that
-answers missing files with its page; served over plain http to another computer;
-the Start button of engines that keep the sound off after a gesture on the board;
-a lost drawing context. No page may meet an exception."""
+country list; play offline after one visit (in Arabic too, its faces and country
+list kept) and the page installable; a new release kept whole past the browser's
+cache; a host that answers missing files with its page; served over plain http to
+another computer; the Start button of engines that keep the sound off after a
+gesture on the board; a lost drawing context; the board that holds the keys named
+for screen readers, and the board in words gone with the board. No page may meet
+an exception."""
 import os
+import pathlib
+import re
 import shutil
 import tempfile
 import unittest
@@ -49,6 +54,10 @@ class WebGameTest(ChromiumTestCase):
     def assertShows(self, board, *arguments):
         return board.must_show(*arguments)
 
+    def assertNoBoardInWords(self):
+        read = [node for node in self.page.accessible() if node[1] in ("Countries", "Algeria")]
+        self.assertEqual(read, [], "a screen reader still finds the closed game's names")
+
     def test_right_and_wrong_drops_by_mouse_and_touch_then_restart(self):
         board = self.open(touch=True)
         start = self.assertShows(board, "board", "SHOT")
@@ -85,12 +94,19 @@ class WebGameTest(ChromiumTestCase):
         self.assertTrue(self.page.wait_for("document.body.dataset.state === 'ended'", timeout=10))
         self.assertTrue(self.page.js("getComputedStyle(document.getElementById('ended')).display !== 'none'"
                                      " && getComputedStyle(document.getElementById('frame')).display === 'none'"))
+        self.assertNoBoardInWords()
         link = self.page.js("(() => { const r = document.getElementById('play-again').getBoundingClientRect();"
                             " return [r.left + r.width / 2, r.top + r.height / 2]; })()")
         self.page.click(link)
         again = BoardPage(self.page, None)
         self.assertShows(again, "board", "SHOT")
         self.assertIn("home-page-draw=1", self.page.js("location.search"))
+
+    def test_the_board_holding_the_keys_is_named_for_screen_readers(self):
+        self.open()
+        # The page itself counts as focused while its tab is the browser's front one.
+        focused = [node for node in self.page.accessible() if node[2] and node[0] != "RootWebArea"]
+        self.assertEqual(focused, [("application", "Map of Africa", True)])
 
     def test_the_program_s_own_pointers_show_as_css_cursors(self):
         board = self.open()
@@ -180,13 +196,6 @@ class WebGameTest(ChromiumTestCase):
         with open(board.shot(), "rb") as shot:
             return shot.read()
 
-    def copy_of_the_site(self):
-        folder = tempfile.TemporaryDirectory(prefix="quillmere-site-")
-        self.addCleanup(folder.cleanup)
-        site = os.path.join(folder.name, "site")
-        shutil.copytree(SITE, site)
-        return site
-
     def test_after_one_visit_the_game_plays_offline_and_the_page_installs(self):
         site = Site(self.copy_of_the_site())
         board = self.open(site=site)
@@ -196,6 +205,50 @@ class WebGameTest(ChromiumTestCase):
         board = self.open(site=site)
         self.assertIsNotNone(board.drop(0, 0), "no sound offline")
         self.assertEqual(self.page.js("document.body.dataset.state"), "playing")
+
+    def test_after_one_visit_in_arabic_its_faces_and_teacher_s_list_play_offline(self):
+        folder = self.copy_of_the_site()
+        built_in = os.path.join(os.environ["QUILLMERE_SOURCE_DIR"], "assets", "names", "names.ar.txt")
+        names = pathlib.Path(built_in).read_text(encoding="utf-8").splitlines()
+        names[0] = teachers = names[0] + "*"
+        pathlib.Path(folder, "items.ar.txt").write_text("\n".join(names) + "\n", encoding="utf-8")
+        site = Site(folder)
+        query = NO_HOME_PAGE + "&lang=ar"
+        first = self.open(query=query, site=site)
+        kept = " && ".join(f"await caches.match('{name}')" for name in
+                           ("fonts/NotoSansArabicUI-Regular.ttf", "fonts/NotoSansArabicUI-Bold.ttf", "items.ar.txt"))
+        self.page.wait_for(f"(async () => Boolean({kept}))()", timeout=60)
+        online = first.shot()
+        site.close()
+        board = self.open(query=query, site=site)
+        offline = board.shot()
+        with open(online, "rb") as first, open(offline, "rb") as again:
+            self.assertTrue(first.read() == again.read(), "the board differs offline: its faces or list were not kept")
+        # The list's columns are mirrored in Arabic: the keys, not the mouse, find Algeria.
+        listed = "[...document.querySelectorAll('#names button')].map(b => b.textContent)"
+        self.assertIn(teachers, self.page.js(listed))
+        board.keyboard_drop(0)
+        self.assertTrue(self.page.wait_for(f"{listed}.length === 47 && !{listed}.includes({teachers!r})", timeout=10),
+                        "the teacher's Algeria was not placed offline")
+
+    def test_a_new_release_is_kept_whole_past_the_browser_s_cache(self):
+        # A host that lets browsers reuse its answers for an hour; quillmere.js and the
+        # site's list keep their names from release to release.
+        folder = self.copy_of_the_site()
+        site = Site(folder, fresh_for=3600)
+        self.addCleanup(site.close)
+        self.open(site=site)
+        self.assertTrue(self.page.wait_for("navigator.serviceWorker.ready.then(() => true)", timeout=60))
+        release, mark = "0123456789abcdef", "\n// the next release\n"
+        listed = pathlib.Path(folder, "quillmere-site.js")
+        listed.write_text(re.sub(r'release: "\w+"', f'release: "{release}"', listed.read_text()))
+        with open(os.path.join(folder, "quillmere.js"), "a") as program:
+            program.write(mark)
+        self.page.js("navigator.serviceWorker.getRegistration().then(r => r.update()).then(() => true)")
+        program = (f"(async () => await caches.has('quillmere-{release}') && (await (await caches.open("
+                   f"'quillmere-{release}')).match('quillmere.js'))?.text())()")
+        self.assertTrue(self.page.wait_for(program, timeout=60), "the new release was never kept")
+        self.assertTrue(self.page.js(program).endswith(mark), "the new release kept the old program")
 
     def test_a_host_that_answers_missing_files_with_its_page_gives_the_program_none(self):
         folder = self.copy_of_the_site()
@@ -236,6 +289,7 @@ class WebGameTest(ChromiumTestCase):
                      " (c.getContext('webgl2') || c.getContext('webgl')).getExtension('WEBGL_lose_context')"
                      ".loseContext(); })()")
         self.assertTrue(self.page.wait_for("document.body.dataset.state === 'lost'", timeout=10))
+        self.assertNoBoardInWords()
         self.page.click(self.page.js("(() => { const r = document.querySelector('#lost a').getBoundingClientRect();"
                                      " return [r.left + r.width / 2, r.top + r.height / 2]; })()"))
         self.assertShows(BoardPage(self.page, None), "board", "SHOT")

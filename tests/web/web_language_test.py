@@ -2,8 +2,11 @@
 (navigator.languages) choose it, the page's ?lang= overrides them, the page's own
 texts, lang and dir follow, and the program is handed the same language: in French
 "Maroc" dragged with the mouse onto Algeria is wrong and onto Morocco is placed,
-said in French in the page's live region."""
+said in French in the page's live region. The app installed from the page keeps
+its language."""
+import json
 import unittest
+import urllib.parse
 
 from board_page import BoardPage
 from chromium_test_case import ChromiumTestCase
@@ -42,6 +45,13 @@ class WebLanguageTest(ChromiumTestCase):
         self.assertTrue(self.page.wait_for(f"{said} === 'Maroc\u00a0: bonne réponse\u202f! 1 sur 48.'", timeout=10),
                         self.page.js(said))
         board.must_show("placed", start, "SHOT", MOROCCO)
+
+    def test_the_app_installed_from_the_page_keeps_its_language(self):
+        self.open("&lang=fr", "ar,pt")
+        manifest = self.page.call("Page.getAppManifest")
+        fields = json.loads(manifest["data"])
+        self.assertEqual(urllib.parse.urljoin(manifest["url"], fields["start_url"]), self.site.url + "?lang=fr")
+        self.assertEqual((fields["lang"], fields["description"]), ("fr", "Un jeu de géographie sur les pays d’Afrique"))
 
 
 if __name__ == "__main__":

@@ -1,10 +1,16 @@
-// The board for a screen reader, which cannot read the canvas Qt draws it on: the
-// canvas is hidden from it, and beside it the page keeps the results the program
-// says (live regions), the names still to place as a list of buttons that pick a
-// name up as Enter on it does, and where the picked name's drop point stands. Once
-// a name is picked up, the keys steer and drop it on the board, as on a desktop.
+// The board for a screen reader, which cannot read the canvas Qt draws it on:
+// beside it the page keeps the results the program says (live regions), the names
+// still to place as a list of buttons that pick a name up as Enter on it does, and
+// where the picked name's drop point stands. Once a name is picked up, the keys
+// steer and drop it on the board, as on a desktop.
+//
+// The canvas holds the keyboard (Qt reads the keys there), so it cannot be hidden
+// from the reader, which would then be left on an unnamed, hidden element: it is
+// the map, an application that takes its own keys, told with its drop point.
 export function makeAccessibleLayer(canvas, element) {
-    canvas.setAttribute("aria-hidden", "true");
+    canvas.setAttribute("role", "application");
+    canvas.setAttribute("aria-labelledby", "map-name");
+    canvas.setAttribute("aria-describedby", "drop-point");
     const names = element("names");
     const dropPoint = element("drop-point");
     let program = null;

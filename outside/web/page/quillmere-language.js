@@ -1,9 +1,11 @@
 // Chooses the board's language for the page and its program, before either shows
 // anything: the page's ?lang= (a classroom's choice), else the browser's languages
 // in their order; English when the board speaks none of them. It puts the page's
-// own texts in that language, sets the page's lang and dir, and tells the loader
-// the language (handed to the program as QUILLMERE_LANGUAGE) and the fonts its
-// letters need beside the board's Latin ones.
+// own texts in that language, sets the page's lang and dir, links the page's web
+// app manifest in that language (whose start keeps it, once installed), and
+// tells the loader the language (handed to the program as QUILLMERE_LANGUAGE) and
+// the files the program reads for it: the fonts its letters need beside the
+// board's Latin ones, and a teacher's country list in it.
 "use strict";
 (() => {
     const rightToLeft = ["ar"];
@@ -26,6 +28,7 @@
             lost: "Cet appareil a repris la mémoire avec laquelle Quillmere dessine le plateau.",
             words: "Fais glisser chaque nom de pays à sa place sur la carte. Avec un lecteur d’écran : choisis un nom dans la liste des pays pour le prendre, déplace son point de dépôt sur la carte avec les flèches, Maj pour de grands pas, et dépose-le avec Entrée ; Échap le remet dans la liste.",
             countries: "Pays",
+            map: "Carte de l’Afrique",
         },
         pt: {
             board: "Quillmere, um jogo do mapa dos países de África",
@@ -40,6 +43,7 @@
             lost: "Este aparelho retirou a memória com que o Quillmere desenha o tabuleiro.",
             words: "Arrasta cada nome de país para o seu lugar no mapa. Com um leitor de ecrã: escolhe um nome na lista de países para pegar nele, move o seu ponto de largada no mapa com as setas, Shift para passos grandes, e larga-o com Enter; Escape devolve-o à lista.",
             countries: "Países",
+            map: "Mapa de África",
         },
         ar: {
             board: "Quillmere، لعبة خريطة لبلدان أفريقيا",
@@ -54,6 +58,7 @@
             lost: "استعاد هذا الجهاز الذاكرة التي يرسم بها Quillmere اللوحة.",
             words: "اسحب اسم كل دولة إلى مكانها الصحيح على الخريطة. باستخدام قارئ الشاشة: اختر اسمًا من قائمة الدول لالتقاطه، وحرّك نقطة إسقاطه على الخريطة بمفاتيح الأسهم، مع Shift لخطوات كبيرة، وأسقطه بمفتاح Enter؛ ويعيده Escape إلى القائمة.",
             countries: "الدول",
+            map: "خريطة أفريقيا",
         },
         sw: {
             board: "Quillmere, mchezo wa ramani wa nchi za Afrika",
@@ -68,6 +73,7 @@
             lost: "Kifaa hiki kimechukua tena kumbukumbu ambayo Quillmere huchora nayo ubao.",
             words: "Buruta kila jina la nchi hadi mahali pake kwenye ramani. Kwa kisoma skrini: chagua jina katika orodha ya nchi ili kulichukua, sogeza kituo chake cha kudondosha juu ya ramani kwa vitufe vya mishale, Shift kwa hatua kubwa, na ulidondoshe kwa Enter; Escape hulirudisha.",
             countries: "Nchi",
+            map: "Ramani ya Afrika",
         },
         am: {
             board: "Quillmere፣ የአፍሪካ አገሮች የካርታ ጨዋታ",
@@ -82,6 +88,7 @@
             lost: "ይህ መሣሪያ Quillmere ሰሌዳውን የሚስልበትን ማህደረ ትውስታ መልሶ ወስዷል።",
             words: "የእያንዳንዱን አገር ስም በካርታው ላይ ወዳለው ትክክለኛ ቦታው ጎትት። በስክሪን አንባቢ፦ ለማንሳት ከአገሮች ዝርዝር ስም ምረጥ፣ የማስቀመጫ ነጥቡን በቀስት ቁልፎች በካርታው ላይ አንቀሳቅስ፣ ለትልቅ እርምጃ Shift፣ በEnter አስቀምጠው፤ Escape ወደ ዝርዝሩ ይመልሰዋል።",
             countries: "አገሮች",
+            map: "የአፍሪካ ካርታ",
         },
     };
     const spoken = ["en", ...Object.keys(texts)];
@@ -105,5 +112,11 @@
         else
             element.textContent = text;
     }
-    globalThis.quillmereLanguage = { code, fonts: fonts[code] || [] };
+    // Linked here only, so that no browser reads another language's manifest first.
+    const manifest = Object.assign(document.createElement("link"), { rel: "manifest",
+                                                                     href: `quillmere-${code}.webmanifest` });
+    document.head.appendChild(manifest);
+    // items.txt is the English board's own, which the program folder always holds.
+    const countryList = code === "en" ? [] : [`items.${code}.txt`];
+    globalThis.quillmereLanguage = { code, files: [...(fonts[code] || []), ...countryList] };
 })();

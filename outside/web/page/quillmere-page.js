@@ -97,8 +97,9 @@ function start() {
     const canvas = makeBoard(element("frame"), element("board"));
     watchDrawing(canvas, () => show("lost"));
     const words = makeAccessibleLayer(canvas, element);
-    // The fonts of the board's language, where its letters need more than the board's own.
-    const files = fetchProgramFiles([...site.programFiles, ...quillmereLanguage.fonts]);
+    // The files of the board's language: its fonts where its letters need more than
+    // the board's own, and a teacher's country list in it.
+    const files = fetchProgramFiles([...site.programFiles, ...quillmereLanguage.files]);
     const query = new URLSearchParams(location.search);
     const settings = [["QUILLMERE_HOME_PAGE_DRAW", query.get("home-page-draw")],
                       ["QUILLMERE_LANGUAGE", quillmereLanguage.code]];
@@ -134,7 +135,7 @@ function start() {
         canvas.focus();
     }, failed);
     document.head.appendChild(script);
-    keepForOffline();
+    keepForOffline(quillmereLanguage.files);
 }
 
 // Pinching a trackpad zooms the page through the wheel with Ctrl held; not over the board.

@@ -133,6 +133,9 @@ private slots:
     void translatedListIsShownInItsLanguagesOrder()
     {
         constexpr int kAlgeria = 0, kCameroon = 6, kCongo = 9, kCongoKinshasa = 11, kSouthAfrica = 38, kZimbabwe = 47;
+        if (shell::QtCollation().of(u"fr"_s)(u"\u00c9gypte"_s, u"Gabon"_s) > 0)
+            QSKIP("Qt here knows no language's order (Qt for the web has no ICU); the page's, "
+                  "the browser's own, is tried in the page");
         ReadyBoard french{BoardLanguage(u"fr")};
         const Board &board = french.board;
         const QStringList shown = shownNames(board);

@@ -6,6 +6,8 @@
 //   board SHOT                 the board as a new game shows it: map, panel, headings, all 48 names
 //   placed START SHOT K...     names K have left the list for their slots since START
 //   listed START SHOT K...     names K are still in the list, their slots still empty
+// A name K shown elsewhere in the list than at its own place K, as a translated
+// list shows it, is written K:PLACE.
 // Pictures are PNG files of the board's 999 x 706 pixels. Exit code 0 when it holds.
 #include "BoardOnScreen.h"
 #include "ScreenPixels.h"
@@ -129,10 +131,11 @@ int main(int argc, char *argv[])
         const QImage shot(arguments[2]);
         bool holds = verdict(!start.isNull() && !shot.isNull(), "the pictures were read");
         for (const QString &name : arguments.mid(3)) {
-            const int k = name.toInt();
+            const int k = name.section(u':', 0, 0).toInt();
+            const int place = name.contains(u':') ? name.section(u':', 1).toInt() : k;
             holds = (command == QLatin1String("placed")
-                         ? verdict(placed(start, shot, k, k), qPrintable(QStringLiteral("name %1 placed").arg(k)))
-                         : verdict(whitePixels(shot, listEntryBand(k)) > 0 && !placed(start, shot, k, k),
+                         ? verdict(placed(start, shot, k, place), qPrintable(QStringLiteral("name %1 placed").arg(k)))
+                         : verdict(whitePixels(shot, listEntryBand(place)) > 0 && !placed(start, shot, k, place),
                                    qPrintable(QStringLiteral("name %1 still listed").arg(k))))
                 && holds;
         }

@@ -104,12 +104,13 @@ class BoardPage:
     def sounds(self):
         return self.page.js("quillmereSeen.sounds")
 
-    def drop(self, name, country, touch=False, wait=10):
-        """Drags name `name` onto country row `country`; returns the sound that the drop
+    def drop(self, name, country, touch=False, wait=10, place=None):
+        """Drags name `name`, shown at `place` in the list (where an English list shows
+        it unless given), onto country row `country`; returns the sound that the drop
         started, None when none started within `wait` seconds."""
         before = len(self.sounds())
         move = self.page.touch_drag if touch else self.page.drag
-        move(self.entry(name), self.country(country))
+        move(self.entry(name if place is None else place), self.country(country))
         if not self.page.wait_for(f"quillmereSeen.sounds.length > {before}", timeout=wait):
             return None
         return self.sounds()[before]

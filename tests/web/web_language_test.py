@@ -38,13 +38,18 @@ class WebLanguageTest(ChromiumTestCase):
         self.assertEqual(self.page_language(), ["fr", "ltr", "Quillmere se charge…"])
         said = "document.getElementById('said-at-once').textContent"
         start = board.shot()
-        self.assertIsNotNone(board.drop(MOROCCO, ALGERIA), "the wrong drop made no sound")
+        # The list in words shows the names as the board does: in French order, the browser's own.
+        shown = self.page.js("[...document.querySelectorAll('#names button')].map(b => b.textContent)")
+        self.assertEqual(shown[:3], ["Afrique du Sud", "Alg\u00e9rie", "Angola"])
+        self.assertEqual(shown.index("\u00c9gypte"), shown.index("Djibouti") + 1)
+        place = shown.index("Maroc")
+        self.assertIsNotNone(board.drop(MOROCCO, ALGERIA, place=place), "the wrong drop made no sound")
         self.assertTrue(self.page.wait_for(f"{said} === 'Pas ici. Maroc\u00a0: retour dans la liste.'", timeout=10),
                         self.page.js(said))
-        self.assertIsNotNone(board.drop(MOROCCO, MOROCCO), "the right drop made no sound")
+        self.assertIsNotNone(board.drop(MOROCCO, MOROCCO, place=place), "the right drop made no sound")
         self.assertTrue(self.page.wait_for(f"{said} === 'Maroc\u00a0: bonne réponse\u202f! 1 sur 48.'", timeout=10),
                         self.page.js(said))
-        board.must_show("placed", start, "SHOT", MOROCCO)
+        board.must_show("placed", start, "SHOT", f"{MOROCCO}:{place}")
 
     def test_the_app_installed_from_the_page_keeps_its_language(self):
         self.open("&lang=fr", "ar,pt")

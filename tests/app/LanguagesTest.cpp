@@ -133,15 +133,13 @@ private slots:
         }
     }
 
-    // Each catalogue's every text is finished and is what the program says, the
-    // drop point's place among them; French sets a no-break space before : ! ? ;
+    // Each catalogue's every text is finished; French sets a no-break space before : ! ? ;
     // and %, Portuguese, Swahili and Amharic no space before a colon, and Arabic
     // writes the % its Western digits go with.
     void everyTextIsTranslatedAndPunctuatedAsItsLanguageWrites_data() { addLanguages(false); }
     void everyTextIsTranslatedAndPunctuatedAsItsLanguageWrites()
     {
         QFETCH(QString, language);
-        app::speak(BoardLanguage(language));
         QFile catalogue(QStringLiteral("%1/assets/translations/quillmere_%2.ts")
                             .arg(qEnvironmentVariable("QUILLMERE_SOURCE_DIR"), language));
         QVERIFY(catalogue.open(QIODevice::ReadOnly));
@@ -155,7 +153,6 @@ private slots:
                 continue;
             QVERIFY2(!xml.attributes().hasAttribute(u"type"_s), qPrintable(sources.last()));
             const QString text = xml.readElementText();
-            QCOMPARE(QCoreApplication::translate("Board", sources.last().toUtf8().constData()), text);
             static const QRegularExpression french(uR"([^\x{a0}\x{202f}]([:!?;]|%(?!\d)))"_s);
             static const QRegularExpression spaceBeforeColon(uR"(\s[:\x{1361}\x{1366}])"_s);
             if (language == u"fr")
@@ -164,7 +161,6 @@ private slots:
                 QVERIFY2(!spaceBeforeColon.match(text).hasMatch(), qPrintable(text));
             QVERIFY2(!text.contains(u'\u066a'), qPrintable(text));
         }
-        QVERIFY(sources.contains(u"Drop point for %1: %2"_s) && sources.contains(u"OK"_s));
     }
 
     // Each name in its list entry and in its slot (placed, so bold), and each

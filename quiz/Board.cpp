@@ -2,7 +2,6 @@
 
 #include "shell/Failure.h"
 
-
 #include <algorithm>
 #include <limits>
 

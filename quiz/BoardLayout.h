@@ -18,6 +18,8 @@ inline constexpr TwipRect kClientRect{0, 0, kClientWidth, kClientHeight};
 // falls outside the client area is cut off.
 inline constexpr TwipRect kMapPictureRect{30, -180, 8625, 10890};    // Image1
 inline constexpr TwipRect kPanelPictureRect{8700, -120, 6285, 10815}; // Image3
+// Where the keyboard's drop point can go: the map as the window shows it.
+inline constexpr TwipRect kDropPointArea{kMapPictureRect.left, 0, kMapPictureRect.width, kClientHeight};
 
 // The one drop target that exists before set-up, parked in the side panel.
 inline constexpr TwipRect kFirstDropTargetRect{14130, 7980, 765, 225};

@@ -46,6 +46,21 @@ void KeyboardPlay::moveDropPoint(int across, int down, bool bigSteps)
                                pixelStart(kDropPointArea.bottom() - 1));
 }
 
+bool KeyboardPlay::moveDropPointToCountry(int across, int down)
+{
+    const std::optional<int> next = places().nextFrom(m_dropPoint, across, down);
+    if (next)
+        m_dropPoint = *places().inside(*next);
+    return next.has_value();
+}
+
+const CountryPlaces &KeyboardPlay::places() const
+{
+    if (!m_places)
+        m_places.emplace(m_board);
+    return *m_places;
+}
+
 void KeyboardPlay::followDrop(int entry, DropOutcome outcome)
 {
     if (outcome == DropOutcome::Placed)

@@ -4,13 +4,12 @@
 // give the answer away.
 #pragma once
 
+#include "quiz/CountryPlaces.h"
 #include "quiz/DragSession.h"
 #include "quiz/ListNavigation.h"
 
 namespace quiz {
 
-// Where the drop point can go: the map as the window shows it.
-inline constexpr TwipRect kDropPointArea{kMapPictureRect.left, 0, kMapPictureRect.width, kClientHeight};
 // A small step is well below the narrowest hotspot (135 twips), so every country can
 // be reached. Steps are whole pixels, so the drop point always lies where a pointer
 // can lie too.
@@ -37,6 +36,11 @@ public:
     TwipPoint dropPoint() const { return m_dropPoint; }
     // Moves the drop point by steps across and down, kept within the map.
     void moveDropPoint(int across, int down, bool bigSteps);
+    // Moves the drop point well inside the next country that way; false when there
+    // is none.
+    bool moveDropPointToCountry(int across, int down);
+    // Where the countries of the board lie, worked out the first time it is asked.
+    const CountryPlaces &places() const;
     // After the keyboard dropped `entry`: a right drop moves the focus on to the next
     // name (the first, once the map is complete and a new game begun); otherwise it
     // stays on the dropped name, and the drop point stays where it is.
@@ -46,6 +50,7 @@ private:
     const Board &m_board;
     int m_focus = kFirstShown;
     TwipPoint m_dropPoint;
+    mutable std::optional<CountryPlaces> m_places;
 };
 
 } // namespace quiz

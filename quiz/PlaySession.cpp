@@ -60,7 +60,10 @@ DropOutcome PlaySession::release(TwipPoint p, bool insideWindow)
 
 void PlaySession::moveFocus(FocusMove move, QChar letter)
 {
+    const int before = m_keys.focusedEntry();
     m_keys.moveFocus(move, letter);
+    if (m_keys.focusedEntry() == before)
+        emit focusStayed(move, letter);
     emit keyboardChanged();
 }
 
@@ -79,8 +82,19 @@ void PlaySession::steer(int across, int down, bool bigSteps)
 {
     if (!carried())
         return;
+    const TwipPoint from = m_keys.dropPoint();
     m_keys.moveDropPoint(across, down, bigSteps);
-    emit dropPointSteered(m_keys.dropPoint());
+    emit dropPointSteered(from, m_keys.dropPoint(), Steering::Steps);
+    emit keyboardChanged();
+}
+
+void PlaySession::steerToCountry(int across, int down)
+{
+    if (!carried())
+        return;
+    const TwipPoint from = m_keys.dropPoint();
+    m_keys.moveDropPointToCountry(across, down);
+    emit dropPointSteered(from, m_keys.dropPoint(), Steering::ToCountry);
     emit keyboardChanged();
 }
 
@@ -120,7 +134,7 @@ DropOutcome PlaySession::drop(Input by, TwipPoint p, bool insideWindow)
     const int entry = *m_drag.source();
     // The pick is over before the drop is judged: its pointer is gone before any box shows.
     endPick();
-    m_judging = Judging{entry, by};
+    m_judging = Judging{entry, by, p};
     const DropOutcome outcome = m_drag.drop(entry, p, insideWindow);
     const bool placedTold = m_judging->placedTold;
     m_judging.reset();
@@ -128,7 +142,7 @@ DropOutcome PlaySession::drop(Input by, TwipPoint p, bool insideWindow)
         m_keys.followDrop(entry, outcome);
     // The result first, then what it changed: a key pressed soon after cuts only what follows it.
     if (!(placedTold && outcome == DropOutcome::Placed))
-        emit dropped(entry, outcome, by);
+        emit dropped(entry, outcome, by, p);
     if (outcome == DropOutcome::Completed)
         emit newGameBegun();
     emit boardChanged();
@@ -147,7 +161,7 @@ void PlaySession::beforeBox()
 {
     if (m_judging && !m_judging->placedTold && !m_board.labels(m_judging->entry).visible) {
         m_judging->placedTold = true;
-        emit dropped(m_judging->entry, DropOutcome::Placed, m_judging->by);
+        emit dropped(m_judging->entry, DropOutcome::Placed, m_judging->by, m_judging->at);
     }
     emit boardChanged();
 }

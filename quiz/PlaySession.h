@@ -16,6 +16,7 @@
 namespace quiz {
 
 enum class Input { Pointer, Keys };
+enum class Steering { Steps, ToCountry };
 
 class PlaySession : public QObject
 {
@@ -54,6 +55,9 @@ public:
     bool pickUp(int entry);
     bool pickUpFocused() { return pickUp(focusedEntry()); }
     void steer(int across, int down, bool bigSteps);
+    // Takes the drop point on to the next country that way.
+    void steerToCountry(int across, int down);
+    const CountryPlaces &places() const { return m_keys.places(); }
     DropOutcome dropAtDropPoint();
     void putBack();
 
@@ -72,16 +76,21 @@ signals:
     void boardChanged();
     // A drop was judged. A placement that a box follows (the map's completion above
     // all) is told before the box, and not again after it.
-    void dropped(int entry, quiz::DropOutcome outcome, quiz::Input by);
+    // `at` is where the name fell.
+    void dropped(int entry, quiz::DropOutcome outcome, quiz::Input by, quiz::TwipPoint at);
     void wentBack(int entry);
     void newGameBegun();
-    void dropPointSteered(quiz::TwipPoint p);
+    // Also when it could go no further: `to` is then `from`.
+    void dropPointSteered(quiz::TwipPoint from, quiz::TwipPoint to, quiz::Steering by);
+    // A key that moves the focus found nowhere to move it.
+    void focusStayed(quiz::FocusMove move, QChar letter);
 
 private:
     class NoticedBoxes;
     struct Judging {
         int entry;
         Input by;
+        TwipPoint at;
         bool placedTold = false;
     };
 

@@ -1,10 +1,30 @@
 #include "quiz/SpokenResults.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cmath>
 
 namespace quiz {
+
+namespace {
+
+long percent(int twips, int from, int span)
+{
+    return std::lround(100.0 * (twips - from) / span);
+}
+
+// A step moves the drop point by less than a hundredth of the map: tenths tell
+// each step from the last.
+QString tenths(int twips, int from, int span)
+{
+    QString number = QString::number(100.0 * (twips - from) / span, 'f', 1);
+    if (QLocale().decimalPoint() == u",")
+        number.replace(u'.', u',');
+    return number;
+}
+
+} // namespace
 
 namespace spoken {
 
@@ -13,9 +33,9 @@ QString placed(const QString &name, int placedCount)
     return QCoreApplication::translate("Board", "%1 placed. %2 of %3.").arg(name).arg(placedCount).arg(kCountryCount);
 }
 
-QString notThere(const QString &name)
+QString notThere(const QString &name, const QString &where)
 {
-    return QCoreApplication::translate("Board", "Not there. %1 is back in the list.").arg(name);
+    return QCoreApplication::translate("Board", "Not there: %1. %2 is back in the list.").arg(where, name);
 }
 
 QString putBack(const QString &name)
@@ -32,19 +52,72 @@ QString dropPointPosition(TwipPoint p)
 {
     const TwipRect &map = kDropPointArea;
     return QCoreApplication::translate("Board", "%1% across, %2% down")
-        .arg(std::lround(100.0 * (p.x - map.left) / map.width))
-        .arg(std::lround(100.0 * (p.y - map.top) / map.height));
+        .arg(percent(p.x, map.left, map.width))
+        .arg(percent(p.y, map.top, map.height));
+}
+
+QString dropPointStep(TwipPoint from, TwipPoint to)
+{
+    const TwipRect &map = kDropPointArea;
+    if (to.x != from.x)
+        return QCoreApplication::translate("Board", "%1% across").arg(tenths(to.x, map.left, map.width));
+    if (to.y != from.y)
+        return QCoreApplication::translate("Board", "%1% down").arg(tenths(to.y, map.top, map.height));
+    return QCoreApplication::translate("Board", "Edge of the map");
+}
+
+QString ground(const Board &board, const CountryPlaces &places, TwipPoint p)
+{
+    const std::optional<int> country = countryAt(board, p);
+    if (!country)
+        return QCoreApplication::translate("Board", "Sea");
+    if (board.maplabel(*country).visible)
+        return board.maplabel(*country).caption;
+    QStringList named;
+    for (const int neighbour : places.neighbours(*country)) {
+        if (board.maplabel(neighbour).visible)
+            named.append(board.maplabel(neighbour).caption);
+    }
+    return named.isEmpty() ? QCoreApplication::translate("Board", "Country not yet named")
+                           : QCoreApplication::translate("Board", "Country not yet named, next to %1").arg(QLocale().createSeparatedList(named));
+}
+
+QString fell(const Board &board, TwipPoint p)
+{
+    const std::optional<int> country = countryAt(board, p);
+    if (!country)
+        return QCoreApplication::translate("Board", "in the sea");
+    return board.maplabel(*country).visible ? QCoreApplication::translate("Board", "on %1").arg(board.maplabel(*country).caption)
+                                            : QCoreApplication::translate("Board", "on a country not yet named");
+}
+
+QString noCountryThatWay()
+{
+    return QCoreApplication::translate("Board", "No more countries that way");
+}
+
+QString focusStayed(FocusMove move, QChar letter)
+{
+    switch (move) {
+    case FocusMove::Letter: return QCoreApplication::translate("Board", "No name begins with %1").arg(letter);
+    case FocusMove::Previous:
+    case FocusMove::First: return QCoreApplication::translate("Board", "Top of the list");
+    case FocusMove::Next:
+    case FocusMove::Last: return QCoreApplication::translate("Board", "End of the list");
+    case FocusMove::Left:
+    case FocusMove::Right: break;
+    }
+    return {};
 }
 
 QString dropPoint(const std::optional<QString> &carried)
 {
-    return carried ? QCoreApplication::translate("Board", "Drop point for %1").arg(*carried)
-                   : QCoreApplication::translate("Board", "Drop point");
+    return carried ? QCoreApplication::translate("Board", "Drop point for %1").arg(*carried) : QCoreApplication::translate("Board", "Drop point");
 }
 
-QString dropPointAt(const QString &carried, TwipPoint p)
+QString dropPointAt(const QString &carried, const QString &ground, TwipPoint p)
 {
-    return QCoreApplication::translate("Board", "Drop point for %1: %2").arg(carried, dropPointPosition(p));
+    return QCoreApplication::translate("Board", "Drop point for %1: %2. %3").arg(carried, ground, dropPointPosition(p));
 }
 
 } // namespace spoken
@@ -55,19 +128,20 @@ SpokenResults::SpokenResults(const PlaySession &session, shell::Announcer &annou
     using Urgency = shell::Announcer::Urgency;
     const Board &board = session.board();
     connect(&session, &PlaySession::dropped, this, &SpokenResults::sayDrop);
+    connect(&session, &PlaySession::pickChanged, this, &SpokenResults::sayPick);
+    connect(&session, &PlaySession::dropPointSteered, this, &SpokenResults::saySteering);
     connect(&session, &PlaySession::wentBack, this, [this, &board](int entry) {
         say([&] { return spoken::putBack(board.labels(entry).caption); }, Urgency::AtOnce);
     });
     connect(&session, &PlaySession::newGameBegun, this, [this, &board] {
         say([&] { return spoken::newGame(namesInList(board)); }, Urgency::AtOnce);
     });
-    // Each step's position replaces the last one's.
-    connect(&session, &PlaySession::dropPointSteered, this, [this](TwipPoint p) {
-        say([&] { return spoken::dropPointPosition(p); }, Urgency::Polite);
+    connect(&session, &PlaySession::focusStayed, this, [this](FocusMove move, QChar letter) {
+        say([&] { return spoken::focusStayed(move, letter); }, Urgency::AtOnce);
     });
 }
 
-void SpokenResults::sayDrop(int entry, DropOutcome outcome, Input by)
+void SpokenResults::sayDrop(int entry, DropOutcome outcome, Input by, TwipPoint at)
 {
     const Board &board = m_session.board();
     switch (outcome) {
@@ -76,24 +150,64 @@ void SpokenResults::sayDrop(int entry, DropOutcome outcome, Input by)
             shell::Announcer::Urgency::AtOnce);
         break;
     case DropOutcome::Wrong:
-        say([&] { return spoken::notThere(board.labels(entry).caption); }, shell::Announcer::Urgency::AtOnce);
+        say([&] { return spoken::notThere(board.labels(entry).caption, spoken::fell(board, at)); },
+            shell::Announcer::Urgency::AtOnce);
         break;
     case DropOutcome::Ignored:
     case DropOutcome::BackInList:
         // A pointer drop that nothing took changed nothing; a keyboard's is said, as the
         // player cannot see that nothing lies under the drop point.
         if (by == Input::Keys)
-            say([&] { return spoken::notThere(board.labels(entry).caption); }, shell::Announcer::Urgency::AtOnce);
+            say([&] { return spoken::notThere(board.labels(entry).caption, spoken::fell(board, at)); },
+                shell::Announcer::Urgency::AtOnce);
         break;
     case DropOutcome::Completed: // the new game that follows is said
         break;
     }
 }
 
+void SpokenResults::sayPick()
+{
+    const std::optional<int> carried = m_session.carried();
+    if (!carried) {
+        m_ground.reset();
+        return;
+    }
+    const TwipPoint p = m_session.dropPoint();
+    m_ground = groundAt(p);
+    const Board &board = m_session.board();
+    say([&] { return spoken::dropPointAt(board.labels(*carried).caption, spoken::ground(board, m_session.places(), p), p); },
+        shell::Announcer::Urgency::AtOnce);
+}
+
+// Said when the drop point comes onto other ground, else how far it has gone: each
+// step replaces the last one's words.
+void SpokenResults::saySteering(TwipPoint from, TwipPoint to, Steering by)
+{
+    const Ground now = groundAt(to);
+    const bool changed = now != m_ground;
+    m_ground = now;
+    say(
+        [&] {
+            if (by == Steering::ToCountry && from == to)
+                return spoken::noCountryThatWay();
+            return changed ? spoken::ground(m_session.board(), m_session.places(), to) : spoken::dropPointStep(from, to);
+        },
+        shell::Announcer::Urgency::AtOnce);
+}
+
+SpokenResults::Ground SpokenResults::groundAt(TwipPoint p) const
+{
+    const std::optional<int> country = countryAt(m_session.board(), p);
+    return {country, country && m_session.board().maplabel(*country).visible};
+}
+
 void SpokenResults::say(const std::function<QString()> &text, shell::Announcer::Urgency urgency)
 {
-    if (m_announcer.listening())
-        m_announcer.say(text(), urgency);
+    if (!m_announcer.listening())
+        return;
+    if (const QString words = text(); !words.isEmpty())
+        m_announcer.say(words, urgency);
 }
 
 } // namespace quiz

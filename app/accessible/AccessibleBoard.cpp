@@ -16,10 +16,12 @@ namespace {
 QString description()
 {
     return QCoreApplication::translate(
-        "Board",
-        "Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, "
-        "choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over "
-        "the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.");
+               "Board",
+               "Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, "
+               "choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over "
+               "the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.")
+        + u' '
+        + QCoreApplication::translate("Board", "Ctrl with an arrow key takes the drop point to the next country that way.");
 }
 
 WindowAccessible *windowOf(const BoardView &view)
@@ -116,7 +118,6 @@ protected:
         return quiz::spoken::dropPoint(carried ? std::optional(session().board().labels(*carried).caption)
                                                : std::nullopt);
     }
-    QString description() const override { return quiz::spoken::dropPointPosition(session().dropPoint()); }
     QRectF area() const override { return areas::dropMarker(session().dropPoint()); }
     bool shown() const override { return session().carried().has_value(); }
     bool focusable() const override { return true; }
@@ -164,14 +165,16 @@ std::vector<QAccessibleInterface *> WindowAccessible::children() const
 {
     if (!isValid())
         return {};
-    // In reading order: the instructions, the list, the map, the buttons, the unseen
-    // text box, then whatever else the window holds for assistive technology.
+    // In reading order: the instructions, the list, the map, the buttons, then
+    // whatever else the window holds for assistive technology. The unseen text box
+    // is nothing a player meets.
     auto &form = static_cast<Form1 &>(m_view.window());
     std::vector<QAccessibleInterface *> children{parts().headings.at(0), parts().headings.at(1), parts().headings.at(2),
                                                  QAccessible::queryAccessibleInterface(&form.nameList()), map()};
-    std::vector<QWidget *> controls{&form.pushButton1(), &form.pushButton2(), &form.text1()};
+    std::vector<QWidget *> controls{&form.pushButton1(), &form.pushButton2()};
     for (QWidget *widget : form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (widget != &form.nameList() && std::find(controls.begin(), controls.end(), widget) == controls.end())
+        if (widget != &form.nameList() && widget != &form.text1()
+            && std::find(controls.begin(), controls.end(), widget) == controls.end())
             controls.push_back(widget);
     }
     for (QWidget *widget : controls)

@@ -81,10 +81,8 @@ void BoardEvents::tellChanges(const Look &before, const Look &now) const
         send(map, QAccessible::ObjectReorder);
     if (now.dropPoint && now.carried != before.carried)
         send(map->dropPoint(), QAccessible::NameChanged);
-    if (now.dropPoint && before.dropPoint && *now.dropPoint != *before.dropPoint) {
-        send(map->dropPoint(), QAccessible::DescriptionChanged);
+    if (now.dropPoint && before.dropPoint && *now.dropPoint != *before.dropPoint)
         send(map->dropPoint(), QAccessible::LocationChanged);
-    }
     if (now.focus && (now.focus != before.focus || now.carried != before.carried))
         send(*now.focus == kDropPointFocus ? map->dropPoint() : list->entry(*now.focus), QAccessible::Focus);
 }

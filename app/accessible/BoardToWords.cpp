@@ -31,9 +31,14 @@ void BoardToWords::tellNames()
 void BoardToWords::tellDropPoint()
 {
     const std::optional<int> carried = m_session.carried();
-    m_words.showDropPoint(carried ? quiz::spoken::dropPointAt(m_session.board().labels(*carried).caption,
-                                                               m_session.dropPoint())
-                                  : QString());
+    if (!carried) {
+        m_words.showDropPoint({});
+        return;
+    }
+    const quiz::Board &board = m_session.board();
+    const quiz::TwipPoint p = m_session.dropPoint();
+    m_words.showDropPoint(quiz::spoken::dropPointAt(board.labels(*carried).caption,
+                                                    quiz::spoken::ground(board, m_session.places(), p), p));
 }
 
 } // namespace app

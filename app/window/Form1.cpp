@@ -50,16 +50,18 @@ Form1::Form1(const shell::Platform &platform, shell::ProgramFolder folder, quiz:
     setMouseTracking(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/design.ico")));
 
+    // Text1 lies off the client area, never seen: a focus there would be one that
+    // nobody sees or hears and that swallows typing, so it takes none.
     m_text1 = new QLineEdit(QStringLiteral("Text1"), this);
     m_text1->setGeometry(pixelRect(quiz::kHiddenTextBoxRect));
+    m_text1->setFocusPolicy(Qt::NoFocus);
     m_nameList = new NameList(this, board());
     m_pushButton1 = makeButton(this, quiz::kRestartCaption, board().inPanel(quiz::kRestartButtonRect));
     m_pushButton2 = makeButton(this, quiz::kExitCaption, board().inPanel(quiz::kExitButtonRect));
-    setTabOrder(m_text1, m_nameList);
     setTabOrder(m_nameList, m_pushButton1);
     setTabOrder(m_pushButton1, m_pushButton2);
-    m_text1->setFocus();
-    m_keys = new KeyboardRouter(*this, m_session, *m_nameList, {m_text1, m_pushButton1, m_pushButton2});
+    m_nameList->setFocus();
+    m_keys = new KeyboardRouter(*this, m_session, *m_nameList, {m_pushButton1, m_pushButton2});
     for (QPushButton *button : {m_pushButton1, m_pushButton2})
         button->installEventFilter(this);
     connect(m_pushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);

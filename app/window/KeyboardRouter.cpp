@@ -92,6 +92,7 @@ bool KeyboardRouter::playKey(const QKeyEvent &event)
     case Action::MoveFocus: m_session.moveFocus(key.move, key.letter); break;
     case Action::PickUp: m_session.pickUpFocused(); break;
     case Action::Steer: m_session.steer(key.across, key.down, key.bigSteps); break;
+    case Action::SteerToCountry: m_session.steerToCountry(key.across, key.down); break;
     case Action::Drop: m_session.dropAtDropPoint(); break;
     case Action::PutBack: m_session.putBack(); break;
     case Action::Held:

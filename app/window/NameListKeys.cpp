@@ -11,11 +11,12 @@ using Action = NameListKey::Action;
 NameListKey carryingKey(const QKeyEvent &event)
 {
     const bool big = event.modifiers().testFlag(Qt::ShiftModifier);
+    const Action steer = event.modifiers().testFlag(Qt::ControlModifier) ? Action::SteerToCountry : Action::Steer;
     switch (event.key()) {
-    case Qt::Key_Left: return {.action = Action::Steer, .across = -1, .down = 0, .bigSteps = big};
-    case Qt::Key_Right: return {.action = Action::Steer, .across = 1, .down = 0, .bigSteps = big};
-    case Qt::Key_Up: return {.action = Action::Steer, .across = 0, .down = -1, .bigSteps = big};
-    case Qt::Key_Down: return {.action = Action::Steer, .across = 0, .down = 1, .bigSteps = big};
+    case Qt::Key_Left: return {.action = steer, .across = -1, .down = 0, .bigSteps = big};
+    case Qt::Key_Right: return {.action = steer, .across = 1, .down = 0, .bigSteps = big};
+    case Qt::Key_Up: return {.action = steer, .across = 0, .down = -1, .bigSteps = big};
+    case Qt::Key_Down: return {.action = steer, .across = 0, .down = 1, .bigSteps = big};
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space: return {.action = Action::Drop};

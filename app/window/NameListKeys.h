@@ -14,11 +14,12 @@ namespace app {
 
 struct NameListKey {
     // Held: a pick, drop or put-back repeated by a held key, taken and ignored.
-    enum class Action { None, MoveFocus, PickUp, Steer, Drop, PutBack, Held };
+    enum class Action { None, MoveFocus, PickUp, Steer, SteerToCountry, Drop, PutBack, Held };
     Action action = Action::None;
     quiz::FocusMove move = quiz::FocusMove::Next;
     QChar letter{};
-    // Steering: the steps across and down, big ones with Shift.
+    // Steering: the steps across and down, big ones with Shift; with Ctrl, the
+    // way to the next country.
     int across = 0;
     int down = 0;
     bool bigSteps = false;

@@ -1,71 +1,107 @@
 #include "outside/linux/AtspiAnnouncer.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
+#include <QApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QTimer>
+
+namespace {
+
+// An object as AT-SPI names it: the bus name of its application and its path.
+struct ObjectReference {
+    QString service;
+    QDBusObjectPath path;
+};
+
+QDBusArgument &operator<<(QDBusArgument &argument, const ObjectReference &object)
+{
+    argument.beginStructure();
+    argument << object.service << object.path;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, ObjectReference &object)
+{
+    argument.beginStructure();
+    argument >> object.service >> object.path;
+    argument.endStructure();
+    return argument;
+}
+
+} // namespace
 
 namespace outside {
 
 namespace {
 
-// The notification's widget is never shown, so it takes no room and no input; to
-// assistive technology it is there once it has something to say. An empty one
-// would be spoken as a notification.
-class NoticeAccessible : public QAccessibleWidget
+// The name Qt gives its connection to the accessibility bus.
+const QString kQtBusConnection = QStringLiteral("a11y");
+
+QDBusConnection accessibilityBus()
 {
-public:
-    explicit NoticeAccessible(QWidget *notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
+    return QDBusConnection(kQtBusConnection);
+}
 
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.invisible = widget()->accessibleName().isEmpty();
-        return state;
-    }
-};
-
-class Notice : public QWidget
+// The object a screen reader presents as having the focus: the focus widget's, or
+// the painted part of it that holds the focus.
+QAccessibleInterface *focusedObject(QWidget &window)
 {
-    Q_OBJECT
+    QWidget *widget = QApplication::focusWidget();
+    QAccessibleInterface *object = QAccessible::queryAccessibleInterface(widget ? widget : &window);
+    for (QAccessibleInterface *child = object ? object->focusChild() : nullptr; child && child != object;
+         child = object->focusChild())
+        object = child;
+    return object;
+}
 
-public:
-    explicit Notice(QWidget &window) : QWidget(&window)
-    {
-        setFocusPolicy(Qt::NoFocus);
-        hide();
-        static const bool installed = [] {
-            QAccessible::installFactory([](const QString &className, QObject *object) -> QAccessibleInterface * {
-                if (className == QLatin1String(Notice::staticMetaObject.className()))
-                    return new NoticeAccessible(static_cast<QWidget *>(object));
-                return nullptr;
-            });
-            return true;
-        }();
-        Q_UNUSED(installed);
-    }
-};
+void sendDescription(QAccessibleInterface &object, const QString &description)
+{
+    QDBusConnection bus = accessibilityBus();
+    const QString path = QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(&object));
+    QDBusMessage signal =
+        QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    const ObjectReference application{bus.baseService(), QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"))};
+    signal << QStringLiteral("accessible-description") << 0 << 0 << QVariant::fromValue(QDBusVariant(description))
+           << QVariant::fromValue(application);
+    bus.send(signal);
+}
 
 } // namespace
 
 void AtspiAnnouncer::attach(QWidget &window)
 {
-    m_notice = new Notice(window);
+    m_window = &window;
+    qDBusRegisterMetaType<ObjectReference>();
 }
 
 bool AtspiAnnouncer::listening() const
 {
-    return m_notice && QAccessible::isActive();
+    return m_window && QAccessible::isActive() && accessibilityBus().isConnected();
 }
 
 void AtspiAnnouncer::say(const QString &text, Urgency)
 {
-    if (!m_notice)
+    if (!m_window)
         return;
-    // Screen readers keep the name they read last until told it changed.
-    m_notice->setAccessibleName(text);
-    QAccessibleEvent shown(m_notice, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    if (m_pending.isEmpty())
+        QTimer::singleShot(0, m_window, [this] { send(); });
+    m_pending = text;
+}
+
+void AtspiAnnouncer::send()
+{
+    const QString text = std::exchange(m_pending, QString());
+    QAccessibleInterface *object = m_window ? focusedObject(*m_window) : nullptr;
+    if (!object || !listening())
+        return;
+    sendDescription(*object, text);
+    sendDescription(*object, object->text(QAccessible::Description));
 }
 
 } // namespace outside
-
-#include "AtspiAnnouncer.moc"

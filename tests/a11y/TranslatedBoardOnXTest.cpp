@@ -111,7 +111,8 @@ private slots:
         const QPoint onName = entry.center();
 
         m_desktop.drag(window->id, onName, onHotspotOf(kAlgeria));
-        const QString notThere = QStringLiteral("said: ") + quiz::spoken::notThere(morocco);
+        const QString notThere = QStringLiteral("said: ") + quiz::spoken::notThere(
+            morocco, quiz::spoken::fell(ordered, quiz::twipsFromPixels(onHotspotOf(kAlgeria))));
         QVERIFY2(reader.waitUntil([&] { return reader.heard().contains(notThere); }, kEventTimeoutMs),
                  qPrintable(reader.heard().join(u'\n')));
         QCOMPARE(namesOf(map.children()), QStringList());

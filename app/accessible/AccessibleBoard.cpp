@@ -217,8 +217,15 @@ QAccessibleInterface *NameListAccessible::focusChild() const
 {
     if (!isValid())
         return nullptr;
+    if (!widget()->hasFocus())
+        return nullptr;
+    // While a name is carried, the list's keys move the drop point over the map.
+    if (m_view.session().carried()) {
+        WindowAccessible *window = windowOf(m_view);
+        return window ? window->map()->dropPoint() : nullptr;
+    }
     const int focused = m_view.session().focusedEntry();
-    return widget()->hasFocus() && focused >= 0 && !m_view.session().carried() ? entry(focused) : nullptr;
+    return focused >= 0 ? entry(focused) : nullptr;
 }
 
 MapAccessible::MapAccessible(const BoardView &view) : ListedChildren(view, QAccessible::Canvas)

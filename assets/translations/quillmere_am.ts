@@ -4,27 +4,27 @@
 <context>
     <name>Board</name>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="58"/>
+        <location filename="../../quiz/BoardLayout.h" line="60"/>
         <source>INSTRUCTIONS</source>
         <translation>መመሪያዎች</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="60"/>
+        <location filename="../../quiz/BoardLayout.h" line="62"/>
         <source>DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP</source>
         <translation>የእያንዳንዱን አገር ስም በካርታው ላይ ወዳለው ትክክለኛ ቦታው ይጎትቱ</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="63"/>
+        <location filename="../../quiz/BoardLayout.h" line="65"/>
         <source>COUNTRIES :</source>
         <translation>አገሮች፦</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="67"/>
+        <location filename="../../quiz/BoardLayout.h" line="69"/>
         <source>Restart</source>
         <translation>እንደገና ይጀምሩ</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="68"/>
+        <location filename="../../quiz/BoardLayout.h" line="70"/>
         <source>Exit</source>
         <translation>ይውጡ</translation>
     </message>
@@ -44,22 +44,27 @@
         <translation>የእያንዳንዱን አገር ስም በካርታው ላይ ወዳለው ትክክለኛ ቦታው ይጎትቱ። በቁልፍ ሰሌዳ፦ Tabን በመጫን ወደ አገሮች ዝርዝር ይሂዱ፣ ስም በቀስት ቁልፎች ወይም በመጀመሪያ ፊደሉ ይምረጡ፣ በEnter ያንሱት። የማስቀመጫ ነጥቡን በቀስት ቁልፎች በካርታው ላይ ያንቀሳቅሱ (ለትልቅ እርምጃ ከShift ጋር)፣ ስሙን በEnter ያስቀምጡ፤ Escape ወደ ዝርዝሩ ይመልሰዋል።</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="24"/>
+        <source>Ctrl with an arrow key takes the drop point to the next country that way.</source>
+        <translation>Ctrl ከቀስት ቁልፍ ጋር ማስቀመጫ ነጥቡን በዚያ አቅጣጫ ወዳለው ቀጣይ አገር ይወስዳል።</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="76"/>
         <source>Pick up this name</source>
         <translation>ይህን ስም ያንሱ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="41"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
         <source>Drop point for %1</source>
         <translation>የ%1 ማስቀመጫ ነጥብ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="42"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
         <source>Drop point</source>
         <translation>ማስቀመጫ ነጥብ</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="124"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
         <source>Drop the name here</source>
         <translation>ስሙን እዚህ ያስቀምጡ</translation>
     </message>
@@ -74,34 +79,99 @@
         <translation>አገሮች</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="13"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
         <source>%1 placed. %2 of %3.</source>
         <translation>%1፦ ትክክል! ከ%3 ውስጥ %2።</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="18"/>
-        <source>Not there. %1 is back in the list.</source>
-        <translation>እዚያ አይደለም። %1 የሚለው ስም ወደ ዝርዝሩ ተመልሷል።</translation>
+        <location filename="../../quiz/SpokenResults.cpp" line="38"/>
+        <source>Not there: %1. %2 is back in the list.</source>
+        <translation>እዚያ አይደለም፦ %1። %2 የሚለው ስም ወደ ዝርዝሩ ተመልሷል።</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="23"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="43"/>
         <source>%1 put back.</source>
         <translation>%1 የሚለው ስም ወደ ዝርዝሩ ተመልሷል።</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="28"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="48"/>
         <source>New game. %1 names in the list.</source>
         <translation>አዲስ ጨዋታ። በዝርዝሩ ውስጥ %1 ስሞች።</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="34"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="54"/>
         <source>%1% across, %2% down</source>
         <translation>ከግራ %1%፣ ከላይ %2%</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="47"/>
-        <source>Drop point for %1: %2</source>
-        <translation>የ%1 ማስቀመጫ ነጥብ፦ %2</translation>
+        <location filename="../../quiz/SpokenResults.cpp" line="63"/>
+        <source>%1% across</source>
+        <translation>ከግራ %1%</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="65"/>
+        <source>%1% down</source>
+        <translation>ከላይ %1%</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
+        <source>Edge of the map</source>
+        <translation>የካርታው ጠርዝ</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="73"/>
+        <source>Sea</source>
+        <translation>ባሕር</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="81"/>
+        <source>Country not yet named</source>
+        <translation>ገና ያልተሰየመ አገር</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="82"/>
+        <source>Country not yet named, next to %1</source>
+        <translation>ገና ያልተሰየመ አገር፤ አጠገቡ፦ %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="89"/>
+        <source>in the sea</source>
+        <translation>ባሕር ውስጥ</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="90"/>
+        <source>on %1</source>
+        <translation>%1 ላይ</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="91"/>
+        <source>on a country not yet named</source>
+        <translation>ገና ባልተሰየመ አገር ላይ</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <source>No more countries that way</source>
+        <translation>በዚያ አቅጣጫ ሌላ አገር የለም</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="102"/>
+        <source>No name begins with %1</source>
+        <translation>በ%1 የሚጀምር ስም የለም</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="104"/>
+        <source>Top of the list</source>
+        <translation>የዝርዝሩ መጀመሪያ</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
+        <source>End of the list</source>
+        <translation>የዝርዝሩ መጨረሻ</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <source>Drop point for %1: %2. %3</source>
+        <translation>የ%1 ማስቀመጫ ነጥብ፦ %2። %3</translation>
     </message>
 </context>
 </TS>

@@ -4,27 +4,27 @@
 <context>
     <name>Board</name>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="58"/>
+        <location filename="../../quiz/BoardLayout.h" line="60"/>
         <source>INSTRUCTIONS</source>
         <translation>التعليمات</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="60"/>
+        <location filename="../../quiz/BoardLayout.h" line="62"/>
         <source>DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP</source>
         <translation>اسحب اسم كل دولة إلى مكانها الصحيح على الخريطة</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="63"/>
+        <location filename="../../quiz/BoardLayout.h" line="65"/>
         <source>COUNTRIES :</source>
         <translation>الدول:</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="67"/>
+        <location filename="../../quiz/BoardLayout.h" line="69"/>
         <source>Restart</source>
         <translation>إعادة البدء</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="68"/>
+        <location filename="../../quiz/BoardLayout.h" line="70"/>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
@@ -44,22 +44,27 @@
         <translation>اسحب اسم كل دولة إلى مكانها الصحيح على الخريطة. باستخدام لوحة المفاتيح: اضغط Tab للوصول إلى قائمة الدول، واختر اسمًا بمفاتيح الأسهم أو بحرفه الأول، والتقطه بمفتاح Enter. حرّك نقطة الإسقاط على الخريطة بمفاتيح الأسهم، مع Shift لخطوات كبيرة، وأسقط الاسم بمفتاح Enter؛ ويعيده Escape إلى القائمة.</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="24"/>
+        <source>Ctrl with an arrow key takes the drop point to the next country that way.</source>
+        <translation>يَنقل Ctrl مع مفتاح سهم نقطةَ الإسقاط إلى البلد التالي في ذلك الاتجاه.</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="76"/>
         <source>Pick up this name</source>
         <translation>التقط هذا الاسم</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="41"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
         <source>Drop point for %1</source>
         <translation>نقطة إسقاط %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="42"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
         <source>Drop point</source>
         <translation>نقطة الإسقاط</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="124"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
         <source>Drop the name here</source>
         <translation>أسقط الاسم هنا</translation>
     </message>
@@ -74,34 +79,99 @@
         <translation>الدول</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="13"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
         <source>%1 placed. %2 of %3.</source>
         <translation>تم وضع %1. %2 من %3.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="18"/>
-        <source>Not there. %1 is back in the list.</source>
-        <translation>ليس هنا. تمت إعادة %1 إلى القائمة.</translation>
+        <location filename="../../quiz/SpokenResults.cpp" line="38"/>
+        <source>Not there: %1. %2 is back in the list.</source>
+        <translation>ليس هنا: %1. تمت إعادة %2 إلى القائمة.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="23"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="43"/>
         <source>%1 put back.</source>
         <translation>تمت إعادة %1 إلى القائمة.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="28"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="48"/>
         <source>New game. %1 names in the list.</source>
         <translation>لعبة جديدة. %1 اسمًا في القائمة.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="34"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="54"/>
         <source>%1% across, %2% down</source>
         <translation>على بُعد %1% من اليسار و%2% من الأعلى</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="47"/>
-        <source>Drop point for %1: %2</source>
-        <translation>نقطة إسقاط %1: %2</translation>
+        <location filename="../../quiz/SpokenResults.cpp" line="63"/>
+        <source>%1% across</source>
+        <translation>على بُعد %1% من اليسار</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="65"/>
+        <source>%1% down</source>
+        <translation>على بُعد %1% من الأعلى</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
+        <source>Edge of the map</source>
+        <translation>حافة الخريطة</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="73"/>
+        <source>Sea</source>
+        <translation>البحر</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="81"/>
+        <source>Country not yet named</source>
+        <translation>بلد لم يُسمَّ بعد</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="82"/>
+        <source>Country not yet named, next to %1</source>
+        <translation>بلد لم يُسمَّ بعد، بجوار %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="89"/>
+        <source>in the sea</source>
+        <translation>في البحر</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="90"/>
+        <source>on %1</source>
+        <translation>على %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="91"/>
+        <source>on a country not yet named</source>
+        <translation>على بلد لم يُسمَّ بعد</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <source>No more countries that way</source>
+        <translation>لا توجد بلدان أخرى في هذا الاتجاه</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="102"/>
+        <source>No name begins with %1</source>
+        <translation>لا يبدأ أي اسم بالحرف %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="104"/>
+        <source>Top of the list</source>
+        <translation>بداية القائمة</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
+        <source>End of the list</source>
+        <translation>نهاية القائمة</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <source>Drop point for %1: %2. %3</source>
+        <translation>نقطة إسقاط %1: %2. %3</translation>
     </message>
 </context>
 </TS>

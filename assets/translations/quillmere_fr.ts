@@ -4,27 +4,27 @@
 <context>
     <name>Board</name>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="58"/>
+        <location filename="../../quiz/BoardLayout.h" line="60"/>
         <source>INSTRUCTIONS</source>
         <translation>CONSIGNE</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="60"/>
+        <location filename="../../quiz/BoardLayout.h" line="62"/>
         <source>DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP</source>
         <translation>FAIS GLISSER CHAQUE NOM DE PAYS À SA PLACE SUR LA CARTE</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="63"/>
+        <location filename="../../quiz/BoardLayout.h" line="65"/>
         <source>COUNTRIES :</source>
         <translation>PAYS&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="67"/>
+        <location filename="../../quiz/BoardLayout.h" line="69"/>
         <source>Restart</source>
         <translation>Recommencer</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="68"/>
+        <location filename="../../quiz/BoardLayout.h" line="70"/>
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
@@ -44,22 +44,27 @@
         <translation>Fais glisser chaque nom de pays à sa place sur la carte. Au clavier&#xa0;: appuie sur Tab pour aller à la liste des pays, choisis un nom avec les flèches ou avec sa première lettre, puis prends-le avec Entrée. Déplace le point de dépôt sur la carte avec les flèches (avec Maj pour faire de grands pas), puis dépose le nom avec Entrée&#x202f;; Échap le remet dans la liste.</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="24"/>
+        <source>Ctrl with an arrow key takes the drop point to the next country that way.</source>
+        <translation>Ctrl avec une flèche emmène le point de dépôt au pays suivant dans cette direction.</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="76"/>
         <source>Pick up this name</source>
         <translation>Prendre ce nom</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="41"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
         <source>Drop point for %1</source>
         <translation>Point de dépôt pour %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="42"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
         <source>Drop point</source>
         <translation>Point de dépôt</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="124"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
         <source>Drop the name here</source>
         <translation>Déposer le nom ici</translation>
     </message>
@@ -74,34 +79,99 @@
         <translation>Pays</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="13"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
         <source>%1 placed. %2 of %3.</source>
         <translation>%1&#xa0;: bonne réponse&#x202f;! %2 sur %3.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="18"/>
-        <source>Not there. %1 is back in the list.</source>
-        <translation>Pas ici. %1&#xa0;: retour dans la liste.</translation>
+        <location filename="../../quiz/SpokenResults.cpp" line="38"/>
+        <source>Not there: %1. %2 is back in the list.</source>
+        <translation>Pas ici&#xa0;: %1. %2&#xa0;: retour dans la liste.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="23"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="43"/>
         <source>%1 put back.</source>
         <translation>%1&#xa0;: retour dans la liste.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="28"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="48"/>
         <source>New game. %1 names in the list.</source>
         <translation>Nouvelle partie. %1 noms dans la liste.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="34"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="54"/>
         <source>%1% across, %2% down</source>
         <translation>à %1&#x202f;% de la gauche, à %2&#x202f;% du haut</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="47"/>
-        <source>Drop point for %1: %2</source>
-        <translation>Point de dépôt pour %1&#xa0;: %2</translation>
+        <location filename="../../quiz/SpokenResults.cpp" line="63"/>
+        <source>%1% across</source>
+        <translation>à %1&#x202f;% de la gauche</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="65"/>
+        <source>%1% down</source>
+        <translation>à %1&#x202f;% du haut</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
+        <source>Edge of the map</source>
+        <translation>Bord de la carte</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="73"/>
+        <source>Sea</source>
+        <translation>Mer</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="81"/>
+        <source>Country not yet named</source>
+        <translation>Pays pas encore nommé</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="82"/>
+        <source>Country not yet named, next to %1</source>
+        <translation>Pays pas encore nommé. À côté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="89"/>
+        <source>in the sea</source>
+        <translation>dans la mer</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="90"/>
+        <source>on %1</source>
+        <translation>là où est écrit %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="91"/>
+        <source>on a country not yet named</source>
+        <translation>sur un pays pas encore nommé</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <source>No more countries that way</source>
+        <translation>Plus aucun pays dans cette direction</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="102"/>
+        <source>No name begins with %1</source>
+        <translation>Aucun nom ne commence par %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="104"/>
+        <source>Top of the list</source>
+        <translation>Début de la liste</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
+        <source>End of the list</source>
+        <translation>Fin de la liste</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <source>Drop point for %1: %2. %3</source>
+        <translation>Point de dépôt pour %1&#xa0;: %2. %3</translation>
     </message>
 </context>
 </TS>

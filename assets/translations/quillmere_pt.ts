@@ -4,27 +4,27 @@
 <context>
     <name>Board</name>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="58"/>
+        <location filename="../../quiz/BoardLayout.h" line="60"/>
         <source>INSTRUCTIONS</source>
         <translation>INSTRUÇÕES</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="60"/>
+        <location filename="../../quiz/BoardLayout.h" line="62"/>
         <source>DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP</source>
         <translation>ARRASTA CADA NOME DE PAÍS PARA O SEU LUGAR NO MAPA</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="63"/>
+        <location filename="../../quiz/BoardLayout.h" line="65"/>
         <source>COUNTRIES :</source>
         <translation>PAÍSES:</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="67"/>
+        <location filename="../../quiz/BoardLayout.h" line="69"/>
         <source>Restart</source>
         <translation>Recomeçar</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="68"/>
+        <location filename="../../quiz/BoardLayout.h" line="70"/>
         <source>Exit</source>
         <translation>Sair</translation>
     </message>
@@ -44,22 +44,27 @@
         <translation>Arrasta cada nome de país para o seu lugar no mapa. Com o teclado: carrega em Tab para ires à lista de países, escolhe um nome com as setas ou com a sua primeira letra e pega nele com Enter. Move o ponto de destino no mapa com as setas (com Shift para dares passos grandes) e larga o nome com Enter; Escape devolve-o à lista.</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="24"/>
+        <source>Ctrl with an arrow key takes the drop point to the next country that way.</source>
+        <translation>Ctrl com uma seta leva o ponto de destino ao país seguinte nessa direção.</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="76"/>
         <source>Pick up this name</source>
         <translation>Pegar neste nome</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="41"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
         <source>Drop point for %1</source>
         <translation>Ponto de destino de %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="42"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
         <source>Drop point</source>
         <translation>Ponto de destino</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="124"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
         <source>Drop the name here</source>
         <translation>Largar o nome aqui</translation>
     </message>
@@ -74,34 +79,99 @@
         <translation>Países</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="13"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
         <source>%1 placed. %2 of %3.</source>
         <translation>%1: certo! %2 de %3.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="18"/>
-        <source>Not there. %1 is back in the list.</source>
-        <translation>Não é aí. %1: de volta à lista.</translation>
+        <location filename="../../quiz/SpokenResults.cpp" line="38"/>
+        <source>Not there: %1. %2 is back in the list.</source>
+        <translation>Não é aí: %1. %2: de volta à lista.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="23"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="43"/>
         <source>%1 put back.</source>
         <translation>%1: de volta à lista.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="28"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="48"/>
         <source>New game. %1 names in the list.</source>
         <translation>Novo jogo. %1 nomes na lista.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="34"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="54"/>
         <source>%1% across, %2% down</source>
         <translation>a %1% da esquerda, a %2% do topo</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="47"/>
-        <source>Drop point for %1: %2</source>
-        <translation>Ponto de destino de %1: %2</translation>
+        <location filename="../../quiz/SpokenResults.cpp" line="63"/>
+        <source>%1% across</source>
+        <translation>a %1% da esquerda</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="65"/>
+        <source>%1% down</source>
+        <translation>a %1% do topo</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
+        <source>Edge of the map</source>
+        <translation>Borda do mapa</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="73"/>
+        <source>Sea</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="81"/>
+        <source>Country not yet named</source>
+        <translation>País ainda sem nome</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="82"/>
+        <source>Country not yet named, next to %1</source>
+        <translation>País ainda sem nome. Ao lado: %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="89"/>
+        <source>in the sea</source>
+        <translation>no mar</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="90"/>
+        <source>on %1</source>
+        <translation>onde está escrito %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="91"/>
+        <source>on a country not yet named</source>
+        <translation>num país ainda sem nome</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <source>No more countries that way</source>
+        <translation>Não há mais países nessa direção</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="102"/>
+        <source>No name begins with %1</source>
+        <translation>Nenhum nome começa por %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="104"/>
+        <source>Top of the list</source>
+        <translation>Início da lista</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
+        <source>End of the list</source>
+        <translation>Fim da lista</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <source>Drop point for %1: %2. %3</source>
+        <translation>Ponto de destino de %1: %2. %3</translation>
     </message>
 </context>
 </TS>

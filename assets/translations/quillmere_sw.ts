@@ -4,27 +4,27 @@
 <context>
     <name>Board</name>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="58"/>
+        <location filename="../../quiz/BoardLayout.h" line="60"/>
         <source>INSTRUCTIONS</source>
         <translation>MAELEKEZO</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="60"/>
+        <location filename="../../quiz/BoardLayout.h" line="62"/>
         <source>DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP</source>
         <translation>BURUTA KILA JINA LA NCHI HADI MAHALI PAKE KWENYE RAMANI</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="63"/>
+        <location filename="../../quiz/BoardLayout.h" line="65"/>
         <source>COUNTRIES :</source>
         <translation>NCHI:</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="67"/>
+        <location filename="../../quiz/BoardLayout.h" line="69"/>
         <source>Restart</source>
         <translation>Anza upya</translation>
     </message>
     <message>
-        <location filename="../../quiz/BoardLayout.h" line="68"/>
+        <location filename="../../quiz/BoardLayout.h" line="70"/>
         <source>Exit</source>
         <translation>Toka</translation>
     </message>
@@ -44,22 +44,27 @@
         <translation>Buruta kila jina la nchi hadi mahali pake kwenye ramani. Kwa kibodi: bonyeza Tab ili ufike kwenye orodha ya nchi, chagua jina kwa vitufe vya mishale au kwa herufi yake ya kwanza, kisha ulichukue kwa Enter. Sogeza alama ya kudondoshea juu ya ramani kwa vitufe vya mishale (pamoja na Shift kwa hatua kubwa), kisha udondoshe jina kwa Enter; Escape hulirudisha kwenye orodha.</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="74"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="24"/>
+        <source>Ctrl with an arrow key takes the drop point to the next country that way.</source>
+        <translation>Ctrl pamoja na kitufe cha mshale hupeleka alama ya kudondoshea kwenye nchi inayofuata upande huo.</translation>
+    </message>
+    <message>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="76"/>
         <source>Pick up this name</source>
         <translation>Chukua jina hili</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="41"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
         <source>Drop point for %1</source>
         <translation>Alama ya kudondoshea %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="42"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
         <source>Drop point</source>
         <translation>Alama ya kudondoshea</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="124"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
         <source>Drop the name here</source>
         <translation>Dondosha jina hapa</translation>
     </message>
@@ -74,34 +79,99 @@
         <translation>Nchi</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="13"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
         <source>%1 placed. %2 of %3.</source>
         <translation>%1: sahihi! %2 kati ya %3.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="18"/>
-        <source>Not there. %1 is back in the list.</source>
-        <translation>Si hapo. Jina %1 limerudi kwenye orodha.</translation>
+        <location filename="../../quiz/SpokenResults.cpp" line="38"/>
+        <source>Not there: %1. %2 is back in the list.</source>
+        <translation>Si hapo: %1. Jina %2 limerudi kwenye orodha.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="23"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="43"/>
         <source>%1 put back.</source>
         <translation>Jina %1 limerudishwa kwenye orodha.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="28"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="48"/>
         <source>New game. %1 names in the list.</source>
         <translation>Mchezo mpya. Majina %1 kwenye orodha.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="34"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="54"/>
         <source>%1% across, %2% down</source>
         <translation>%1% kutoka kushoto, %2% kutoka juu</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="47"/>
-        <source>Drop point for %1: %2</source>
-        <translation>Alama ya kudondoshea %1: %2</translation>
+        <location filename="../../quiz/SpokenResults.cpp" line="63"/>
+        <source>%1% across</source>
+        <translation>%1% kutoka kushoto</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="65"/>
+        <source>%1% down</source>
+        <translation>%1% kutoka juu</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
+        <source>Edge of the map</source>
+        <translation>Ukingo wa ramani</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="73"/>
+        <source>Sea</source>
+        <translation>Bahari</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="81"/>
+        <source>Country not yet named</source>
+        <translation>Nchi ambayo bado haijatajwa</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="82"/>
+        <source>Country not yet named, next to %1</source>
+        <translation>Nchi ambayo bado haijatajwa, karibu na %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="89"/>
+        <source>in the sea</source>
+        <translation>baharini</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="90"/>
+        <source>on %1</source>
+        <translation>juu ya %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="91"/>
+        <source>on a country not yet named</source>
+        <translation>juu ya nchi ambayo bado haijatajwa</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <source>No more countries that way</source>
+        <translation>Hakuna nchi nyingine upande huo</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="102"/>
+        <source>No name begins with %1</source>
+        <translation>Hakuna jina linaloanza na %1</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="104"/>
+        <source>Top of the list</source>
+        <translation>Mwanzo wa orodha</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
+        <source>End of the list</source>
+        <translation>Mwisho wa orodha</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <source>Drop point for %1: %2. %3</source>
+        <translation>Alama ya kudondoshea %1: %2. %3</translation>
     </message>
 </context>
 </TS>

@@ -49,14 +49,14 @@ QDBusConnection accessibilityBus()
 }
 
 // The object a screen reader presents as having the focus: the focus widget's, or
-// the painted part of it that holds the focus.
+// the painted part that holds the focus for it.
 QAccessibleInterface *focusedObject(QWidget &window)
 {
     QWidget *widget = QApplication::focusWidget();
     QAccessibleInterface *object = QAccessible::queryAccessibleInterface(widget ? widget : &window);
-    for (QAccessibleInterface *child = object ? object->focusChild() : nullptr; child && child != object;
-         child = object->focusChild())
-        object = child;
+    for (QAccessibleInterface *inner = object ? object->focusChild() : nullptr; inner && inner != object;
+         inner = object->focusChild())
+        object = inner;
     return object;
 }
 

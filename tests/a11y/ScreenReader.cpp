@@ -91,6 +91,15 @@ QRect Accessible::extents() const
     return extents;
 }
 
+bool Accessible::hasFocus() const
+{
+    AtspiStateSet *states = atspi_accessible_get_state_set(m_object);
+    const bool focused = states && atspi_state_set_contains(states, ATSPI_STATE_FOCUSED);
+    if (states)
+        g_object_unref(states);
+    return focused;
+}
+
 QStringList Accessible::actions() const
 {
     AtspiAction *action = m_object ? atspi_accessible_get_action_iface(m_object) : nullptr;
@@ -133,7 +142,19 @@ void ScreenReader::onEvent(AtspiEvent *event, void *self)
                && atspi_accessible_get_role(event->source, Error()) == ATSPI_ROLE_NOTIFICATION) {
         reader.m_heard.append(QStringLiteral("said: ") + source.name());
     } else if (type.startsWith("object:property-change:accessible-description")) {
-        reader.m_heard.append(QStringLiteral("described ") + source.role() + QStringLiteral(": ") + source.description());
+        // As Orca does: a changed description of the focused object is a message, and
+        // an empty one says nothing.
+        const QString description =
+            G_VALUE_HOLDS_STRING(&event->any_data) ? QString::fromUtf8(g_value_get_string(&event->any_data)) : QString();
+        // A reader started after the focus last moved finds it as Orca does, by its state.
+        if (reader.m_focused.isNull() && source.hasFocus())
+            reader.m_focused = source;
+        if (source == reader.m_focused) {
+            if (!description.isEmpty())
+                reader.m_heard.append(QStringLiteral("said: ") + description);
+        } else {
+            reader.m_heard.append(QStringLiteral("described ") + source.role() + QStringLiteral(": ") + description);
+        }
     }
     g_boxed_free(ATSPI_TYPE_EVENT, event);
 }

@@ -1,7 +1,8 @@
 // The test's screen reader: it reads the accessibility tree through libatspi, as
 // Orca does, and hears the events Orca speaks from: an object taking the focus, a
-// notification showing, a description changing. It also listens for name changes,
-// as Orca does, so that the program sends them and the names it keeps stay true.
+// notification showing, and the focused object's description changing, which Orca
+// speaks and brailles as a message. It also listens for name changes, as Orca does,
+// so that the program sends them and the names it keeps stay true.
 #pragma once
 
 #include <QList>
@@ -29,6 +30,8 @@ public:
     ~Accessible();
 
     bool isNull() const { return !m_object; }
+    // libatspi keeps one object for each one of the program's.
+    bool operator==(const Accessible &other) const { return m_object == other.m_object; }
     QString role() const;
     QString name() const;
     QString description() const;
@@ -38,6 +41,7 @@ public:
     // Where it lies on the screen.
     QRect extents() const;
     QStringList actions() const;
+    bool hasFocus() const;
 
 private:
     AtspiAccessible *m_object = nullptr;
@@ -58,7 +62,8 @@ public:
     // The first window of the application of that name, once it has children.
     Accessible waitForWindow(const QString &application, int timeoutMs);
     // Each event heard, one line each, in order: "focus <role>: <name>",
-    // "said: <notification's name>", "described <role>: <description>".
+    // "said: <notification's name>" or "said: <message>" (the focused object's
+    // description changed to it), "described <role>: <description>" (any other's).
     const QStringList &heard() const { return m_heard; }
     // What took the focus last.
     const Accessible &focused() const { return m_focused; }

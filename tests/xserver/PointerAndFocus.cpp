@@ -41,16 +41,29 @@ std::optional<QPoint> pointerHotSpot(const XDesktop &desktop)
     return hotSpot;
 }
 
-bool takeFocusFromEveryWindow(const XDesktop &desktop)
+namespace {
+
+bool setFocus(const XDesktop &desktop, xcb_window_t window)
 {
     const Connection connection = connectTo(desktop);
     if (!connection)
         return false;
     xcb_generic_error_t *error = xcb_request_check(
-        connection.get(), xcb_set_input_focus_checked(connection.get(), XCB_INPUT_FOCUS_NONE, XCB_NONE,
-                                                      XCB_CURRENT_TIME));
+        connection.get(), xcb_set_input_focus_checked(connection.get(), XCB_INPUT_FOCUS_NONE, window, XCB_CURRENT_TIME));
     std::free(error);
     return !error;
+}
+
+} // namespace
+
+bool takeFocusFromEveryWindow(const XDesktop &desktop)
+{
+    return setFocus(desktop, XCB_NONE);
+}
+
+bool giveFocusTo(const XDesktop &desktop, WindowId window)
+{
+    return setFocus(desktop, xcb_window_t(window));
 }
 
 } // namespace xtest

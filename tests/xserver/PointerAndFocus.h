@@ -15,5 +15,7 @@ namespace xtest {
 std::optional<QPoint> pointerHotSpot(const XDesktop &desktop);
 // True once the server has taken the focus from every window.
 bool takeFocusFromEveryWindow(const XDesktop &desktop);
+// True once the server has given the focus to `window`, as a window manager would.
+bool giveFocusTo(const XDesktop &desktop, WindowId window);
 
 } // namespace xtest

@@ -82,6 +82,11 @@ QString ground(const Board &board, const CountryPlaces &places, TwipPoint p)
                            : QCoreApplication::translate("Board", "Country not yet named, next to %1").arg(QLocale().createSeparatedList(named));
 }
 
+QString groundAndPosition(const QString &ground, TwipPoint p)
+{
+    return QCoreApplication::translate("Board", "%1. %2").arg(ground, dropPointPosition(p));
+}
+
 QString fell(const Board &board, TwipPoint p)
 {
     const std::optional<int> country = countryAt(board, p);
@@ -191,7 +196,12 @@ void SpokenResults::saySteering(TwipPoint from, TwipPoint to, Steering by)
         [&] {
             if (by == Steering::ToCountry && from == to)
                 return spoken::noCountryThatWay();
-            return changed ? spoken::ground(m_session.board(), m_session.places(), to) : spoken::dropPointStep(from, to);
+            if (!changed)
+                return spoken::dropPointStep(from, to);
+            const QString ground = spoken::ground(m_session.board(), m_session.places(), to);
+            // A country reached in one jump and not yet named would tell nothing of
+            // where it lies; a name already placed does.
+            return by == Steering::ToCountry && !now.named ? spoken::groundAndPosition(ground, to) : ground;
         },
         shell::Announcer::Urgency::AtOnce);
 }

@@ -26,6 +26,7 @@ QString dropPointStep(TwipPoint from, TwipPoint to);
 // What lies under a point of the map, as a sighted pupil sees it: the sea, a placed
 // name, or a country not yet named (never its name) with its placed neighbours.
 QString ground(const Board &board, const CountryPlaces &places, TwipPoint p);
+QString groundAndPosition(const QString &ground, TwipPoint p);
 // Where a dropped name fell: in the sea, on a placed name, on a country not yet named.
 QString fell(const Board &board, TwipPoint p);
 QString noCountryThatWay();

@@ -54,12 +54,12 @@
         <translation>ይህን ስም ያንሱ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
         <source>Drop point for %1</source>
         <translation>የ%1 ማስቀመጫ ነጥብ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
         <source>Drop point</source>
         <translation>ማስቀመጫ ነጥብ</translation>
     </message>
@@ -134,42 +134,47 @@
         <translation>ገና ያልተሰየመ አገር፤ አጠገቡ፦ %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="89"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="87"/>
+        <source>%1. %2</source>
+        <translation>%1። %2</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="94"/>
         <source>in the sea</source>
         <translation>ባሕር ውስጥ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="90"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="95"/>
         <source>on %1</source>
         <translation>%1 ላይ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="91"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
         <source>on a country not yet named</source>
         <translation>ገና ባልተሰየመ አገር ላይ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="101"/>
         <source>No more countries that way</source>
         <translation>በዚያ አቅጣጫ ሌላ አገር የለም</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="102"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="107"/>
         <source>No name begins with %1</source>
         <translation>በ%1 የሚጀምር ስም የለም</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="104"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="109"/>
         <source>Top of the list</source>
         <translation>የዝርዝሩ መጀመሪያ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="111"/>
         <source>End of the list</source>
         <translation>የዝርዝሩ መጨረሻ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="125"/>
         <source>Drop point for %1: %2. %3</source>
         <translation>የ%1 ማስቀመጫ ነጥብ፦ %2። %3</translation>
     </message>

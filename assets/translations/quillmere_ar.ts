@@ -54,12 +54,12 @@
         <translation>التقط هذا الاسم</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
         <source>Drop point for %1</source>
         <translation>نقطة إسقاط %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
         <source>Drop point</source>
         <translation>نقطة الإسقاط</translation>
     </message>
@@ -134,42 +134,47 @@
         <translation>بلد لم يُسمَّ بعد، بجوار %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="89"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="87"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="94"/>
         <source>in the sea</source>
         <translation>في البحر</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="90"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="95"/>
         <source>on %1</source>
         <translation>على %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="91"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
         <source>on a country not yet named</source>
         <translation>على بلد لم يُسمَّ بعد</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="101"/>
         <source>No more countries that way</source>
         <translation>لا توجد بلدان أخرى في هذا الاتجاه</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="102"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="107"/>
         <source>No name begins with %1</source>
         <translation>لا يبدأ أي اسم بالحرف %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="104"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="109"/>
         <source>Top of the list</source>
         <translation>بداية القائمة</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="111"/>
         <source>End of the list</source>
         <translation>نهاية القائمة</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="125"/>
         <source>Drop point for %1: %2. %3</source>
         <translation>نقطة إسقاط %1: %2. %3</translation>
     </message>

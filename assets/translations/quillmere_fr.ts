@@ -54,12 +54,12 @@
         <translation>Prendre ce nom</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
         <source>Drop point for %1</source>
         <translation>Point de dépôt pour %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
         <source>Drop point</source>
         <translation>Point de dépôt</translation>
     </message>
@@ -134,42 +134,47 @@
         <translation>Pays pas encore nommé. À côté&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="89"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="87"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="94"/>
         <source>in the sea</source>
         <translation>dans la mer</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="90"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="95"/>
         <source>on %1</source>
         <translation>là où est écrit %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="91"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
         <source>on a country not yet named</source>
         <translation>sur un pays pas encore nommé</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="101"/>
         <source>No more countries that way</source>
         <translation>Plus aucun pays dans cette direction</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="102"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="107"/>
         <source>No name begins with %1</source>
         <translation>Aucun nom ne commence par %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="104"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="109"/>
         <source>Top of the list</source>
         <translation>Début de la liste</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="111"/>
         <source>End of the list</source>
         <translation>Fin de la liste</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="125"/>
         <source>Drop point for %1: %2. %3</source>
         <translation>Point de dépôt pour %1&#xa0;: %2. %3</translation>
     </message>

@@ -54,12 +54,12 @@
         <translation>Pegar neste nome</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
         <source>Drop point for %1</source>
         <translation>Ponto de destino de %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="115"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
         <source>Drop point</source>
         <translation>Ponto de destino</translation>
     </message>
@@ -134,42 +134,47 @@
         <translation>País ainda sem nome. Ao lado: %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="89"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="87"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="94"/>
         <source>in the sea</source>
         <translation>no mar</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="90"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="95"/>
         <source>on %1</source>
         <translation>onde está escrito %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="91"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
         <source>on a country not yet named</source>
         <translation>num país ainda sem nome</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="101"/>
         <source>No more countries that way</source>
         <translation>Não há mais países nessa direção</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="102"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="107"/>
         <source>No name begins with %1</source>
         <translation>Nenhum nome começa por %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="104"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="109"/>
         <source>Top of the list</source>
         <translation>Início da lista</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="111"/>
         <source>End of the list</source>
         <translation>Fim da lista</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="125"/>
         <source>Drop point for %1: %2. %3</source>
         <translation>Ponto de destino de %1: %2. %3</translation>
     </message>

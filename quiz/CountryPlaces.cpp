@@ -111,25 +111,31 @@ CountryPlaces::CountryPlaces(const Board &board)
 std::optional<int> CountryPlaces::nextFrom(TwipPoint from, int across, int down) const
 {
     const std::optional<int> here = countryAt(m_board, from);
-    std::optional<int> next;
-    double best = std::numeric_limits<double>::max();
-    for (int k = 0; k < kCountryCount; ++k) {
-        const std::optional<TwipPoint> point = m_inside[std::size_t(k)];
-        if (!point || k == here)
-            continue;
-        const double dx = point->x - from.x;
-        const double dy = point->y - from.y;
-        const double along = dx * across + dy * down;
-        const double aside = std::abs(dx * down - dy * across);
-        // Straight ahead counts for more than off to the side, so that each key
-        // goes the way it points.
-        const double cost = along + 2 * aside;
-        if (along > 0 && cost < best) {
-            best = cost;
-            next = k;
+    // The nearest country within an eighth of a turn either side of the way the key
+    // points, each step aside counting double; only where none lies there, the
+    // nearest on that side of the drop point at all, so that every country can be
+    // reached.
+    auto nearest = [&](bool withinQuarterTurn) {
+        std::optional<int> next;
+        double best = std::numeric_limits<double>::max();
+        for (int k = 0; k < kCountryCount; ++k) {
+            const std::optional<TwipPoint> point = m_inside[std::size_t(k)];
+            if (!point || k == here)
+                continue;
+            const double dx = point->x - from.x;
+            const double dy = point->y - from.y;
+            const double along = dx * across + dy * down;
+            const double aside = std::abs(dx * down - dy * across);
+            const double cost = along + 2 * aside;
+            if (along > 0 && (!withinQuarterTurn || aside <= along) && cost < best) {
+                best = cost;
+                next = k;
+            }
         }
-    }
-    return next;
+        return next;
+    };
+    const std::optional<int> ahead = nearest(true);
+    return ahead ? ahead : nearest(false);
 }
 
 } // namespace quiz

@@ -16,10 +16,10 @@ long percent(int twips, int from, int span)
 
 // A step moves the drop point by less than a hundredth of the map: tenths tell
 // each step from the last.
-QString tenths(int twips, int from, int span)
+QString tenths(const BoardLanguage &language, int twips, int from, int span)
 {
     QString number = QString::number(100.0 * (twips - from) / span, 'f', 1);
-    if (QLocale().decimalPoint() == u",")
+    if (QLocale(language.code()).decimalPoint() == u",")
         number.replace(u'.', u',');
     return number;
 }
@@ -56,13 +56,13 @@ QString dropPointPosition(TwipPoint p)
         .arg(percent(p.y, map.top, map.height));
 }
 
-QString dropPointStep(TwipPoint from, TwipPoint to)
+QString dropPointStep(const BoardLanguage &language, TwipPoint from, TwipPoint to)
 {
     const TwipRect &map = kDropPointArea;
     if (to.x != from.x)
-        return QCoreApplication::translate("Board", "%1% across").arg(tenths(to.x, map.left, map.width));
+        return QCoreApplication::translate("Board", "%1% across").arg(tenths(language, to.x, map.left, map.width));
     if (to.y != from.y)
-        return QCoreApplication::translate("Board", "%1% down").arg(tenths(to.y, map.top, map.height));
+        return QCoreApplication::translate("Board", "%1% down").arg(tenths(language, to.y, map.top, map.height));
     return QCoreApplication::translate("Board", "Edge of the map");
 }
 
@@ -79,7 +79,7 @@ QString ground(const Board &board, const CountryPlaces &places, TwipPoint p)
             named.append(board.maplabel(neighbour).caption);
     }
     return named.isEmpty() ? QCoreApplication::translate("Board", "Country not yet named")
-                           : QCoreApplication::translate("Board", "Country not yet named, next to %1").arg(QLocale().createSeparatedList(named));
+                           : QCoreApplication::translate("Board", "Country not yet named, next to %1").arg(QLocale(board.language().code()).createSeparatedList(named));
 }
 
 QString groundAndPosition(const QString &ground, TwipPoint p)
@@ -197,7 +197,7 @@ void SpokenResults::saySteering(TwipPoint from, TwipPoint to, Steering by)
             if (by == Steering::ToCountry && from == to)
                 return spoken::noCountryThatWay();
             if (!changed)
-                return spoken::dropPointStep(from, to);
+                return spoken::dropPointStep(m_session.board().language(), from, to);
             const QString ground = spoken::ground(m_session.board(), m_session.places(), to);
             // A country reached in one jump and not yet named would tell nothing of
             // where it lies; a name already placed does.

@@ -22,7 +22,7 @@ QString putBack(const QString &name);
 QString newGame(int namesInList);
 // Where the drop point lies on the map, both ways, and along one way after a step.
 QString dropPointPosition(TwipPoint p);
-QString dropPointStep(TwipPoint from, TwipPoint to);
+QString dropPointStep(const BoardLanguage &language, TwipPoint from, TwipPoint to);
 // What lies under a point of the map, as a sighted pupil sees it: the sea, a placed
 // name, or a country not yet named (never its name) with its placed neighbours.
 QString ground(const Board &board, const CountryPlaces &places, TwipPoint p);

@@ -61,6 +61,9 @@ public:
     DropOutcome dropAtDropPoint();
     void putBack();
 
+    // The player asked to hear how to play.
+    void askForInstructions() { emit instructionsAsked(); }
+
     // The window lost the mouse and keys: whatever is picked goes back, undropped.
     void abandon();
     // Restart.
@@ -80,6 +83,7 @@ signals:
     void dropped(int entry, quiz::DropOutcome outcome, quiz::Input by, quiz::TwipPoint at);
     void wentBack(int entry);
     void newGameBegun();
+    void instructionsAsked();
     // Also when it could go no further: `to` is then `from`.
     void dropPointSteered(quiz::TwipPoint from, quiz::TwipPoint to, quiz::Steering by);
     // A key that moves the focus found nowhere to move it.

@@ -28,6 +28,18 @@ QString tenths(const BoardLanguage &language, int twips, int from, int span)
 
 namespace spoken {
 
+QString instructions()
+{
+    return QCoreApplication::translate(
+               "Board",
+               "Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, "
+               "choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over "
+               "the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.")
+        + u' '
+        + QCoreApplication::translate("Board", "Ctrl with an arrow key takes the drop point to the next country that way.")
+        + u' ' + QCoreApplication::translate("Board", "F1 says these instructions again.");
+}
+
 QString placed(const QString &name, int placedCount)
 {
     return QCoreApplication::translate("Board", "%1 placed. %2 of %3.").arg(name).arg(placedCount).arg(kCountryCount);
@@ -141,6 +153,8 @@ SpokenResults::SpokenResults(const PlaySession &session, shell::Announcer &annou
     connect(&session, &PlaySession::newGameBegun, this, [this, &board] {
         say([&] { return spoken::newGame(namesInList(board)); }, Urgency::AtOnce);
     });
+    connect(&session, &PlaySession::instructionsAsked, this,
+            [this] { say([] { return spoken::instructions(); }, Urgency::AtOnce); });
     connect(&session, &PlaySession::focusStayed, this, [this](FocusMove move, QChar letter) {
         say([&] { return spoken::focusStayed(move, letter); }, Urgency::AtOnce);
     });

@@ -15,6 +15,8 @@ namespace quiz {
 
 namespace spoken {
 
+// How to play, with the keys too.
+QString instructions();
 QString placed(const QString &name, int placedCount);
 // `where` is what fell() says.
 QString notThere(const QString &name, const QString &where);

@@ -13,17 +13,6 @@ namespace app {
 
 namespace {
 
-QString description()
-{
-    return QCoreApplication::translate(
-               "Board",
-               "Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, "
-               "choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over "
-               "the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.")
-        + u' '
-        + QCoreApplication::translate("Board", "Ctrl with an arrow key takes the drop point to the next country that way.");
-}
-
 WindowAccessible *windowOf(const BoardView &view)
 {
     return view.isValid() ? static_cast<WindowAccessible *>(QAccessible::queryAccessibleInterface(&view.window()))
@@ -101,15 +90,14 @@ private:
     int m_slot;
 };
 
+// The carried name, moving over the map: one of the list's items while it is
+// carried, so that going between it and the names is no move into another part of
+// the window, which a screen reader would announce each time.
 class DropPointItem : public PressableItem
 {
 public:
-    explicit DropPointItem(const BoardView &view) : PressableItem(view, QAccessible::Graphic) {}
-    QAccessibleInterface *parent() const override
-    {
-        WindowAccessible *window = windowOf(view());
-        return window ? window->map() : nullptr;
-    }
+    DropPointItem(const BoardView &view, NameList &list) : PressableItem(view, QAccessible::ListItem), m_list(&list) {}
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_list); }
 
 protected:
     QString name() const override
@@ -124,6 +112,9 @@ protected:
     bool focused() const override { return shown(); }
     QString pressDescription() const override { return QCoreApplication::translate("Board", "Drop the name here"); }
     void press() override { view().play().dropAtDropPoint(); }
+
+private:
+    QPointer<NameList> m_list;
 };
 
 } // namespace
@@ -142,7 +133,12 @@ WindowAccessible::~WindowAccessible() = default;
 
 QString WindowAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Description ? description() : ListedChildren::text(t);
+    // A screen reader reads the window's description each time the window comes
+    // back (after the completion's box, say): the instructions are there until the
+    // window first goes, and F1 says them again.
+    if (t == QAccessible::Description)
+        return m_events.windowLeftOnce() ? QString() : quiz::spoken::instructions();
+    return ListedChildren::text(t);
 }
 
 const WindowAccessible::Parts &WindowAccessible::parts() const
@@ -190,10 +186,17 @@ NameListAccessible::NameListAccessible(NameList *list, const BoardView &view)
 const RegisteredItems &NameListAccessible::entries() const
 {
     if (m_entries.size() == 0) {
+        auto &list = *static_cast<NameList *>(widget());
         for (int k = 0; k < quiz::kListEntryCount; ++k)
-            m_entries.add(new EntryItem(m_view, *static_cast<NameList *>(widget()), k));
+            m_entries.add(new EntryItem(m_view, list, k));
+        m_entries.add(new DropPointItem(m_view, list));
     }
     return m_entries;
+}
+
+QAccessibleInterface *NameListAccessible::dropPoint() const
+{
+    return entries().at(quiz::kListEntryCount);
 }
 
 QAccessibleInterface *NameListAccessible::entry(int k) const
@@ -210,6 +213,8 @@ std::vector<QAccessibleInterface *> NameListAccessible::children() const
         if (!item->state().invisible)
             shown.push_back(item);
     }
+    if (isValid() && !dropPoint()->state().invisible)
+        shown.push_back(dropPoint());
     return shown;
 }
 
@@ -220,10 +225,8 @@ QAccessibleInterface *NameListAccessible::focusChild() const
     if (!widget()->hasFocus())
         return nullptr;
     // While a name is carried, the list's keys move the drop point over the map.
-    if (m_view.session().carried()) {
-        WindowAccessible *window = windowOf(m_view);
-        return window ? window->map()->dropPoint() : nullptr;
-    }
+    if (m_view.session().carried())
+        return dropPoint();
     const int focused = m_view.session().focusedEntry();
     return focused >= 0 ? entry(focused) : nullptr;
 }
@@ -232,7 +235,6 @@ MapAccessible::MapAccessible(const BoardView &view) : ListedChildren(view, QAcce
 {
     for (int k = 0; k < quiz::kCountryCount; ++k)
         m_placedNames.add(new PlacedNameItem(view, k));
-    m_dropPoint.add(new DropPointItem(view));
 }
 
 QAccessibleInterface *MapAccessible::parent() const
@@ -247,12 +249,7 @@ QRectF MapAccessible::area() const
 
 std::vector<QAccessibleInterface *> MapAccessible::children() const
 {
-    if (!isValid())
-        return {};
-    std::vector<QAccessibleInterface *> children = shownItems(m_placedNames);
-    if (!dropPoint()->state().invisible)
-        children.push_back(dropPoint());
-    return children;
+    return isValid() ? shownItems(m_placedNames) : std::vector<QAccessibleInterface *>{};
 }
 
 void installBoardAccessibility()

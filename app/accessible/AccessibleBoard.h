@@ -1,7 +1,7 @@
 // The board as assistive technology reads it: the window, named and described with
 // the instructions; the headings as text; the list "Countries" with an item for each
-// name still in it; the map with the names placed on it and, while a name is
-// carried, the drop point; then the window's controls. Its parts are made the first
+// name still in it and, while a name is carried, the drop point; the map with the
+// names placed on it; then the window's controls. Its parts are made the first
 // time a client reads them, never at start-up.
 #pragma once
 
@@ -54,6 +54,8 @@ public:
     QAccessibleInterface *focusChild() const override;
 
     QAccessibleInterface *entry(int k) const;
+    // While a name is carried, the point it is dropped at.
+    QAccessibleInterface *dropPoint() const;
 
 protected:
     std::vector<QAccessibleInterface *> children() const override;
@@ -72,8 +74,6 @@ public:
 
     QAccessibleInterface *parent() const override;
 
-    QAccessibleInterface *dropPoint() const { return m_dropPoint.at(0); }
-
 protected:
     QString name() const override { return QCoreApplication::translate("Board", "Map of Africa"); }
     QRectF area() const override;
@@ -81,7 +81,6 @@ protected:
 
 private:
     RegisteredItems m_placedNames;
-    RegisteredItems m_dropPoint;
 };
 
 // Installed once, at start-up: gives the quiz window and its list of names the

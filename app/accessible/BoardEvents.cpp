@@ -23,10 +23,19 @@ BoardEvents::BoardEvents(const BoardView &view, QWidget &nameList) : m_view(view
     connect(&session, &quiz::PlaySession::boardChanged, this, &BoardEvents::refresh);
     connect(&session, &quiz::PlaySession::keyboardChanged, this, &BoardEvents::refresh);
     nameList.installEventFilter(this);
+    view.window().installEventFilter(this);
 }
 
 bool BoardEvents::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == &m_view.window()) {
+        if (event->type() == QEvent::WindowDeactivate && !m_windowLeftOnce) {
+            m_windowLeftOnce = true;
+            if (QAccessible::isActive())
+                send(QAccessible::queryAccessibleInterface(&m_view.window()), QAccessible::DescriptionChanged);
+        }
+        return QObject::eventFilter(watched, event);
+    }
     // The widget's own focus is told first; the painted name or drop point follows it.
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         QTimer::singleShot(0, this, &BoardEvents::refresh);
@@ -75,16 +84,16 @@ void BoardEvents::tellChanges(const Look &before, const Look &now) const
     if (!window || !list)
         return;
     MapAccessible *map = window->map();
-    if (now.inList != before.inList)
+    if (now.inList != before.inList || now.dropPoint.has_value() != before.dropPoint.has_value())
         send(list, QAccessible::ObjectReorder);
-    if (now.onMap != before.onMap || now.dropPoint.has_value() != before.dropPoint.has_value())
+    if (now.onMap != before.onMap)
         send(map, QAccessible::ObjectReorder);
     if (now.dropPoint && now.carried != before.carried)
-        send(map->dropPoint(), QAccessible::NameChanged);
+        send(list->dropPoint(), QAccessible::NameChanged);
     if (now.dropPoint && before.dropPoint && *now.dropPoint != *before.dropPoint)
-        send(map->dropPoint(), QAccessible::LocationChanged);
+        send(list->dropPoint(), QAccessible::LocationChanged);
     if (now.focus && (now.focus != before.focus || now.carried != before.carried))
-        send(*now.focus == kDropPointFocus ? map->dropPoint() : list->entry(*now.focus), QAccessible::Focus);
+        send(*now.focus == kDropPointFocus ? list->dropPoint() : list->entry(*now.focus), QAccessible::Focus);
 }
 
 } // namespace app

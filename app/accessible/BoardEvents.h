@@ -24,6 +24,9 @@ class BoardEvents : public QObject
 public:
     BoardEvents(const BoardView &view, QWidget &nameList);
 
+    // Whether the window has lost the focus to another since it was first shown.
+    bool windowLeftOnce() const { return m_windowLeftOnce; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -47,6 +50,7 @@ private:
     BoardView m_view;
     QPointer<QWidget> m_nameList;
     std::optional<Look> m_last;
+    bool m_windowLeftOnce = false;
 };
 
 } // namespace app

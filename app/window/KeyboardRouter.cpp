@@ -62,6 +62,10 @@ bool KeyboardRouter::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::KeyPress: {
         const auto &key = static_cast<const QKeyEvent &>(*event);
+        if (key.key() == Qt::Key_F1) {
+            m_session.askForInstructions();
+            return true;
+        }
         if (watched == &m_nameList)
             return playKey(key);
         if (auto *button = qobject_cast<QPushButton *>(watched))

@@ -39,32 +39,32 @@
         <translation>እሺ</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
         <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
         <translation>የእያንዳንዱን አገር ስም በካርታው ላይ ወዳለው ትክክለኛ ቦታው ይጎትቱ። በቁልፍ ሰሌዳ፦ Tabን በመጫን ወደ አገሮች ዝርዝር ይሂዱ፣ ስም በቀስት ቁልፎች ወይም በመጀመሪያ ፊደሉ ይምረጡ፣ በEnter ያንሱት። የማስቀመጫ ነጥቡን በቀስት ቁልፎች በካርታው ላይ ያንቀሳቅሱ (ለትልቅ እርምጃ ከShift ጋር)፣ ስሙን በEnter ያስቀምጡ፤ Escape ወደ ዝርዝሩ ይመልሰዋል።</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="24"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="39"/>
         <source>Ctrl with an arrow key takes the drop point to the next country that way.</source>
         <translation>Ctrl ከቀስት ቁልፍ ጋር ማስቀመጫ ነጥቡን በዚያ አቅጣጫ ወዳለው ቀጣይ አገር ይወስዳል።</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="76"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="65"/>
         <source>Pick up this name</source>
         <translation>ይህን ስም ያንሱ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="132"/>
         <source>Drop point for %1</source>
         <translation>የ%1 ማስቀመጫ ነጥብ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="132"/>
         <source>Drop point</source>
         <translation>ማስቀመጫ ነጥብ</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="113"/>
         <source>Drop the name here</source>
         <translation>ስሙን እዚህ ያስቀምጡ</translation>
     </message>
@@ -79,102 +79,107 @@
         <translation>አገሮች</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="40"/>
+        <source>F1 says these instructions again.</source>
+        <translation>F1 እነዚህን መመሪያዎች ይደግማል።</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="45"/>
         <source>%1 placed. %2 of %3.</source>
         <translation>%1፦ ትክክል! ከ%3 ውስጥ %2።</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="38"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="50"/>
         <source>Not there: %1. %2 is back in the list.</source>
         <translation>እዚያ አይደለም፦ %1። %2 የሚለው ስም ወደ ዝርዝሩ ተመልሷል።</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="43"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="55"/>
         <source>%1 put back.</source>
         <translation>%1 የሚለው ስም ወደ ዝርዝሩ ተመልሷል።</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="48"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="60"/>
         <source>New game. %1 names in the list.</source>
         <translation>አዲስ ጨዋታ። በዝርዝሩ ውስጥ %1 ስሞች።</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="54"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
         <translation>ከግራ %1%፣ ከላይ %2%</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="63"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
         <translation>ከግራ %1%</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="65"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
         <translation>ከላይ %1%</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="78"/>
         <source>Edge of the map</source>
         <translation>የካርታው ጠርዝ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="73"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="85"/>
         <source>Sea</source>
         <translation>ባሕር</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="81"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="93"/>
         <source>Country not yet named</source>
         <translation>ገና ያልተሰየመ አገር</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="82"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="94"/>
         <source>Country not yet named, next to %1</source>
         <translation>ገና ያልተሰየመ አገር፤ አጠገቡ፦ %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="87"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="99"/>
         <source>%1. %2</source>
         <translation>%1። %2</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="94"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
         <source>in the sea</source>
         <translation>ባሕር ውስጥ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="95"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="107"/>
         <source>on %1</source>
         <translation>%1 ላይ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="108"/>
         <source>on a country not yet named</source>
         <translation>ገና ባልተሰየመ አገር ላይ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="101"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="113"/>
         <source>No more countries that way</source>
         <translation>በዚያ አቅጣጫ ሌላ አገር የለም</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="107"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="119"/>
         <source>No name begins with %1</source>
         <translation>በ%1 የሚጀምር ስም የለም</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="109"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="121"/>
         <source>Top of the list</source>
         <translation>የዝርዝሩ መጀመሪያ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="111"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="123"/>
         <source>End of the list</source>
         <translation>የዝርዝሩ መጨረሻ</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="125"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="137"/>
         <source>Drop point for %1: %2. %3</source>
         <translation>የ%1 ማስቀመጫ ነጥብ፦ %2። %3</translation>
     </message>

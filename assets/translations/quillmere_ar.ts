@@ -39,32 +39,32 @@
         <translation>حسنًا</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
         <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
         <translation>اسحب اسم كل دولة إلى مكانها الصحيح على الخريطة. باستخدام لوحة المفاتيح: اضغط Tab للوصول إلى قائمة الدول، واختر اسمًا بمفاتيح الأسهم أو بحرفه الأول، والتقطه بمفتاح Enter. حرّك نقطة الإسقاط على الخريطة بمفاتيح الأسهم، مع Shift لخطوات كبيرة، وأسقط الاسم بمفتاح Enter؛ ويعيده Escape إلى القائمة.</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="24"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="39"/>
         <source>Ctrl with an arrow key takes the drop point to the next country that way.</source>
         <translation>يَنقل Ctrl مع مفتاح سهم نقطةَ الإسقاط إلى البلد التالي في ذلك الاتجاه.</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="76"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="65"/>
         <source>Pick up this name</source>
         <translation>التقط هذا الاسم</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="132"/>
         <source>Drop point for %1</source>
         <translation>نقطة إسقاط %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="132"/>
         <source>Drop point</source>
         <translation>نقطة الإسقاط</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="113"/>
         <source>Drop the name here</source>
         <translation>أسقط الاسم هنا</translation>
     </message>
@@ -79,102 +79,107 @@
         <translation>الدول</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="40"/>
+        <source>F1 says these instructions again.</source>
+        <translation>يُعيد F1 قراءة هذه التعليمات.</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="45"/>
         <source>%1 placed. %2 of %3.</source>
         <translation>تم وضع %1. %2 من %3.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="38"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="50"/>
         <source>Not there: %1. %2 is back in the list.</source>
         <translation>ليس هنا: %1. تمت إعادة %2 إلى القائمة.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="43"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="55"/>
         <source>%1 put back.</source>
         <translation>تمت إعادة %1 إلى القائمة.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="48"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="60"/>
         <source>New game. %1 names in the list.</source>
         <translation>لعبة جديدة. %1 اسمًا في القائمة.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="54"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
         <translation>على بُعد %1% من اليسار و%2% من الأعلى</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="63"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
         <translation>على بُعد %1% من اليسار</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="65"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
         <translation>على بُعد %1% من الأعلى</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="78"/>
         <source>Edge of the map</source>
         <translation>حافة الخريطة</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="73"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="85"/>
         <source>Sea</source>
         <translation>البحر</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="81"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="93"/>
         <source>Country not yet named</source>
         <translation>بلد لم يُسمَّ بعد</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="82"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="94"/>
         <source>Country not yet named, next to %1</source>
         <translation>بلد لم يُسمَّ بعد، بجوار %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="87"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="99"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="94"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
         <source>in the sea</source>
         <translation>في البحر</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="95"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="107"/>
         <source>on %1</source>
         <translation>على %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="108"/>
         <source>on a country not yet named</source>
         <translation>على بلد لم يُسمَّ بعد</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="101"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="113"/>
         <source>No more countries that way</source>
         <translation>لا توجد بلدان أخرى في هذا الاتجاه</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="107"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="119"/>
         <source>No name begins with %1</source>
         <translation>لا يبدأ أي اسم بالحرف %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="109"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="121"/>
         <source>Top of the list</source>
         <translation>بداية القائمة</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="111"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="123"/>
         <source>End of the list</source>
         <translation>نهاية القائمة</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="125"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="137"/>
         <source>Drop point for %1: %2. %3</source>
         <translation>نقطة إسقاط %1: %2. %3</translation>
     </message>

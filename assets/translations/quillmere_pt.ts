@@ -39,32 +39,32 @@
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
         <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
         <translation>Arrasta cada nome de país para o seu lugar no mapa. Com o teclado: carrega em Tab para ires à lista de países, escolhe um nome com as setas ou com a sua primeira letra e pega nele com Enter. Move o ponto de destino no mapa com as setas (com Shift para dares passos grandes) e larga o nome com Enter; Escape devolve-o à lista.</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="24"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="39"/>
         <source>Ctrl with an arrow key takes the drop point to the next country that way.</source>
         <translation>Ctrl com uma seta leva o ponto de destino ao país seguinte nessa direção.</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="76"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="65"/>
         <source>Pick up this name</source>
         <translation>Pegar neste nome</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="132"/>
         <source>Drop point for %1</source>
         <translation>Ponto de destino de %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="132"/>
         <source>Drop point</source>
         <translation>Ponto de destino</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="113"/>
         <source>Drop the name here</source>
         <translation>Largar o nome aqui</translation>
     </message>
@@ -79,102 +79,107 @@
         <translation>Países</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="40"/>
+        <source>F1 says these instructions again.</source>
+        <translation>F1 repete estas instruções.</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="45"/>
         <source>%1 placed. %2 of %3.</source>
         <translation>%1: certo! %2 de %3.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="38"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="50"/>
         <source>Not there: %1. %2 is back in the list.</source>
         <translation>Não é aí: %1. %2: de volta à lista.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="43"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="55"/>
         <source>%1 put back.</source>
         <translation>%1: de volta à lista.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="48"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="60"/>
         <source>New game. %1 names in the list.</source>
         <translation>Novo jogo. %1 nomes na lista.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="54"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
         <translation>a %1% da esquerda, a %2% do topo</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="63"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
         <translation>a %1% da esquerda</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="65"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
         <translation>a %1% do topo</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="78"/>
         <source>Edge of the map</source>
         <translation>Borda do mapa</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="73"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="85"/>
         <source>Sea</source>
         <translation>Mar</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="81"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="93"/>
         <source>Country not yet named</source>
         <translation>País ainda sem nome</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="82"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="94"/>
         <source>Country not yet named, next to %1</source>
         <translation>País ainda sem nome. Ao lado: %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="87"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="99"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="94"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
         <source>in the sea</source>
         <translation>no mar</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="95"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="107"/>
         <source>on %1</source>
         <translation>onde está escrito %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="108"/>
         <source>on a country not yet named</source>
         <translation>num país ainda sem nome</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="101"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="113"/>
         <source>No more countries that way</source>
         <translation>Não há mais países nessa direção</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="107"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="119"/>
         <source>No name begins with %1</source>
         <translation>Nenhum nome começa por %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="109"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="121"/>
         <source>Top of the list</source>
         <translation>Início da lista</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="111"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="123"/>
         <source>End of the list</source>
         <translation>Fim da lista</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="125"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="137"/>
         <source>Drop point for %1: %2. %3</source>
         <translation>Ponto de destino de %1: %2. %3</translation>
     </message>

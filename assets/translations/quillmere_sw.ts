@@ -39,32 +39,32 @@
         <translation>Sawa</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="18"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
         <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
         <translation>Buruta kila jina la nchi hadi mahali pake kwenye ramani. Kwa kibodi: bonyeza Tab ili ufike kwenye orodha ya nchi, chagua jina kwa vitufe vya mishale au kwa herufi yake ya kwanza, kisha ulichukue kwa Enter. Sogeza alama ya kudondoshea juu ya ramani kwa vitufe vya mishale (pamoja na Shift kwa hatua kubwa), kisha udondoshe jina kwa Enter; Escape hulirudisha kwenye orodha.</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="24"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="39"/>
         <source>Ctrl with an arrow key takes the drop point to the next country that way.</source>
         <translation>Ctrl pamoja na kitufe cha mshale hupeleka alama ya kudondoshea kwenye nchi inayofuata upande huo.</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="76"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="65"/>
         <source>Pick up this name</source>
         <translation>Chukua jina hili</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="132"/>
         <source>Drop point for %1</source>
         <translation>Alama ya kudondoshea %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="120"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="132"/>
         <source>Drop point</source>
         <translation>Alama ya kudondoshea</translation>
     </message>
     <message>
-        <location filename="../../app/accessible/AccessibleBoard.cpp" line="125"/>
+        <location filename="../../app/accessible/AccessibleBoard.cpp" line="113"/>
         <source>Drop the name here</source>
         <translation>Dondosha jina hapa</translation>
     </message>
@@ -79,102 +79,107 @@
         <translation>Nchi</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="33"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="40"/>
+        <source>F1 says these instructions again.</source>
+        <translation>F1 hurudia maelekezo haya.</translation>
+    </message>
+    <message>
+        <location filename="../../quiz/SpokenResults.cpp" line="45"/>
         <source>%1 placed. %2 of %3.</source>
         <translation>%1: sahihi! %2 kati ya %3.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="38"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="50"/>
         <source>Not there: %1. %2 is back in the list.</source>
         <translation>Si hapo: %1. Jina %2 limerudi kwenye orodha.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="43"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="55"/>
         <source>%1 put back.</source>
         <translation>Jina %1 limerudishwa kwenye orodha.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="48"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="60"/>
         <source>New game. %1 names in the list.</source>
         <translation>Mchezo mpya. Majina %1 kwenye orodha.</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="54"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
         <translation>%1% kutoka kushoto, %2% kutoka juu</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="63"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
         <translation>%1% kutoka kushoto</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="65"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
         <translation>%1% kutoka juu</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="66"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="78"/>
         <source>Edge of the map</source>
         <translation>Ukingo wa ramani</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="73"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="85"/>
         <source>Sea</source>
         <translation>Bahari</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="81"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="93"/>
         <source>Country not yet named</source>
         <translation>Nchi ambayo bado haijatajwa</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="82"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="94"/>
         <source>Country not yet named, next to %1</source>
         <translation>Nchi ambayo bado haijatajwa, karibu na %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="87"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="99"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="94"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="106"/>
         <source>in the sea</source>
         <translation>baharini</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="95"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="107"/>
         <source>on %1</source>
         <translation>juu ya %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="96"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="108"/>
         <source>on a country not yet named</source>
         <translation>juu ya nchi ambayo bado haijatajwa</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="101"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="113"/>
         <source>No more countries that way</source>
         <translation>Hakuna nchi nyingine upande huo</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="107"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="119"/>
         <source>No name begins with %1</source>
         <translation>Hakuna jina linaloanza na %1</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="109"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="121"/>
         <source>Top of the list</source>
         <translation>Mwanzo wa orodha</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="111"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="123"/>
         <source>End of the list</source>
         <translation>Mwisho wa orodha</translation>
     </message>
     <message>
-        <location filename="../../quiz/SpokenResults.cpp" line="125"/>
+        <location filename="../../quiz/SpokenResults.cpp" line="137"/>
         <source>Drop point for %1: %2. %3</source>
         <translation>Alama ya kudondoshea %1: %2. %3</translation>
     </message>

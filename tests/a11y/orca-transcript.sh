@@ -9,7 +9,8 @@
 #
 # The drop point starts in the middle of the map, which lies on the Democratic
 # Republic of Congo: that name is placed where it is picked up, Djibouti after it
-# is not.
+# is not; Egypt is reached from there by Ctrl and the arrows, and the drop point
+# steered off it and back once it is placed.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$(readlink -f "$0")")/../.." && pwd)
 program=$(readlink -f "${1:-$source_dir/build/program}")
@@ -122,7 +123,7 @@ await xdotool search --onlyvisible --name '^Quillmere$'
 xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Quillmere$' | head -1)"
 settle
 
-key Tab               # into the list, on its first name
+# The focus opens on the list, on its first name.
 key Down
 key d                 # the Democratic Republic of Congo
 key Return            # picked up
@@ -130,8 +131,17 @@ key shift+Right
 key shift+Left        # back where it started
 key Return            # a right drop
 key Return            # Djibouti, now the focused name, picked up
-key Return            # a wrong drop
+key Return            # a wrong drop, on the name just placed
+key e                 # Egypt
 key Return
+key ctrl+Up           # country to country, up to Egypt
+key ctrl+Up
+key ctrl+Up
+key ctrl+Right
+key Return            # a right drop
+key Return            # Equatorial Guinea, now the focused name, picked up on Egypt
+key shift+Left        # off Egypt
+key shift+Right       # back onto it
 key Escape            # put back
 key Tab               # Restart
 key Return            # a new game
@@ -142,4 +152,5 @@ for _ in $(seq 100); do kill -0 "$orca_pid" 2>/dev/null || break; sleep 0.1; don
 {
     cat "$actions"
     grep -a "SPEECH OUTPUT" "$log" | sed -E "s/SPEECH OUTPUT: '(.*)' ?[{[].*$/SAYS: \1/"
+    grep -a "BRAILLE LINE:" "$log" | sed -E "s/BRAILLE LINE: +'(.*)'.*$/BRAILLE: \1/"
 } | sort

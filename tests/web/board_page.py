@@ -116,9 +116,9 @@ class BoardPage:
         return self.sounds()[before]
 
     def keyboard_drop(self, country):
-        """Takes the keyboard to the list of names, picks up the focused name, steers the
-        drop point onto country row `country` and drops it there."""
-        self.page.keys(["Tab", "Enter"])
+        """Picks up the name the list's focus opens on, steers the drop point onto country
+        row `country` and drops it there."""
+        self.page.keys(["Enter"])
         self.steer_and_drop(country)
 
     def steer_and_drop(self, country):

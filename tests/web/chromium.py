@@ -157,12 +157,13 @@ class Page(Tab):
     def press_enter(self):
         self.keys(["Enter"])
 
-    def keys(self, names, shift=False):
+    def keys(self, names, shift=False, ctrl=False):
         """Presses and lets go of each key named, as the page's KeyboardEvent.key names
-        it, with Shift held throughout when `shift`."""
+        it, with Shift held throughout when `shift`, Ctrl when `ctrl`."""
+        modifiers = (8 if shift else 0) | (2 if ctrl else 0)
         for name in names:
             code = KEY_CODES[name]
-            common = {"key": name, "code": name, "windowsVirtualKeyCode": code, "modifiers": 8 if shift else 0}
+            common = {"key": name, "code": name, "windowsVirtualKeyCode": code, "modifiers": modifiers}
             self.call("Input.dispatchKeyEvent", type="rawKeyDown", **common)
             if name == "Enter":
                 self.call("Input.dispatchKeyEvent", type="char", text="\r")

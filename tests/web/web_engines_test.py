@@ -6,8 +6,9 @@ the window resized after load both ways with drops still landing; a touch the
 browser cancels puts its name back and the next touch plays. No page may meet an
 uncaught exception or an unhandled rejection. And a screen reader on the desktop's
 accessibility bus finds the names to place, picks one up from their list, and hears
-where it went."""
+where it went, and where Ctrl with an arrow takes the next one's drop point."""
 import os
+import re
 import time
 import unittest
 
@@ -22,6 +23,8 @@ ENGINE = os.environ["QUILLMERE_ENGINE"]
 # A decoded sound starts at once, but the first drop may come while the page still
 # decodes the sounds after its first frame.
 HEARD_WITHIN = 5.0
+# What the page's drop point holds while the second name is carried.
+DROP_POINT = re.compile(r"Drop point for Angola: (?P<ground>.+)\. (?P<across>\d+)% across, \d+% down")
 
 
 class WebEnginesTest(unittest.TestCase):
@@ -117,6 +120,20 @@ class WebEnginesTest(unittest.TestCase):
         live = lambda node: node[2] == said and node[3].get("live") in ("polite", "assertive")
         self.assertIsNotNone(self.reader.wait_for(shows(live)), f"no live region said {said!r}")
         self.assertIsNotNone(self.reader.wait_for(countries(47)), "the name placed is still in the list")
+        # Ctrl with an arrow takes the next name's drop point on to a country, whose
+        # ground the page says in the words its drop point then holds: the engine
+        # leaves the keys to the board.
+        told = lambda nodes: [m for node in nodes if (m := DROP_POINT.fullmatch(node[2]))]
+        self.reader.press("push button", "Angola")
+        picked = self.reader.wait_for(told)
+        self.assertIsNotNone(picked, "no drop point told for Angola")
+        across = int(told(picked)[0]["across"])
+        self.tab.keys(["ArrowRight"], ctrl=True)
+        ground_said = lambda nodes: {node[2] for node in nodes if node[3].get("live") in ("polite", "assertive")}
+        came = lambda nodes: any(int(m["across"]) > across and m["ground"] in ground_said(nodes) for m in told(nodes))
+        self.assertIsNotNone(self.reader.wait_for(came), f"Ctrl+Right from {across}% across left the drop point "
+                             f"{sorted({m[0] for m in told(self.reader.nodes())})}")
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

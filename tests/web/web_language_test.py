@@ -44,8 +44,8 @@ class WebLanguageTest(ChromiumTestCase):
         self.assertEqual(shown.index("\u00c9gypte"), shown.index("Djibouti") + 1)
         place = shown.index("Maroc")
         self.assertIsNotNone(board.drop(MOROCCO, ALGERIA, place=place), "the wrong drop made no sound")
-        self.assertTrue(self.page.wait_for(f"{said} === 'Pas ici. Maroc\u00a0: retour dans la liste.'", timeout=10),
-                        self.page.js(said))
+        wrong = "Pas ici\u00a0: sur un pays pas encore nommé. Maroc\u00a0: retour dans la liste."
+        self.assertTrue(self.page.wait_for(f"{said} === '{wrong}'", timeout=10), self.page.js(said))
         self.assertIsNotNone(board.drop(MOROCCO, MOROCCO, place=place), "the right drop made no sound")
         self.assertTrue(self.page.wait_for(f"{said} === 'Maroc\u00a0: bonne réponse\u202f! 1 sur 48.'", timeout=10),
                         self.page.js(said))

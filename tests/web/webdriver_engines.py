@@ -16,8 +16,8 @@ from browser_process import BrowserProcess
 from served_site import free_port
 from tab import Tab, command
 
-KEYS = {"Tab": "\ue004", "Enter": "\ue007", "Shift": "\ue008", "ArrowLeft": "\ue012", "ArrowUp": "\ue013",
-        "ArrowRight": "\ue014", "ArrowDown": "\ue015"}
+KEYS = {"Tab": "\ue004", "Enter": "\ue007", "Shift": "\ue008", "Control": "\ue009", "ArrowLeft": "\ue012",
+        "ArrowUp": "\ue013", "ArrowRight": "\ue014", "ArrowDown": "\ue015"}
 # The page's value of an expression, awaited, as JSON: both protocols carry a string alike.
 AS_JSON = "Promise.resolve(({})).then(v => JSON.stringify(v === undefined ? null : v))"
 # A lift that follows a cancel reaches the page as real input; the cancel itself
@@ -64,12 +64,14 @@ class WebDriverTab(Tab):
         self.js(CANCEL)
         self._lift("touch")
 
-    def keys(self, names, shift=False):
+    def keys(self, names, shift=False, ctrl=False):
         pressed = []
         for name in names:
             pressed += [{"type": "keyDown", "value": KEYS[name]}, {"type": "keyUp", "value": KEYS[name]}]
-        if shift:
-            pressed = [{"type": "keyDown", "value": KEYS["Shift"]}, *pressed, {"type": "keyUp", "value": KEYS["Shift"]}]
+        for held, modifier in ((shift, "Shift"), (ctrl, "Control")):
+            if held:
+                pressed = [{"type": "keyDown", "value": KEYS[modifier]}, *pressed,
+                           {"type": "keyUp", "value": KEYS[modifier]}]
         self.actions([{"type": "key", "id": "keyboard", "actions": pressed}])
 
 

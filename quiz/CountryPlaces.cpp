@@ -108,9 +108,13 @@ CountryPlaces::CountryPlaces(const Board &board)
         m_neighbours[std::size_t(k)].assign(touching[std::size_t(k)].begin(), touching[std::size_t(k)].end());
 }
 
-std::optional<int> CountryPlaces::nextFrom(TwipPoint from, int across, int down) const
+std::optional<int> CountryPlaces::nextFrom(TwipPoint point, int across, int down) const
 {
-    const std::optional<int> here = countryAt(m_board, from);
+    // From within a country, the way goes from its inside point, so that each key
+    // leads to the same next country wherever in it the drop point lies, and a
+    // jump never lands back in the country it left.
+    const std::optional<int> here = countryAt(m_board, point);
+    const TwipPoint from = here ? *m_inside[std::size_t(*here)] : point;
     // The nearest country within an eighth of a turn either side of the way the key
     // points, each step aside counting double; only where none lies there, the
     // nearest on that side of the drop point at all, so that every country can be

@@ -25,10 +25,10 @@ public:
     std::optional<TwipPoint> inside(int country) const { return m_inside[std::size_t(country)]; }
     // The countries whose judged areas touch this one's, by row.
     const std::vector<int> &neighbours(int country) const { return m_neighbours[std::size_t(country)]; }
-    // The country whose inside point lies nearest to `from` in the direction given by
-    // `across` and `down` (each -1, 0 or 1), the country at `from` left out; none
-    // when no other lies that way.
-    std::optional<int> nextFrom(TwipPoint from, int across, int down) const;
+    // The country whose inside point lies nearest in the direction given by `across`
+    // and `down` (each -1, 0 or 1), from the inside point of the country at `point`
+    // (from `point` itself over the sea); none when no other lies that way.
+    std::optional<int> nextFrom(TwipPoint point, int across, int down) const;
 
 private:
     const Board &m_board;

@@ -31,8 +31,11 @@ bool BoardEvents::eventFilter(QObject *watched, QEvent *event)
     if (watched == &m_view.window()) {
         if (event->type() == QEvent::WindowDeactivate && !m_windowLeftOnce) {
             m_windowLeftOnce = true;
-            if (QAccessible::isActive())
-                send(QAccessible::queryAccessibleInterface(&m_view.window()), QAccessible::DescriptionChanged);
+            // A window being closed has no interface left to tell of.
+            QAccessibleInterface *window =
+                QAccessible::isActive() ? QAccessible::queryAccessibleInterface(&m_view.window()) : nullptr;
+            if (window && window->isValid())
+                send(window, QAccessible::DescriptionChanged);
         }
         return QObject::eventFilter(watched, event);
     }

@@ -15,7 +15,7 @@ set -euo pipefail
 source_dir=$(cd "$(dirname "$(readlink -f "$0")")/../.." && pwd)
 program=$(readlink -f "${1:-$source_dir/build/program}")
 libexec=/usr/libexec
-for tool in Xvfb dbus-daemon xdotool pulseaudio speech-dispatcher orca "$libexec/at-spi-bus-launcher"; do
+for tool in Xvfb xwininfo dbus-daemon xdotool pulseaudio speech-dispatcher orca "$libexec/at-spi-bus-launcher"; do
     command -v "$tool" >/dev/null || { echo "$tool is missing" >&2; exit 2; }
 done
 
@@ -143,6 +143,14 @@ key Return            # Equatorial Guinea, now the focused name, picked up on Eg
 key shift+Left        # off Egypt
 key shift+Right       # back onto it
 key Escape            # put back
+# The window loses the focus and gets it back, as around the completion's box:
+# the instructions are not read again.
+act "focus to the root window and back"
+xdotool windowfocus --sync "$(xwininfo -root | awk '/Window id:/ {print $4}')"
+settle
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Quillmere$' | head -1)"
+settle
+key F1                # the instructions again, asked for
 key Tab               # Restart
 key Return            # a new game
 

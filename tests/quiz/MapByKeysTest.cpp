@@ -3,6 +3,7 @@
 #include "ReadyBoard.h"
 
 #include "quiz/CountryPlaces.h"
+#include "quiz/SpokenResults.h"
 
 #include <QtTest>
 
@@ -46,15 +47,32 @@ private slots:
         }
     }
 
-    void dumpNeighbours()
+    // What lies under the drop point, in words: the sea, a placed name, or a country
+    // not yet named, never by its name, with its placed neighbours. Where a drop fell
+    // is told in the same terms.
+    void groundIsSaidWithoutGivingAnyNameAway()
     {
         ReadyBoard b;
         const CountryPlaces places(b.board);
+        const TwipPoint sea = twipsFromPixels(QPointF(40, 600));
+        const TwipPoint libya = *places.inside(24);
+        QCOMPARE(spoken::ground(b.board, places, sea), QStringLiteral("Sea"));
+        QCOMPARE(spoken::fell(b.board, sea), QStringLiteral("in the sea"));
+        QCOMPARE(spoken::ground(b.board, places, libya), QStringLiteral("Country not yet named"));
+        for (const int k : {13, 43}) { // Egypt and Tunisia placed
+            b.board.maplabel(k).caption = kCountryNames[k].toString();
+            b.board.maplabel(k).visible = true;
+        }
+        QCOMPARE(spoken::ground(b.board, places, libya), QStringLiteral("Country not yet named, next to Egypt and Tunisia"));
+        QCOMPARE(spoken::fell(b.board, libya), QStringLiteral("on a country not yet named"));
+        QCOMPARE(spoken::ground(b.board, places, *places.inside(13)), QStringLiteral("Egypt"));
+        QCOMPARE(spoken::fell(b.board, *places.inside(13)), QStringLiteral("on Egypt"));
         for (int k = 0; k < kCountryCount; ++k) {
-            QStringList n;
-            for (int m : places.neighbours(k))
-                n << kCountryNames[m].toString();
-            qInfo() << kCountryNames[k] << places.inside(k)->x / 15 << places.inside(k)->y / 15 << n;
+            const QString words = spoken::ground(b.board, places, *places.inside(k));
+            for (int other = 0; other < kCountryCount; ++other) {
+                if (!b.board.maplabel(other).visible)
+                    QVERIFY2(!words.contains(kCountryNames[other]), qPrintable(words));
+            }
         }
     }
 };

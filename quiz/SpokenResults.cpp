@@ -32,9 +32,10 @@ QString instructions()
 {
     return QCoreApplication::translate(
                "Board",
-               "Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, "
-               "choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over "
-               "the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.")
+               "Drag each country name to its proper place on the map. With the keyboard: Tab to the list of "
+               "countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the "
+               "drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape "
+               "puts it back.")
         + u' '
         + QCoreApplication::translate("Board", "Ctrl with an arrow key takes the drop point to the next country that way.")
         + u' ' + QCoreApplication::translate("Board", "F1 says these instructions again.");
@@ -90,8 +91,10 @@ QString ground(const Board &board, const CountryPlaces &places, TwipPoint p)
         if (board.maplabel(neighbour).visible)
             named.append(board.maplabel(neighbour).caption);
     }
-    return named.isEmpty() ? QCoreApplication::translate("Board", "Country not yet named")
-                           : QCoreApplication::translate("Board", "Country not yet named, next to %1").arg(QLocale(board.language().code()).createSeparatedList(named));
+    if (named.isEmpty())
+        return QCoreApplication::translate("Board", "Country not yet named");
+    return QCoreApplication::translate("Board", "Country not yet named, next to %1")
+        .arg(QLocale(board.language().code()).createSeparatedList(named));
 }
 
 QString groundAndPosition(const QString &ground, TwipPoint p)
@@ -104,8 +107,9 @@ QString fell(const Board &board, TwipPoint p)
     const std::optional<int> country = countryAt(board, p);
     if (!country)
         return QCoreApplication::translate("Board", "in the sea");
-    return board.maplabel(*country).visible ? QCoreApplication::translate("Board", "on %1").arg(board.maplabel(*country).caption)
-                                            : QCoreApplication::translate("Board", "on a country not yet named");
+    if (board.maplabel(*country).visible)
+        return QCoreApplication::translate("Board", "on %1").arg(board.maplabel(*country).caption);
+    return QCoreApplication::translate("Board", "on a country not yet named");
 }
 
 QString noCountryThatWay()
@@ -129,7 +133,8 @@ QString focusStayed(FocusMove move, QChar letter)
 
 QString dropPoint(const std::optional<QString> &carried)
 {
-    return carried ? QCoreApplication::translate("Board", "Drop point for %1").arg(*carried) : QCoreApplication::translate("Board", "Drop point");
+    return carried ? QCoreApplication::translate("Board", "Drop point for %1").arg(*carried)
+                   : QCoreApplication::translate("Board", "Drop point");
 }
 
 QString dropPointAt(const QString &carried, const QString &ground, TwipPoint p)
@@ -195,7 +200,10 @@ void SpokenResults::sayPick()
     const TwipPoint p = m_session.dropPoint();
     m_ground = groundAt(p);
     const Board &board = m_session.board();
-    say([&] { return spoken::dropPointAt(board.labels(*carried).caption, spoken::ground(board, m_session.places(), p), p); },
+    say(
+        [&] {
+            return spoken::dropPointAt(board.labels(*carried).caption, spoken::ground(board, m_session.places(), p), p);
+        },
         shell::Announcer::Urgency::AtOnce);
 }
 

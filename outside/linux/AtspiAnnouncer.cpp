@@ -63,10 +63,11 @@ QAccessibleInterface *focusedObject(QWidget &window)
 void sendDescription(QAccessibleInterface &object, const QString &description)
 {
     QDBusConnection bus = accessibilityBus();
-    const QString path = QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(&object));
-    QDBusMessage signal =
-        QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
-    const ObjectReference application{bus.baseService(), QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"))};
+    const QString prefix = QStringLiteral("/org/a11y/atspi/accessible/");
+    const QString path = prefix + QString::number(QAccessible::uniqueId(&object));
+    QDBusMessage signal = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"),
+                                                     QStringLiteral("PropertyChange"));
+    const ObjectReference application{bus.baseService(), QDBusObjectPath(prefix + QStringLiteral("root"))};
     signal << QStringLiteral("accessible-description") << 0 << 0 << QVariant::fromValue(QDBusVariant(description))
            << QVariant::fromValue(application);
     bus.send(signal);

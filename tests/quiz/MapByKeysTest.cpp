@@ -42,8 +42,10 @@ private slots:
                     }
                 }
             }
-            for (int to = 0; to < kCountryCount; ++to)
-                QVERIFY2(reached[std::size_t(to)], qPrintable(kCountryNames[from].toString() + QStringLiteral(" to ") + kCountryNames[to].toString()));
+            for (int to = 0; to < kCountryCount; ++to) {
+                const QString way = kCountryNames[from].toString() + QStringLiteral(" to ") + kCountryNames[to].toString();
+                QVERIFY2(reached[std::size_t(to)], qPrintable(way));
+            }
         }
     }
 
@@ -62,7 +64,8 @@ private slots:
             b.board.maplabel(k).caption = kCountryNames[k].toString();
             b.board.maplabel(k).visible = true;
         }
-        QCOMPARE(spoken::ground(b.board, places, libya), QStringLiteral("Country not yet named, next to Egypt and Tunisia"));
+        QCOMPARE(spoken::ground(b.board, places, libya),
+                 QStringLiteral("Country not yet named, next to Egypt and Tunisia"));
         QCOMPARE(spoken::ground(b.board, places, *places.inside(13)), QStringLiteral("Egypt"));
         QCOMPARE(spoken::fell(b.board, *places.inside(13)), QStringLiteral("on Egypt"));
         for (int k = 0; k < kCountryCount; ++k) {

@@ -208,7 +208,7 @@ void SpokenResults::sayPick()
 }
 
 // Said when the drop point comes onto other ground, else how far it has gone: each
-// step replaces the last one's words.
+// step's words replace the last step's, and cut off no result.
 void SpokenResults::saySteering(TwipPoint from, TwipPoint to, Steering by)
 {
     const Ground now = groundAt(to);
@@ -225,7 +225,7 @@ void SpokenResults::saySteering(TwipPoint from, TwipPoint to, Steering by)
             // where it lies; a name already placed does.
             return by == Steering::ToCountry && !now.named ? spoken::groundAndPosition(ground, to) : ground;
         },
-        shell::Announcer::Urgency::AtOnce);
+        shell::Announcer::Urgency::Polite);
 }
 
 SpokenResults::Ground SpokenResults::groundAt(TwipPoint p) const

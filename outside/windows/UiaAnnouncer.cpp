@@ -115,7 +115,7 @@ void UiaAnnouncer::say(const QString &text, Urgency urgency)
     auto *source = new WindowInLanguage(host, cultureOf(m_window->locale()));
     BSTR displayString = SysAllocStringLen(reinterpret_cast<const OLECHAR *>(text.utf16()), UINT(text.size()));
     BSTR activityId = SysAllocString(kActivity);
-    // A result cuts off what is said before it; a drop point's step only replaces the last step.
+    // Said at once, it cuts off what is being said; polite, it waits, and only the latest polite one is said.
     m_uia.raiseNotificationEvent(source, UiaFunctions::ActionCompleted,
                                  urgency == Urgency::AtOnce ? UiaFunctions::ImportantMostRecent
                                                             : UiaFunctions::MostRecent,

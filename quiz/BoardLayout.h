@@ -69,7 +69,7 @@ inline constexpr TwipRect kExitButtonRect{11880, 9600, 2880, 405};   // PushButt
 inline constexpr BoardText kRestartCaption{QT_TRANSLATE_NOOP("Board", "Restart")};
 inline constexpr BoardText kExitCaption{QT_TRANSLATE_NOOP("Board", "Exit")};
 
-// Text1 lies right of the client area: never seen, but it takes the first focus.
+// Text1 lies right of the client area: never seen, and never given the focus.
 inline constexpr TwipRect kHiddenTextBoxRect{15120, 1830, 1335, 345};
 
 // Captions as laid out, before set-up fills them in.

@@ -6,6 +6,7 @@
 #include "shell/ErrorTrap.h"
 
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -44,6 +45,8 @@ Form1::Form1(const shell::Platform &platform, shell::ProgramFolder folder, quiz:
       m_shown(m_session.board())
 {
     setLayoutDirection(board().language().direction());
+    // Told to assistive technology with what the board says, for the voice to read it in.
+    setLocale(QLocale(board().language().code()));
     setFixedSize(pixelRect(quiz::kClientRect).size());
     setAutoFillBackground(true);
     setBackColor(Qt::white);

@@ -1,6 +1,6 @@
 // The list of names as the keyboard and assistive technology reach it: a widget
-// with no paint of its own over the painted list, in the tab order between the
-// hidden text box and the buttons. The mouse goes through it to the window, which
+// with no paint of its own over the painted list, where the focus starts, before
+// the buttons in the tab order. The mouse goes through it to the window, which
 // paints the list and handles the widget's keys.
 #pragma once
 

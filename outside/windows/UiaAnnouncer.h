@@ -1,6 +1,7 @@
 // Results said to Narrator, NVDA and other UI Automation clients as notifications
-// raised on the window's own provider (UiaRaiseNotificationEvent, Windows 10 version
-// 1709 and later), which they speak whatever has the focus. The functions are
+// raised for the window (UiaRaiseNotificationEvent, Windows 10 version 1709 and
+// later), which they speak whatever has the focus; their source gives the window's
+// locale, the board's language, as its culture. The functions are
 // looked up in uiautomationcore.dll at run time: where one is missing, nothing is
 // said and nothing fails.
 #pragma once
@@ -41,7 +42,7 @@ class UiaAnnouncer : public shell::Announcer
 public:
     explicit UiaAnnouncer(UiaFunctions functions = UiaFunctions::ofSystem()) : m_uia(functions) {}
 
-    // The window whose provider raises the notifications.
+    // The window the notifications come from, in its locale.
     void attach(QWidget &window) { m_window = &window; }
 
     bool listening() const override;

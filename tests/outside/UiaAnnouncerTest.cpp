@@ -1,12 +1,13 @@
 // Results said through UI Automation, under Wine: each becomes one notification
-// raised on the window's own provider, with the urgency the result asks for and its
-// text, and the provider is let go; where the system lacks a function, nothing is
-// said and nothing fails.
+// raised for the window, in the window's language, with the urgency the result
+// asks for and its text, and every provider is let go; where the system lacks a
+// function, nothing is said and nothing fails.
 #include "outside/windows/UiaAnnouncer.h"
 
 #include <QWidget>
 #include <QtTest>
 
+#include <uiautomationclient.h>
 #include <uiautomationcore.h>
 
 namespace {
@@ -42,14 +43,25 @@ HRESULT WINAPI hostProviderFromHwnd(HWND window, IRawElementProviderSimple **pro
     return S_OK;
 }
 
-HRESULT WINAPI raiseNotificationEvent(IRawElementProviderSimple *provider, int kind, int processing, BSTR text,
+// The source's host and the language of its culture, as a client reads them.
+HRESULT WINAPI raiseNotificationEvent(IRawElementProviderSimple *source, int kind, int processing, BSTR text,
                                       BSTR activity)
 {
-    g_raised << QStringLiteral("%1 kind %2 processing %3: %4 (%5)")
-                    .arg(provider == &g_provider ? QStringLiteral("window") : QStringLiteral("elsewhere"))
+    IRawElementProviderSimple *host = nullptr;
+    source->get_HostRawElementProvider(&host);
+    VARIANT culture;
+    source->GetPropertyValue(UIA_CulturePropertyId, &culture);
+    wchar_t cultureName[LOCALE_NAME_MAX_LENGTH] = L"none";
+    if (culture.vt == VT_I4)
+        LCIDToLocaleName(LCID(culture.lVal), cultureName, LOCALE_NAME_MAX_LENGTH, 0);
+    g_raised << QStringLiteral("%1 in %2 kind %3 processing %4: %5 (%6)")
+                    .arg(host == &g_provider ? QStringLiteral("window") : QStringLiteral("elsewhere"),
+                         QString::fromWCharArray(cultureName).section(u'-', 0, 0))
                     .arg(kind)
                     .arg(processing)
                     .arg(QString::fromWCharArray(text), QString::fromWCharArray(activity));
+    if (host)
+        host->Release();
     return S_OK;
 }
 
@@ -68,18 +80,20 @@ private slots:
     void eachResultIsANotificationOfTheWindow()
     {
         QWidget window;
+        window.setLocale(QLocale(QLocale::French));
         window.show();
         outside::UiaAnnouncer announcer({hostProviderFromHwnd, raiseNotificationEvent, clientsAreListening});
         QVERIFY(!announcer.listening());
         announcer.attach(window);
         QVERIFY(announcer.listening());
-        announcer.say(QStringLiteral("Egypt placed. 1 of 48."), shell::Announcer::Urgency::AtOnce);
-        announcer.say(QStringLiteral("57% across, 50% down"), shell::Announcer::Urgency::Polite);
+        announcer.say(QStringLiteral("Égypte\u00a0: bonne réponse\u202f! 1 sur 48."), shell::Announcer::Urgency::AtOnce);
+        announcer.say(QStringLiteral("à 56,9\u202f% de la gauche"), shell::Announcer::Urgency::Polite);
         QCOMPARE(g_hostWindow, reinterpret_cast<HWND>(window.internalWinId()));
-        QCOMPARE(g_raised, (QStringList{
-                               QStringLiteral("window kind 2 processing 1: Egypt placed. 1 of 48. (Quillmere.result)"),
-                               QStringLiteral("window kind 2 processing 3: 57% across, 50% down (Quillmere.result)"),
-                           }));
+        QCOMPARE(g_raised,
+                 (QStringList{
+                     QStringLiteral("window in fr kind 2 processing 1: Égypte\u00a0: bonne réponse\u202f! 1 sur 48. (Quillmere.result)"),
+                     QStringLiteral("window in fr kind 2 processing 3: à 56,9\u202f% de la gauche (Quillmere.result)"),
+                 }));
         QCOMPARE(g_provider.references, ULONG(0));
     }
 

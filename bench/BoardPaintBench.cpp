@@ -6,6 +6,7 @@
 
 #include "app/window/BoardPainter.h"
 #include "quiz/BoardSetUp.h"
+#include "quiz/BoardTables.h"
 #include "quiz/Quiz.h"
 #include "shell/ErrorTrap.h"
 

@@ -5,6 +5,7 @@
 #include "Samples.h"
 
 #include "app/window/Form1.h"
+#include "quiz/BoardTables.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

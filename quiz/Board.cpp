@@ -19,13 +19,16 @@ auto &checked(Collection &collection, int index, const char *what)
 
 } // namespace
 
-Board::Board(BoardLanguage language) : m_language(std::move(language))
+Board::Board(BoardLanguage language, std::shared_ptr<const BoardDefinition> definition)
+    : m_language(std::move(language)), m_definition(std::move(definition)),
+      m_labels(std::size_t(m_definition->list.entryCount)), m_listOrder(m_definition->list.entryCount),
+      m_slots(m_definition->nameSlots.size()), m_dropTargets(m_definition->areas.size()),
+      m_lineVisible(m_definition->leaders.size(), 1)
 {
-    for (int i = 0; i < kHotspotCount; ++i)
-        m_shapes[i] = {kHotspots[i].rect, kHotspots[i].tag.toString(), true};
-    m_dropTargets[0] = DropTarget{kFirstDropTargetRect, QString(), true};
+    for (const CountryArea &area : m_definition->areas)
+        m_shapes.push_back({area.rect, area.tag, true});
+    m_dropTargets.at(0) = DropTarget{kFirstDropTargetRect, QString(), true};
     m_dropTargetOrder = {0};
-    m_lineVisible.fill(true);
 }
 
 ListEntry &Board::labels(int k) { return checked(m_labels, k, "List entry"); }
@@ -50,7 +53,7 @@ const DropTarget &Board::piccoor(int i) const
 
 void Board::orderList(const shell::Collation &collation)
 {
-    if (m_language.isEnglish())
+    if (m_definition->keepsFileOrder(m_language))
         return;
     QStringList names;
     for (const ListEntry &entry : m_labels)
@@ -70,7 +73,7 @@ int Board::entryAtListPlace(int place) const
     return m_listOrder.entryAt(place);
 }
 
-bool Board::lineVisible(int n) const { return checked(m_lineVisible, n - 1, "Line"); }
+bool Board::lineVisible(int n) const { return checked(m_lineVisible, n - 1, "Line") != 0; }
 void Board::setLineVisible(int n, bool visible) { checked(m_lineVisible, n - 1, "Line") = visible; }
 
 void Board::loadDropTarget(int i)
@@ -86,7 +89,7 @@ void Board::loadDropTarget(int i)
 
 bool Board::dropTargetExists(int i) const
 {
-    return i >= 0 && i < kHotspotCount && m_dropTargets[std::size_t(i)].has_value();
+    return i >= 0 && i < int(m_dropTargets.size()) && m_dropTargets[std::size_t(i)].has_value();
 }
 
 void Board::bringToFront(int dropTarget)
@@ -107,7 +110,7 @@ std::optional<int> Board::frontDropTargetAt(TwipPoint p) const
 {
     for (auto it = m_dropTargetOrder.rbegin(); it != m_dropTargetOrder.rend(); ++it) {
         const DropTarget &target = *m_dropTargets[std::size_t(*it)];
-        if (target.visible && target.rect.contains(p))
+        if (target.visible && m_definition->covers(*it, target.rect, p))
             return *it;
     }
     return std::nullopt;
@@ -115,9 +118,9 @@ std::optional<int> Board::frontDropTargetAt(TwipPoint p) const
 
 std::optional<int> Board::frontListEntryAt(TwipPoint p) const
 {
-    for (int place = kListEntryCount - 1; place >= 0; --place) {
+    for (int place = listEntryCount() - 1; place >= 0; --place) {
         const int k = m_listOrder.entryAt(place);
-        if (m_labels[k].visible && listPlaceArea(place).contains(p))
+        if (m_labels[std::size_t(k)].visible && listPlaceArea(place).contains(p))
             return k;
     }
     return std::nullopt;
@@ -131,8 +134,8 @@ BoardElement Board::elementAt(TwipPoint p) const
         return {ElementKind::ExitButton};
     if (auto target = frontDropTargetAt(p))
         return {ElementKind::DropTarget, *target};
-    for (int k = kCountryCount - 1; k >= 0; --k) {
-        if (m_slots[k].visible && kSlotRects[k].contains(p))
+    for (int k = int(m_slots.size()) - 1; k >= 0; --k) {
+        if (m_slots[std::size_t(k)].visible && m_definition->nameSlots[std::size_t(k)].contains(p))
             return {ElementKind::NameSlot, k};
     }
     // The heading over the list lies between its first entry and the other entries.
@@ -141,7 +144,7 @@ BoardElement Board::elementAt(TwipPoint p) const
         return {ElementKind::ListEntry, *entry};
     if (inPanel(kCountriesHeading.rect).contains(p))
         return {ElementKind::Heading, 3};
-    if (m_labels[first].visible && listPlaceArea(0).contains(p))
+    if (m_labels[std::size_t(first)].visible && listPlaceArea(0).contains(p))
         return {ElementKind::ListEntry, first};
     if (inPanel(kInstructionsHeading.rect).contains(p))
         return {ElementKind::Heading, 1};

@@ -6,15 +6,15 @@
 // its collection throws a Failure, which the error trap of the running handler reports.
 #pragma once
 
+#include "quiz/BoardDefinition.h"
 #include "quiz/BoardLanguage.h"
 #include "quiz/BoardLayout.h"
-#include "quiz/BoardTables.h"
 #include "quiz/ListOrder.h"
 #include "shell/Collation.h"
 
 #include <QString>
 
-#include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -71,18 +71,24 @@ struct BoardElement {
 class Board
 {
 public:
-    explicit Board(BoardLanguage language = {});
+    explicit Board(BoardLanguage language = {},
+                   std::shared_ptr<const BoardDefinition> definition = BoardDefinition::tables());
 
     const BoardLanguage &language() const { return m_language; }
+    const BoardDefinition &definition() const { return *m_definition; }
+    int countryCount() const { return m_definition->countryCount(); }
+    int listEntryCount() const { return m_definition->list.entryCount; }
+    int leaderLineCount() const { return int(m_definition->leaders.size()); }
+    int areaCount() const { return int(m_definition->areas.size()); }
     // Where a panel element lies on this board: mirrored in a right-to-left language.
     TwipRect inPanel(const TwipRect &designed) const { return inReadingDirection(designed, m_language.direction()); }
     // Where list entry k is shown, and where the entry at a place of the list is.
     TwipRect listEntryArea(int k) const { return listPlaceArea(listPlace(k)); }
-    TwipRect listPlaceArea(int place) const { return inPanel(listEntryRect(place)); }
+    TwipRect listPlaceArea(int place) const { return inPanel(m_definition->list.entryRect(place)); }
 
-    // The list shows its names in the order of the country list file in English, as
-    // designed; in another language in that language's alphabetical order, so a
-    // pupil finds a name where a dictionary would have it. Set once the list is filled.
+    // The list shows its names in the order of the country list file where the board
+    // keeps it; else in the language's alphabetical order, so a pupil finds a name where
+    // a dictionary would have it. Set once the list is filled.
     void orderList(const shell::Collation &collation);
     int listPlace(int k) const;
     int entryAtListPlace(int place) const;
@@ -118,13 +124,14 @@ private:
     std::optional<int> frontListEntryAt(TwipPoint p) const;
 
     BoardLanguage m_language;
-    std::array<ListEntry, kListEntryCount> m_labels;
+    std::shared_ptr<const BoardDefinition> m_definition;
+    std::vector<ListEntry> m_labels;
     ListOrder m_listOrder;
-    std::array<NameSlot, kCountryCount> m_slots;
-    std::array<HotspotOutline, kHotspotCount> m_shapes;
-    std::array<std::optional<DropTarget>, kHotspotCount> m_dropTargets;
+    std::vector<NameSlot> m_slots;
+    std::vector<HotspotOutline> m_shapes;
+    std::vector<std::optional<DropTarget>> m_dropTargets;
     std::vector<int> m_dropTargetOrder;
-    std::array<bool, kLeaderLineCount> m_lineVisible;
+    std::vector<char> m_lineVisible;
     qint16 m_placedCount = 0;
 };
 

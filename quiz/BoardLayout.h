@@ -24,20 +24,36 @@ inline constexpr TwipRect kDropPointArea{kMapPictureRect.left, 0, kMapPictureRec
 // The one drop target that exists before set-up, parked in the side panel.
 inline constexpr TwipRect kFirstDropTargetRect{14130, 7980, 765, 225};
 
-// The name list: two columns; each entry is 75 twips taller than the spacing,
-// so neighbours overlap and the higher index lies in front.
+// A name list: two columns, counted down the first and on down the second; each
+// entry is taller than the spacing, so neighbours overlap and the later lies in front.
+struct ListLayout {
+    int entryCount = 0;
+    int leftColumnEntries = 0;
+    TwipRect leftColumnFirst;
+    TwipRect rightColumnFirst;
+    int spacing = 0;
+
+    constexpr TwipRect entryRect(int place) const
+    {
+        const bool left = place < leftColumnEntries;
+        TwipRect r = left ? leftColumnFirst : rightColumnFirst;
+        r.top += spacing * (left ? place : place - leftColumnEntries);
+        return r;
+    }
+};
+
+// The list of the board of the country tables: each entry is 75 twips taller than the spacing.
 inline constexpr int kListEntryCount = 48;
 inline constexpr int kLeftColumnEntries = 27;
 inline constexpr int kListSpacing = 210;
 inline constexpr TwipRect kLeftColumnFirst{8760, 1440, 3630, 285};
 inline constexpr TwipRect kRightColumnFirst{12450, 1440, 2460, 285};
+inline constexpr ListLayout kTablesList{kListEntryCount, kLeftColumnEntries, kLeftColumnFirst, kRightColumnFirst,
+                                        kListSpacing};
 
 constexpr TwipRect listEntryRect(int k)
 {
-    const bool left = k < kLeftColumnEntries;
-    TwipRect r = left ? kLeftColumnFirst : kRightColumnFirst;
-    r.top += kListSpacing * (left ? k : k - kLeftColumnEntries);
-    return r;
+    return kTablesList.entryRect(k);
 }
 
 // The side panel reads in the board's language: a right-to-left language mirrors

@@ -17,11 +17,12 @@ constexpr int kReadingReportBudget = 12;
 
 // In another language than English each name read is judged by its row's English
 // name, whatever the line holds, and keeps the teacher's spelling.
-void fillEntry(ListEntry &entry, const CommaFields &fields, int row, const BoardLanguage &language)
+void fillEntry(Board &board, int row, const CommaFields &fields)
 {
+    ListEntry &entry = board.labels(row);
     entry.caption = fields.first();
-    if (!language.isEnglish())
-        entry.englishName = kCountryNames[std::size_t(row)].toString();
+    if (!board.language().isEnglish())
+        entry.englishName = board.definition().countryNames.value(row);
 }
 
 void readCountryList(Quiz &quiz, shell::ErrorTrap &trap)
@@ -31,7 +32,8 @@ void readCountryList(Quiz &quiz, shell::ErrorTrap &trap)
     const QString listFile = language.countryListFile();
     CountryListFile file;
     trap.run(132, [&] { file.open(quiz.folder.file(listFile)); });
-    const ListRows rows = language.isEnglish() ? ListRows() : ListRows(file, language.builtInNames(), listFile);
+    const ListRows rows = language.isEnglish() ? ListRows(board.countryCount())
+                                               : ListRows(file, board.definition().builtInNames(language), listFile);
     int i = 0;
     trap.run(134, [&] { i = 0; });
     trap.setReportBudget(kReadingReportBudget,
@@ -44,8 +46,7 @@ void readCountryList(Quiz &quiz, shell::ErrorTrap &trap)
         trap.run(140, [&] { wholeLine = line; });
         trap.run(142, [&] { fields = CommaFields(line); });
         trap.run(144, [&] {
-            const int row = rows.rowOf(i);
-            fillEntry(board.labels(row), fields, row, language);
+            fillEntry(board, rows.rowOf(i), fields);
         });
         if (trap.test(146, [&] { return fields.count() >= 2; }))
             trap.run(148, [&] { board.labels(rows.rowOf(i)).tag = wholeLine; });
@@ -67,19 +68,20 @@ void readCountryList(Quiz &quiz, shell::ErrorTrap &trap)
     }
 }
 
-// Where no country list of the language lies beside the program, its built-in names fill the list.
+// Where no country list of the language lies beside the program, or the board reads
+// none, its built-in names fill the list.
 void fillBuiltInNames(Board &board)
 {
-    const QStringList names = board.language().builtInNames();
-    for (int k = 0; k < kCountryCount && k < names.size(); ++k) {
-        fillEntry(board.labels(k), CommaFields(names[k]), k, board.language());
+    const QStringList names = board.definition().builtInNames(board.language());
+    for (int k = 0; k < board.countryCount() && k < names.size(); ++k) {
+        fillEntry(board, k, CommaFields(names[k]));
         board.labels(k).tag = names[k];
     }
 }
 
 void layDropTargets(Board &board, shell::ErrorTrap &trap)
 {
-    for (int j = 0; j <= 155; ++j) {
+    for (int j = 0; j < board.areaCount(); ++j) {
         if (trap.test(156, [&] { return j > 0; }))
             trap.run(158, [&] { board.loadDropTarget(j); });
         trap.run(160, [&] { board.shape(j).visible = false; });
@@ -100,7 +102,8 @@ void setUpBoard(Quiz &quiz, shell::ErrorTrap &trap)
 {
     trap.run(130, [&] { quiz.board.setPlacedCount(0); });
     const BoardLanguage &language = quiz.board.language();
-    if (language.isEnglish() || shell::FileExists(quiz.folder.file(language.countryListFile())))
+    const bool listBeside = language.isEnglish() || shell::FileExists(quiz.folder.file(language.countryListFile()));
+    if (quiz.board.definition().readsCountryLists && listBeside)
         readCountryList(quiz, trap);
     else
         fillBuiltInNames(quiz.board);

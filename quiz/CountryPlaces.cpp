@@ -23,16 +23,6 @@ TwipPoint cellCentre(int column, int row)
     return {kDropPointArea.left + column * kCell + kCell / 2, kDropPointArea.top + row * kCell + kCell / 2};
 }
 
-std::optional<int> rowOfName(const QString &tag)
-{
-    const QString name = trimSpaces(tag);
-    for (int k = 0; k < kCountryCount; ++k) {
-        if (name == kCountryNames[std::size_t(k)])
-            return k;
-    }
-    return std::nullopt;
-}
-
 // Each cell's distance in cells to the nearest cell of another country or the sea,
 // or to the map's edge (chessboard distance, two passes).
 std::vector<int> depths(const std::vector<int> &countries)
@@ -68,11 +58,11 @@ std::optional<int> countryAt(const Board &board, TwipPoint p)
     const BoardElement element = board.elementAt(p);
     if (element.kind != ElementKind::DropTarget || !kDropPointArea.contains(p))
         return std::nullopt;
-    return rowOfName(board.piccoor(element.index).tag);
+    return board.definition().rowOf(trimSpaces(board.piccoor(element.index).tag));
 }
 
 CountryPlaces::CountryPlaces(const Board &board)
-    : m_board(board), m_inside(kCountryCount), m_neighbours(kCountryCount)
+    : m_board(board), m_inside(std::size_t(board.countryCount())), m_neighbours(std::size_t(board.countryCount()))
 {
     std::vector<int> countries(std::size_t(kColumns * kRows), kSea);
     for (int row = 0; row < kRows; ++row) {
@@ -80,8 +70,8 @@ CountryPlaces::CountryPlaces(const Board &board)
             countries[std::size_t(row * kColumns + column)] = countryAt(board, cellCentre(column, row)).value_or(kSea);
     }
     const std::vector<int> depth = depths(countries);
-    std::vector<int> deepest(kCountryCount, 0);
-    std::vector<std::set<int>> touching(kCountryCount);
+    std::vector<int> deepest(std::size_t(board.countryCount()), 0);
+    std::vector<std::set<int>> touching(std::size_t(board.countryCount()));
     for (int i = 0; i < int(countries.size()); ++i) {
         const int country = countries[std::size_t(i)];
         if (country == kSea)
@@ -104,7 +94,7 @@ CountryPlaces::CountryPlaces(const Board &board)
             }
         }
     }
-    for (int k = 0; k < kCountryCount; ++k)
+    for (int k = 0; k < board.countryCount(); ++k)
         m_neighbours[std::size_t(k)].assign(touching[std::size_t(k)].begin(), touching[std::size_t(k)].end());
 }
 
@@ -122,7 +112,7 @@ std::optional<int> CountryPlaces::nextFrom(TwipPoint point, int across, int down
     auto nearest = [&](bool withinQuarterTurn) {
         std::optional<int> next;
         double best = std::numeric_limits<double>::max();
-        for (int k = 0; k < kCountryCount; ++k) {
+        for (int k = 0; k < m_board.countryCount(); ++k) {
             const std::optional<TwipPoint> point = m_inside[std::size_t(k)];
             if (!point || k == here)
                 continue;

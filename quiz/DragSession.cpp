@@ -12,7 +12,7 @@ bool DragSession::press(TwipPoint p)
 
 bool DragSession::pick(int entry)
 {
-    if (m_source || entry < 0 || entry >= kListEntryCount || !m_quiz.board.labels(entry).visible)
+    if (m_source || entry < 0 || entry >= m_quiz.board.listEntryCount() || !m_quiz.board.labels(entry).visible)
         return false;
     m_source = entry;
     // The drag starts over its own name, so the list's drag-over runs at once.

@@ -10,8 +10,6 @@ namespace quiz {
 
 namespace {
 
-constexpr int kPlacedToComplete = 48;
-
 void play(Quiz &quiz, QStringView sound)
 {
     quiz.wmp1.setUrl(quiz.folder.file(sound));
@@ -72,13 +70,14 @@ void piccoor_DragDrop(Quiz &quiz, int index, int source)
     trap.run(112, [&] { board.maplabel(source).caption = fields.first(); });
     trap.run(114, [&] { board.maplabel(source).bold = true; });
     trap.run(116, [&] { board.maplabel(source).visible = true; });
-    for (int row = 0; row < kLeaderLineCount; ++row) {
-        if (trap.test(118 + 4 * row, [&] { return judgedTag(board.labels(source)) == kLeaderLines[row].country; }))
+    const std::vector<NameLeader> &leaders = board.definition().leaders;
+    for (int row = 0; row < int(leaders.size()); ++row) {
+        if (trap.test(118 + 4 * row, [&] { return judgedTag(board.labels(source)) == leaders[std::size_t(row)].country; }))
             trap.run(120 + 4 * row, [&] { board.setLineVisible(row + 1, true); });
     }
     trap.run(178, [&] { board.addPlaced(); });
     trap.run(180, [&] { play(quiz, shell::files::kCorrectSound); });
-    if (trap.test(182, [&] { return board.placedCount() >= kPlacedToComplete; })) {
+    if (trap.test(182, [&] { return board.placedCount() >= board.countryCount(); })) {
         trap.run(184, [&] { play(quiz, shell::files::kCompleteSound); });
         trap.run(186, [&] {
             quiz.boxes.show(completedMapBox());

@@ -64,7 +64,7 @@ const CountryPlaces &KeyboardPlay::places() const
 void KeyboardPlay::followDrop(int entry, DropOutcome outcome)
 {
     if (outcome == DropOutcome::Placed)
-        m_focus = inListFrom(m_board, m_board.entryAtListPlace((m_board.listPlace(entry) + 1) % kListEntryCount));
+        m_focus = inListFrom(m_board, m_board.entryAtListPlace((m_board.listPlace(entry) + 1) % m_board.listEntryCount()));
     else if (outcome == DropOutcome::Completed)
         m_focus = kFirstShown;
     else

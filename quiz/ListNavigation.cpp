@@ -10,23 +10,23 @@ namespace {
 
 bool inList(const Board &board, int k)
 {
-    return k >= 0 && k < kListEntryCount && board.labels(k).visible;
+    return k >= 0 && k < board.listEntryCount() && board.labels(k).visible;
 }
 
-int column(int place)
+int column(const ListLayout &list, int place)
 {
-    return place < kLeftColumnEntries ? 0 : 1;
+    return place < list.leftColumnEntries ? 0 : 1;
 }
 
-int row(int place)
+int row(const ListLayout &list, int place)
 {
-    return place < kLeftColumnEntries ? place : place - kLeftColumnEntries;
+    return place < list.leftColumnEntries ? place : place - list.leftColumnEntries;
 }
 
 // The first name still in the list from `place` on, going `step` places at a time; -1 if none.
 int firstInListFrom(const Board &board, int place, int step)
 {
-    for (int p = place; p >= 0 && p < kListEntryCount; p += step) {
+    for (int p = place; p >= 0 && p < board.listEntryCount(); p += step) {
         if (const int k = board.entryAtListPlace(p); inList(board, k))
             return k;
     }
@@ -47,11 +47,12 @@ int besideInList(const Board &board, int from, bool toTheRight)
     const int wanted = toTheRight != rightToLeft ? 1 : 0;
     const int fromPlace = board.listPlace(from);
     int nearest = from;
-    int nearestDistance = kListEntryCount;
-    for (int p = 0; p < kListEntryCount; ++p) {
-        const int distance = std::abs(row(p) - row(fromPlace));
+    const ListLayout &list = board.definition().list;
+    int nearestDistance = list.entryCount;
+    for (int p = 0; p < list.entryCount; ++p) {
+        const int distance = std::abs(row(list, p) - row(list, fromPlace));
         const int k = board.entryAtListPlace(p);
-        if (column(fromPlace) != wanted && column(p) == wanted && inList(board, k) && distance < nearestDistance) {
+        if (column(list, fromPlace) != wanted && column(list, p) == wanted && inList(board, k) && distance < nearestDistance) {
             nearest = k;
             nearestDistance = distance;
         }
@@ -61,15 +62,16 @@ int besideInList(const Board &board, int from, bool toTheRight)
 
 int endOfList(const Board &board, int from, bool last)
 {
-    const int k = last ? firstInListFrom(board, kListEntryCount - 1, -1) : firstInListFrom(board, 0, 1);
+    const int k = last ? firstInListFrom(board, board.listEntryCount() - 1, -1) : firstInListFrom(board, 0, 1);
     return k < 0 ? from : k;
 }
 
 int nextWithLetter(const Board &board, int from, QChar letter)
 {
     const QChar wanted = initialKey(QStringView(&letter, 1));
-    for (int n = 1; n <= kListEntryCount; ++n) {
-        const int k = board.entryAtListPlace((board.listPlace(from) + n) % kListEntryCount);
+    const int count = board.listEntryCount();
+    for (int n = 1; n <= count; ++n) {
+        const int k = board.entryAtListPlace((board.listPlace(from) + n) % count);
         if (inList(board, k) && !wanted.isNull() && initialKey(board.labels(k).caption) == wanted)
             return k;
     }
@@ -79,7 +81,7 @@ int nextWithLetter(const Board &board, int from, QChar letter)
 int namesInList(const Board &board)
 {
     int count = 0;
-    for (int k = 0; k < kListEntryCount; ++k)
+    for (int k = 0; k < board.listEntryCount(); ++k)
         count += inList(board, k);
     return count;
 }
@@ -87,8 +89,9 @@ int namesInList(const Board &board)
 int inListFrom(const Board &board, int from)
 {
     const int start = from < 0 ? 0 : board.listPlace(from);
-    for (int n = 0; n < kListEntryCount; ++n) {
-        if (const int k = board.entryAtListPlace((start + n) % kListEntryCount); inList(board, k))
+    const int count = board.listEntryCount();
+    for (int n = 0; n < count; ++n) {
+        if (const int k = board.entryAtListPlace((start + n) % count); inList(board, k))
             return k;
     }
     return -1;

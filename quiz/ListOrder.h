@@ -3,21 +3,20 @@
 // its index is its row, by which it is judged and whose slot it fills.
 #pragma once
 
-#include "quiz/BoardLayout.h"
 #include "shell/Collation.h"
 
 #include <QStringList>
 
-#include <array>
+#include <vector>
 
 namespace quiz {
 
 class ListOrder
 {
 public:
-    // Every entry at the place of its index: the order of the country list file.
-    ListOrder();
-    // `names` by entry index, in the alphabetical order `compare` gives; names that
+    // Every one of `count` entries at the place of its index: the order of the country list file.
+    explicit ListOrder(int count);
+    // `names` by entry index, one for each entry, in the alphabetical order `compare` gives; names that
     // compare equal keep their rows' order. An empty name is no name: such entries
     // follow all the named ones, in their rows' order.
     static ListOrder alphabetical(const QStringList &names, const shell::Collation::Compare &compare);
@@ -26,8 +25,8 @@ public:
     int entryAt(int place) const { return m_entries[std::size_t(place)]; }
 
 private:
-    std::array<int, kListEntryCount> m_entries; // by place
-    std::array<int, kListEntryCount> m_places;  // by entry
+    std::vector<int> m_entries; // by place
+    std::vector<int> m_places;  // by entry
 };
 
 } // namespace quiz

@@ -7,13 +7,14 @@
 
 namespace quiz {
 
+ListRows::ListRows(int rowCount) : m_namedOn(std::size_t(rowCount), -1), m_lastFillingLine(rowCount - 1) {}
+
 ListRows::ListRows(CountryListFile list, const QStringList &names, QString listFile)
-    : m_byName(true), m_listFile(std::move(listFile))
+    : m_byName(true), m_listFile(std::move(listFile)), m_namedOn(std::size_t(names.size()), -1)
 {
     QHash<QString, int> rowOfKey;
-    for (int row = 0; row < kCountryCount && row < names.size(); ++row)
+    for (int row = 0; row < names.size(); ++row)
         rowOfKey.insert(nameKey(names[row]), row);
-    m_namedOn.fill(-1);
     while (!list.atEnd()) {
         const CommaFields fields(list.readLine());
         const int line = int(m_namedRow.size());
@@ -36,7 +37,7 @@ int ListRows::filledRow(int line) const
 {
     if (const int named = namedRow(line); named >= 0)
         return m_namedOn[std::size_t(named)] == line ? named : -1;
-    return line >= 0 && line < kCountryCount && m_namedOn[std::size_t(line)] < 0 ? line : -1;
+    return line >= 0 && line < int(m_namedOn.size()) && m_namedOn[std::size_t(line)] < 0 ? line : -1;
 }
 
 int ListRows::rowOf(int line) const
@@ -50,8 +51,8 @@ int ListRows::rowOf(int line) const
     };
     if (const int named = namedRow(line); named >= 0)
         throw failure(QStringLiteral("names the same country as line %1").arg(m_namedOn[std::size_t(named)] + 1));
-    if (line >= kCountryCount)
-        throw failure(QStringLiteral("names no country, and the list has only %1 rows").arg(kCountryCount));
+    if (line >= int(m_namedOn.size()))
+        throw failure(QStringLiteral("names no country, and the list has only %1 rows").arg(m_namedOn.size()));
     throw failure(QStringLiteral("names no country, and line %1 names the country of its row")
                       .arg(m_namedOn[std::size_t(line)] + 1));
 }

@@ -7,12 +7,10 @@
 // place, unless a line naming that row's country has it.
 #pragma once
 
-#include "quiz/BoardTables.h"
 #include "quiz/CountryListFile.h"
 
 #include <QStringList>
 
-#include <array>
 #include <vector>
 
 namespace quiz {
@@ -20,8 +18,8 @@ namespace quiz {
 class ListRows
 {
 public:
-    // Every line the row of its place.
-    ListRows() = default;
+    // Every line the row of its place, on a board of `rowCount` rows.
+    explicit ListRows(int rowCount);
     // Reads `list` (a copy: the caller's is left unread) against `names`, the
     // language's names in row order; `listFile` names the list in reports.
     ListRows(CountryListFile list, const QStringList &names, QString listFile);
@@ -43,8 +41,8 @@ private:
     // For each line the row of the country it names, or -1.
     std::vector<int> m_namedRow;
     // For each row the first line naming its country, or -1.
-    std::array<int, kCountryCount> m_namedOn{};
-    int m_lastFillingLine = kCountryCount - 1;
+    std::vector<int> m_namedOn;
+    int m_lastFillingLine;
 };
 
 } // namespace quiz

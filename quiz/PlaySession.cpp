@@ -21,8 +21,9 @@ private:
 };
 
 PlaySession::PlaySession(shell::MessageBox &boxes, shell::SoundPlayer &sound, shell::ProgramFolder folder,
-                         const shell::Collation &collation, BoardLanguage language)
-    : m_board(std::move(language)),
+                         const shell::Collation &collation, BoardLanguage language,
+                         std::shared_ptr<const BoardDefinition> definition)
+    : m_board(std::move(language), std::move(definition)),
       m_boxes(std::make_unique<NoticedBoxes>(*this, boxes)),
       m_quiz{m_board, *m_boxes, sound, std::move(folder), collation},
       m_drag(m_quiz),

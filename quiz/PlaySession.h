@@ -24,7 +24,8 @@ class PlaySession : public QObject
 
 public:
     PlaySession(shell::MessageBox &boxes, shell::SoundPlayer &sound, shell::ProgramFolder folder,
-                const shell::Collation &collation, BoardLanguage language = {});
+                const shell::Collation &collation, BoardLanguage language = {},
+                std::shared_ptr<const BoardDefinition> definition = BoardDefinition::tables());
     ~PlaySession() override;
 
     Board &board() { return m_board; }

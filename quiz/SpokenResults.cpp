@@ -41,9 +41,9 @@ QString instructions()
         + u' ' + QCoreApplication::translate("Board", "F1 says these instructions again.");
 }
 
-QString placed(const QString &name, int placedCount)
+QString placed(const QString &name, int placedCount, int countryCount)
 {
-    return QCoreApplication::translate("Board", "%1 placed. %2 of %3.").arg(name).arg(placedCount).arg(kCountryCount);
+    return QCoreApplication::translate("Board", "%1 placed. %2 of %3.").arg(name).arg(placedCount).arg(countryCount);
 }
 
 QString notThere(const QString &name, const QString &where)
@@ -170,7 +170,7 @@ void SpokenResults::sayDrop(int entry, DropOutcome outcome, Input by, TwipPoint 
     const Board &board = m_session.board();
     switch (outcome) {
     case DropOutcome::Placed:
-        say([&] { return spoken::placed(board.labels(entry).caption, board.placedCount()); },
+        say([&] { return spoken::placed(board.labels(entry).caption, board.placedCount(), board.countryCount()); },
             shell::Announcer::Urgency::AtOnce);
         break;
     case DropOutcome::Wrong:

@@ -17,7 +17,7 @@ namespace spoken {
 
 // How to play, with the keys too.
 QString instructions();
-QString placed(const QString &name, int placedCount);
+QString placed(const QString &name, int placedCount, int countryCount);
 // `where` is what fell() says.
 QString notThere(const QString &name, const QString &where);
 QString putBack(const QString &name);

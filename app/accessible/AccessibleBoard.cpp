@@ -83,7 +83,7 @@ public:
 
 protected:
     QString name() const override { return session().board().maplabel(m_slot).caption; }
-    QRectF area() const override { return areas::nameSlot(m_slot); }
+    QRectF area() const override { return areas::nameSlot(session().board(), m_slot); }
     bool shown() const override { return session().board().maplabel(m_slot).visible; }
 
 private:
@@ -187,7 +187,7 @@ const RegisteredItems &NameListAccessible::entries() const
 {
     if (m_entries.size() == 0) {
         auto &list = *static_cast<NameList *>(widget());
-        for (int k = 0; k < quiz::kListEntryCount; ++k)
+        for (int k = 0; k < m_view.session().board().listEntryCount(); ++k)
             m_entries.add(new EntryItem(m_view, list, k));
         m_entries.add(new DropPointItem(m_view, list));
     }
@@ -196,7 +196,7 @@ const RegisteredItems &NameListAccessible::entries() const
 
 QAccessibleInterface *NameListAccessible::dropPoint() const
 {
-    return entries().at(quiz::kListEntryCount);
+    return entries().at(std::size_t(m_view.session().board().listEntryCount()));
 }
 
 QAccessibleInterface *NameListAccessible::entry(int k) const
@@ -208,7 +208,7 @@ std::vector<QAccessibleInterface *> NameListAccessible::children() const
 {
     std::vector<QAccessibleInterface *> shown;
     // In the order the list shows them, which is also the order they overlap in.
-    for (int place = 0; isValid() && place < quiz::kListEntryCount; ++place) {
+    for (int place = 0; isValid() && place < m_view.session().board().listEntryCount(); ++place) {
         QAccessibleInterface *item = entry(m_view.session().board().entryAtListPlace(place));
         if (!item->state().invisible)
             shown.push_back(item);
@@ -233,7 +233,7 @@ QAccessibleInterface *NameListAccessible::focusChild() const
 
 MapAccessible::MapAccessible(const BoardView &view) : ListedChildren(view, QAccessible::Canvas)
 {
-    for (int k = 0; k < quiz::kCountryCount; ++k)
+    for (int k = 0; k < view.session().board().countryCount(); ++k)
         m_placedNames.add(new PlacedNameItem(view, k));
 }
 

@@ -63,10 +63,10 @@ BoardEvents::Look BoardEvents::lookNow() const
     const quiz::PlaySession &session = m_view.session();
     const quiz::Board &board = session.board();
     Look look;
-    for (int k = 0; k < quiz::kListEntryCount; ++k)
-        look.inList[std::size_t(k)] = board.labels(k).visible;
-    for (int k = 0; k < quiz::kCountryCount; ++k)
-        look.onMap[std::size_t(k)] = board.maplabel(k).visible;
+    for (int k = 0; k < board.listEntryCount(); ++k)
+        look.inList.push_back(board.labels(k).visible);
+    for (int k = 0; k < board.countryCount(); ++k)
+        look.onMap.push_back(board.maplabel(k).visible);
     if (const std::optional<int> carried = session.carried()) {
         look.dropPoint = session.dropPoint();
         look.carried = board.labels(*carried).caption;

@@ -12,7 +12,7 @@
 #include <QObject>
 #include <QString>
 
-#include <bitset>
+#include <vector>
 #include <optional>
 
 namespace app {
@@ -32,8 +32,8 @@ protected:
 
 private:
     struct Look {
-        std::bitset<quiz::kListEntryCount> inList;
-        std::bitset<quiz::kCountryCount> onMap;
+        std::vector<bool> inList;
+        std::vector<bool> onMap;
         std::optional<quiz::TwipPoint> dropPoint;
         QString carried;
         // The painted name or drop point with the keyboard's focus: an entry, kDropPointFocus, or none.

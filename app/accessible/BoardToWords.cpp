@@ -20,7 +20,7 @@ void BoardToWords::tellNames()
 {
     QList<shell::BoardInWords::Name> names;
     const quiz::Board &board = m_session.board();
-    for (int place = 0; place < quiz::kListEntryCount; ++place) {
+    for (int place = 0; place < board.listEntryCount(); ++place) {
         const int k = board.entryAtListPlace(place);
         if (board.labels(k).visible)
             names.append({k, board.labels(k).caption});

@@ -1,14 +1,17 @@
 #include "app/window/BoardAreas.h"
 
 #include "quiz/BoardLayout.h"
-#include "quiz/BoardTables.h"
 
 namespace app::areas {
 
 QRectF listEntry(const quiz::Board &board, int k) { return board.listEntryArea(k).toPixels(); }
 QRectF inPanel(const quiz::Board &board, const quiz::TwipRect &designed) { return board.inPanel(designed).toPixels(); }
-QRectF nameSlot(int k) { return quiz::kSlotRects[std::size_t(k)].toPixels(); }
-QLineF leaderLine(int n) { return quiz::kLeaderLines[std::size_t(n - 1)].ends.toPixels().translated(0.5, 0.5); }
+QRectF nameSlot(const quiz::Board &board, int k) { return board.definition().nameSlots.at(std::size_t(k)).toPixels(); }
+
+QLineF leaderLine(const quiz::Board &board, int n)
+{
+    return board.definition().leaders.at(std::size_t(n - 1)).ends.toPixels().translated(0.5, 0.5);
+}
 
 QRectF dropMarker(quiz::TwipPoint p)
 {

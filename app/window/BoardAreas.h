@@ -14,8 +14,8 @@ namespace app::areas {
 // Where the board lays them, its panel in the reading direction of its language.
 QRectF listEntry(const quiz::Board &board, int k);
 QRectF inPanel(const quiz::Board &board, const quiz::TwipRect &designed);
-QRectF nameSlot(int k);
-QLineF leaderLine(int n);     // n from 1; through the centres of its pixels
+QRectF nameSlot(const quiz::Board &board, int k);
+QLineF leaderLine(const quiz::Board &board, int n); // n from 1; through the centres of its pixels
 // The circle that marks the keyboard's drop point, centred on it.
 QRectF dropMarker(quiz::TwipPoint p);
 

@@ -7,7 +7,7 @@
 #include <QRegion>
 #include <QString>
 
-#include <array>
+#include <vector>
 
 namespace app {
 
@@ -31,10 +31,10 @@ private:
     static Text lookOf(const quiz::ListEntry &entry) { return {entry.caption, true, entry.visible}; }
     static Text lookOf(const quiz::NameSlot &slot) { return {slot.caption, slot.bold, slot.visible}; }
 
-    std::array<Text, quiz::kListEntryCount> m_entries;
-    std::array<Text, quiz::kCountryCount> m_slots;
-    std::array<bool, quiz::kHotspotCount> m_outlines;
-    std::array<bool, quiz::kLeaderLineCount> m_lines;
+    std::vector<Text> m_entries;
+    std::vector<Text> m_slots;
+    std::vector<char> m_outlines;
+    std::vector<char> m_lines;
 };
 
 } // namespace app

@@ -37,9 +37,8 @@ qreal screenPixelRatio()
 
 } // namespace
 
-BoardPainter::BoardPainter()
-    : m_map(QStringLiteral(":/pictures/map.jpg"), QStringLiteral(":/pictures/map@2x.jpg"),
-            quiz::kMapPictureRect.toPixels()),
+BoardPainter::BoardPainter(const quiz::BoardDefinition &definition)
+    : m_map(definition.mapPicture, definition.mapPicture2x, quiz::kMapPictureRect.toPixels()),
       m_panel(QStringLiteral(":/pictures/panel.jpg"), QString(), quiz::kPanelPictureRect.toPixels()),
       m_lineColour(QGuiApplication::palette().color(QPalette::WindowText)),
       m_headings{headingText(quiz::kInstructionsHeading), headingText(quiz::kInstruction),
@@ -59,10 +58,10 @@ BoardPainter::BoardPainter()
     }
 
     const QFont listFont = arial(quiz::kLargeTextPixels, true);
-    m_listTexts.assign(quiz::kListEntryCount, LabelText(listFont, Qt::AlignLeft, Qt::white));
+    m_listTexts.assign(std::size_t(definition.list.entryCount), LabelText(listFont, Qt::AlignLeft, Qt::white));
     const QColor slotColour = QGuiApplication::palette().color(QPalette::ButtonText);
     const QFont slotFont = boardFont(kArialNarrow, quiz::kSmallTextPixels);
-    m_slotTexts.assign(quiz::kCountryCount, LabelText(slotFont, Qt::AlignHCenter, slotColour));
+    m_slotTexts.assign(definition.nameSlots.size(), LabelText(slotFont, Qt::AlignHCenter, slotColour));
 }
 
 BoardPainter::~BoardPainter()
@@ -122,7 +121,7 @@ void BoardPainter::paintList(QPainter &painter, const quiz::Board &board, const 
     // it; where entries overlap, the one later in the list lies in front.
     paintEntry(board.entryAtListPlace(0));
     paintHeading(painter, m_headings[2], board, quiz::kCountriesHeading, exposed);
-    for (int place = 1; place < quiz::kListEntryCount; ++place)
+    for (int place = 1; place < board.listEntryCount(); ++place)
         paintEntry(board.entryAtListPlace(place));
 }
 
@@ -130,20 +129,20 @@ void BoardPainter::paintMapOverlay(QPainter &painter, const quiz::Board &board, 
 {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(m_lineColour, 1));
-    for (int i = 0; i < quiz::kHotspotCount; ++i) {
+    for (int i = 0; i < board.areaCount(); ++i) {
         const quiz::HotspotOutline &outline = board.shape(i);
         const QRectF rect = outline.rect.toPixels();
         if (outline.visible && exposed.intersects(areas::covered(rect)))
             painter.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
     }
-    for (int n = 1; n <= quiz::kLeaderLineCount; ++n) {
-        const QLineF line = areas::leaderLine(n);
+    for (int n = 1; n <= board.leaderLineCount(); ++n) {
+        const QLineF line = areas::leaderLine(board, n);
         if (board.lineVisible(n) && exposed.intersects(areas::covered(line)))
             painter.drawLine(line);
     }
-    for (int k = 0; k < quiz::kCountryCount; ++k) {
+    for (int k = 0; k < board.countryCount(); ++k) {
         const quiz::NameSlot &slot = board.maplabel(k);
-        const QRectF rect = areas::nameSlot(k);
+        const QRectF rect = areas::nameSlot(board, k);
         if (slot.visible && exposed.intersects(areas::covered(rect)))
             m_slotTexts[k].draw(painter, rect, slot.caption, slot.bold);
     }

@@ -25,7 +25,7 @@ namespace app {
 class BoardPainter
 {
 public:
-    BoardPainter();
+    explicit BoardPainter(const quiz::BoardDefinition &definition = *quiz::BoardDefinition::tables());
     BoardPainter(const BoardPainter &) = delete;
     BoardPainter &operator=(const BoardPainter &) = delete;
     ~BoardPainter();

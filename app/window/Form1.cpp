@@ -35,13 +35,15 @@ QPushButton *makeButton(QWidget *parent, const quiz::BoardText &caption, const q
 } // namespace
 
 Form1::Form1(const shell::Platform &platform, shell::ProgramFolder folder, quiz::BoardLanguage language,
-             QWidget *parent)
+             std::shared_ptr<const quiz::BoardDefinition> definition, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint),
       m_platform(platform),
-      m_session(platform.boxes, platform.sound, std::move(folder), platform.collation, std::move(language)),
+      m_session(platform.boxes, platform.sound, std::move(folder), platform.collation, std::move(language),
+                std::move(definition)),
       m_spoken(m_session, platform.announcer),
+      m_painter(m_session.board().definition()),
       m_shown(m_session.board())
 {
     setLayoutDirection(board().language().direction());

@@ -30,6 +30,7 @@ class Form1 : public QWidget
 public:
     // The board speaks `language`: its names, and its panel in its reading direction.
     Form1(const shell::Platform &platform, shell::ProgramFolder folder, quiz::BoardLanguage language = {},
+          std::shared_ptr<const quiz::BoardDefinition> definition = quiz::BoardDefinition::tables(),
           QWidget *parent = nullptr);
     ~Form1() override;
 

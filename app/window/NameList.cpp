@@ -9,8 +9,9 @@ namespace app {
 NameList::NameList(QWidget *window, const quiz::Board &board) : QWidget(window)
 {
     const QRectF first = board.listPlaceArea(0).toPixels();
-    const QRectF last = board.listPlaceArea(quiz::kListEntryCount - 1).toPixels();
-    const QRectF lastOfFirstColumn = board.listPlaceArea(quiz::kLeftColumnEntries - 1).toPixels();
+    const quiz::ListLayout &list = board.definition().list;
+    const QRectF last = board.listPlaceArea(list.entryCount - 1).toPixels();
+    const QRectF lastOfFirstColumn = board.listPlaceArea(list.leftColumnEntries - 1).toPixels();
     setGeometry(first.united(last).united(lastOfFirstColumn).toAlignedRect());
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);

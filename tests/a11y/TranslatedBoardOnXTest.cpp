@@ -14,6 +14,7 @@
 
 #include "quiz/Board.h"
 #include "quiz/BoardLayout.h"
+#include "quiz/BoardTables.h"
 #include "quiz/SpokenResults.h"
 
 #include <QTranslator>
@@ -121,7 +122,7 @@ private slots:
         QCOMPARE(namesOf(map.children()), QStringList());
 
         m_desktop.drag(window->id, onName, onHotspotOf(kMorocco));
-        const QString placed = QStringLiteral("said: ") + quiz::spoken::placed(morocco, 1);
+        const QString placed = QStringLiteral("said: ") + quiz::spoken::placed(morocco, 1, quiz::kCountryCount);
         QVERIFY2(reader.waitUntil([&] { return reader.heard().contains(placed); }, kEventTimeoutMs),
                  qPrintable(reader.heard().join(u'\n')));
         QCOMPARE(namesOf(map.children()), QStringList{morocco});

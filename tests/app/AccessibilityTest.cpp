@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(list->child(13)->text(QAccessible::Name), QStringLiteral("Equatorial Guinea"));
         QCOMPARE(childNames(map), QStringList{QStringLiteral("Egypt")});
         QCOMPARE(map->child(0)->parent(), map);
-        QCOMPARE(map->child(0)->rect(), onScreen(w.form, app::areas::nameSlot(13)));
+        QCOMPARE(map->child(0)->rect(), onScreen(w.form, app::areas::nameSlot(w.form.board(), 13)));
     }
 
     // From the list, where the focus starts: move, pick up, steer and drop; each step

@@ -8,6 +8,7 @@
 
 #include "app/window/KeyboardMarks.h"
 #include "quiz/BoardLayout.h"
+#include "quiz/BoardTables.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -11,6 +11,7 @@
 #include "app/window/FittedFont.h"
 #include "app/window/LabelText.h"
 #include "outside/qt/QtPlatform.h"
+#include "quiz/BoardTables.h"
 #include "quiz/DropRules.h"
 
 #include <QGlyphRun>

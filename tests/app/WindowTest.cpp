@@ -9,6 +9,7 @@
 #include "app/window/BoardPainter.h"
 #include "app/window/Form1.h"
 #include "outside/qt/QtPlatform.h"
+#include "quiz/BoardTables.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,6 +4,7 @@
 // neighbours in clearly different ones, and the 2x picture the same map at
 // twice the size.
 #include "tools/mapgen/HotspotFigures.h"
+#include "quiz/BoardTables.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -2,6 +2,7 @@
 // of the test's own.
 #include "ReadyBoard.h"
 
+#include "quiz/BoardTables.h"
 #include "quiz/CountryListFile.h"
 #include "quiz/DropRules.h"
 #include "quiz/Windows1252.h"

@@ -2,6 +2,7 @@
 // the keys that go from country to country, and where a wrong drop fell.
 #include "ReadyBoard.h"
 
+#include "quiz/BoardTables.h"
 #include "quiz/CountryPlaces.h"
 #include "quiz/SpokenResults.h"
 

@@ -2,6 +2,7 @@
 // completing the map and starting again.
 #include "ReadyBoard.h"
 
+#include "quiz/BoardTables.h"
 #include "quiz/DragSession.h"
 #include "quiz/DropRules.h"
 #include "quiz/NewGame.h"

@@ -2,6 +2,7 @@
 // the language, and drops judged by each row's English name.
 #include "ReadyBoard.h"
 
+#include "quiz/BoardTables.h"
 #include "quiz/DragSession.h"
 #include "quiz/DropRules.h"
 #include "quiz/KeyboardPlay.h"

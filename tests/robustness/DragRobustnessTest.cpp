@@ -7,6 +7,7 @@
 #include "QuizWindow.h"
 
 #include "outside/qt/QtPlatform.h"
+#include "quiz/BoardTables.h"
 
 #include <QMessageBox>
 #include <QPushButton>

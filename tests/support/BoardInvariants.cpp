@@ -1,4 +1,5 @@
 #include "BoardInvariants.h"
+#include "quiz/BoardTables.h"
 
 namespace testing {
 

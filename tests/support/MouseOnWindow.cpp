@@ -1,6 +1,7 @@
 #include "MouseOnWindow.h"
 
 #include "ReadyBoard.h"
+#include "quiz/BoardTables.h"
 
 #include <QtTest>
 

@@ -1,4 +1,5 @@
 #include "ReadyBoard.h"
+#include "quiz/BoardTables.h"
 
 #include <QRegularExpression>
 

@@ -1,5 +1,6 @@
 #include "app/startup/AfterFirstFrame.h"
 #include "app/startup/ApplicationSetUp.h"
+#include "app/startup/BoardChoice.h"
 #include "app/startup/FirstFrameProbe.h"
 #include "app/startup/LanguageChoice.h"
 #include "app/window/Form1.h"
@@ -40,7 +41,8 @@ int main(int argc, char *argv[])
     app::speak(language);
 
     NativePlatform platform;
-    app::Form1 form(platform.platform(), shell::ProgramFolder::ofExecutable(), language);
+    app::Form1 form(platform.platform(), shell::ProgramFolder::ofExecutable(), language,
+                    app::chooseBoard(QCoreApplication::arguments()));
     platform.announceIn(form);
     form.Form_Load();
 #ifdef Q_OS_WASM

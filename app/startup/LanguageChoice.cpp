@@ -1,7 +1,8 @@
 #include "app/startup/LanguageChoice.h"
 
+#include "app/startup/ClassroomChoice.h"
+
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QLocale>
 #include <QTranslator>
 
@@ -12,13 +13,8 @@ namespace app {
 
 quiz::BoardLanguage chooseLanguage(const QStringList &arguments, const QStringList &systemLanguages)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption language(QStringLiteral("language"), QStringLiteral("The board's language"),
-                                      QStringLiteral("code"));
-    parser.addOption(language);
-    parser.parse(arguments);
     // A teacher's value that names no language the board speaks counts as none.
-    for (const QString &teachers : {parser.value(language), qEnvironmentVariable("QUILLMERE_LANGUAGE")}) {
+    for (const QString &teachers : classroomChoices(arguments, QStringLiteral("language"), "QUILLMERE_LANGUAGE")) {
         if (const auto chosen = quiz::BoardLanguage::ofTag(teachers))
             return *chosen;
     }

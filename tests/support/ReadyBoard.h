@@ -19,14 +19,17 @@ struct ReadyBoard {
 
     // Runs the set-up of a board in `language`; `prepare` may change the folder first.
     template<class Prepare>
-    explicit ReadyBoard(Prepare &&prepare, quiz::BoardLanguage language = {}) : board(std::move(language))
+    explicit ReadyBoard(Prepare &&prepare, quiz::BoardLanguage language = {},
+                        std::shared_ptr<const quiz::BoardDefinition> definition = quiz::BoardDefinition::tables())
+        : board(std::move(language), std::move(definition))
     {
         prepare(folder);
         shell::ErrorTrap trap(outside.boxes, QStringLiteral("Form1.Form_Load"));
         quiz::setUpBoard(quiz, trap);
     }
-    explicit ReadyBoard(quiz::BoardLanguage language = {})
-        : ReadyBoard([](ProgramFolderFixture &) {}, std::move(language))
+    explicit ReadyBoard(quiz::BoardLanguage language = {},
+                        std::shared_ptr<const quiz::BoardDefinition> definition = quiz::BoardDefinition::tables())
+        : ReadyBoard([](ProgramFolderFixture &) {}, std::move(language), std::move(definition))
     {
     }
 

@@ -102,7 +102,8 @@ function start() {
     const files = fetchProgramFiles([...site.programFiles, ...quillmereLanguage.files]);
     const query = new URLSearchParams(location.search);
     const settings = [["QUILLMERE_HOME_PAGE_DRAW", query.get("home-page-draw")],
-                      ["QUILLMERE_LANGUAGE", quillmereLanguage.code]];
+                      ["QUILLMERE_LANGUAGE", quillmereLanguage.code],
+                      ["QUILLMERE_BOARD", query.get("board")]];
     const config = {
         qtContainerElements: [canvas],
         instantiateWasm: (imports, done) => instantiateWithProgress(`${site.program}.wasm`, element("progress"),

@@ -52,11 +52,11 @@ QRect visibleMapArea()
     return pixelRect(kMapPictureRect).intersected(pixelRect(kClientRect));
 }
 
-quiz::Board boardShownIn(const quiz::BoardLanguage &language)
+quiz::Board boardShownIn(const quiz::BoardLanguage &language, std::shared_ptr<const quiz::BoardDefinition> definition)
 {
-    quiz::Board board(language);
-    const QStringList names = language.builtInNames();
-    for (int k = 0; k < kCountryCount; ++k)
+    quiz::Board board(language, std::move(definition));
+    const QStringList names = board.definition().builtInNames(language);
+    for (int k = 0; k < board.countryCount(); ++k)
         board.labels(k).caption = names[k];
     board.orderList(shell::QtCollation());
     return board;

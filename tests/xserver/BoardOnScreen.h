@@ -18,7 +18,8 @@ QRect visibleMapArea();
 
 // A board whose list holds the built-in names of `language`, in the order the
 // program shows them: where each row's name is to be found.
-quiz::Board boardShownIn(const quiz::BoardLanguage &language);
+quiz::Board boardShownIn(const quiz::BoardLanguage &language,
+                         std::shared_ptr<const quiz::BoardDefinition> definition = quiz::BoardDefinition::tables());
 // A point of the list's place `place` that neither neighbour covers.
 QPoint onListEntry(int place);
 // The rows of place `place` that only its own name is painted on: neighbouring

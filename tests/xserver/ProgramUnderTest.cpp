@@ -50,7 +50,7 @@ ProgramUnderTest::ProgramUnderTest()
     QVERIFY(QFile::setPermissions(copy, QFile::permissions(built)));
 }
 
-void ProgramUnderTest::start(const XDesktop &desktop, const QStringList &settings)
+void ProgramUnderTest::start(const XDesktop &desktop, const QStringList &settings, const QStringList &arguments)
 {
     QProcessEnvironment environment = desktop.clientEnvironment();
     // The home-page draw is decided, never the clock's: the test run's own
@@ -79,9 +79,9 @@ void ProgramUnderTest::start(const XDesktop &desktop, const QStringList &setting
     m_process.setWorkingDirectory(QDir::tempPath());
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);
     if (underWine())
-        m_process.start(kWine, {m_folder.file(executableName())});
+        m_process.start(kWine, QStringList{m_folder.file(executableName())} + arguments);
     else
-        m_process.start(m_folder.file(executableName()), {});
+        m_process.start(m_folder.file(executableName()), arguments);
     QVERIFY2(m_process.waitForStarted(10000), qPrintable(m_process.errorString()));
 }
 

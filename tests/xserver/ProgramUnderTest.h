@@ -26,8 +26,8 @@ public:
     // The folder may be changed until the program starts.
     const testing::ProgramFolderFixture &folder() const { return m_folder; }
 
-    // `settings` (NAME=value) are added to its environment.
-    void start(const XDesktop &desktop, const QStringList &settings = {});
+    // `settings` (NAME=value) are added to its environment; `arguments` are its command line's.
+    void start(const XDesktop &desktop, const QStringList &settings = {}, const QStringList &arguments = {});
     qint64 pid() const { return m_process.processId(); }
     // The main window, once it shows at the size of the client area.
     std::optional<XWindow> waitForMainWindow(const XDesktop &desktop) const;

@@ -39,8 +39,9 @@ struct QuietPlatform {
     NoWeb web;
     Midnight clock;
     NoScreenReader announcer;
+    shell::QtCollation collation;
 
-    shell::Platform platform() { return {boxes, sound, web, clock, announcer}; }
+    shell::Platform platform() { return {boxes, sound, web, clock, announcer, collation}; }
 };
 
 } // namespace bench

@@ -14,7 +14,7 @@ namespace mapgen::today {
 namespace {
 
 constexpr int kGap = 2;           // between two slots
-constexpr int kInsideMargin = 1;  // between a slot written on its state and the state's edge
+constexpr int kInsideMargin = 0;  // between a slot written on its state and the state's edge
 constexpr int kSearchRadius = 150; // the longest leader line
 constexpr int kSearchStep = 2;
 constexpr double kLineCost = 4;   // a line more, in pixels of leader line

@@ -67,7 +67,7 @@ void report(const std::vector<TodayRow>& rows, const TodayFrame& frame, const Ta
                     nameSlots[k].leader.isNull() ? "on the state"
                                              : qPrintable(QString("leader %1 px").arg(nameSlots[k].leader.length(), 0, 'f', 0)));
     }
-    std::printf("%d of %zu nameSlots need leader lines\n", leaders, rows.size());
+    std::printf("%d of %zu slots need leader lines\n", leaders, rows.size());
 }
 
 int run(const QString& dataDir, const QString& sourceDir)

@@ -3,25 +3,11 @@
 // leader line from the state's inside point to the slot's nearest edge.
 #pragma once
 
-#include "tools/mapgen/today/Targets.h"
-
-#include <QLineF>
-#include <QRect>
-#include <QSize>
+#include "tools/mapgen/today/SlotCandidates.h"
 
 #include <vector>
 
 namespace mapgen::today {
-
-struct Slot {
-    QRect rect;     // picture pixels
-    QLineF leader;  // picture pixels, from the state to the slot; null when the slot lies on the state
-    double cost = 0;
-};
-
-// The point a state's leader line starts from: its inside pixel's centre, as
-// the table's twips round it.
-QPointF leaderStart(QPoint insidePixel);
 
 // Greedy, the states with the fewest places first; a state that finds no
 // place moves the leader-lined slots in its way. Throws if that fails.

@@ -190,7 +190,7 @@ TodayFrame frameAtlas(const TodayAtlas& atlas)
                 frame.placed.x[i] += shift.x();
                 frame.placed.y[i] += shift.y();
             }
-        frame.insets.push_back({row, box, group.translated(shift)});
+        frame.insets.push_back({row, box});
     }
     return frame;
 }

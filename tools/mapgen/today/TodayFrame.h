@@ -14,7 +14,6 @@ namespace mapgen::today {
 struct Inset {
     int row = 0;
     QRectF box; // picture pixels
-    QRectF islands; // the group's bounds within the box
 };
 
 struct TodayFrame {

@@ -55,17 +55,17 @@ void report(const std::vector<TodayRow>& rows, const TodayFrame& frame, const Ta
     for (const TargetRing& ring : targets.rings)
         std::printf("ring %s: centre %.1f,%.1f diameter %.1f%s\n", qPrintable(rows[ring.row].code),
                     ring.centre.x(), ring.centre.y(), 2 * ring.radius,
-                    ring.radius < ring.wantedRadius ? qPrintable(QString(" (shrunk from %1)").arg(2 * ring.wantedRadius))
-                                                    : "");
+                    ring.radius < ring.wantedRadius ? " (shrunk)" : "");
     int leaders = 0;
     for (std::size_t k = 0; k < rows.size(); ++k) {
         const RowArea& a = targets.areas[k];
         leaders += nameSlots[k].leader.isNull() ? 0 : 1;
+        const QString placement = nameSlots[k].leader.isNull()
+                                      ? QString("on the state")
+                                      : QString("leader %1 px").arg(nameSlots[k].leader.length(), 0, 'f', 0);
         std::printf("%s %-34s %6d px  depth %5.1f  bounds %3dx%-3d  slot %3dx%-2d %s\n", qPrintable(rows[k].code),
                     qPrintable(rows[k].names.first()), a.pixels, a.depth, a.bounds.width(), a.bounds.height(),
-                    nameSlots[k].rect.width(), nameSlots[k].rect.height(),
-                    nameSlots[k].leader.isNull() ? "on the state"
-                                             : qPrintable(QString("leader %1 px").arg(nameSlots[k].leader.length(), 0, 'f', 0)));
+                    nameSlots[k].rect.width(), nameSlots[k].rect.height(), qPrintable(placement));
     }
     std::printf("%d of %zu slots need leader lines\n", leaders, rows.size());
 }

@@ -18,9 +18,9 @@ const std::array<QColor, 5> kPalette{
 
 } // namespace
 
-CountryColours colourCountries(const std::vector<std::pair<int, int>>& neighbours)
+std::vector<QColor> colourNeighbours(int count, const std::vector<std::pair<int, int>>& neighbours)
 {
-    std::array<std::set<int>, quiz::kCountryCount> adjacent;
+    std::vector<std::set<int>> adjacent(count);
     for (const auto& [a, b] : neighbours) {
         adjacent[a].insert(b);
         adjacent[b].insert(a);
@@ -28,10 +28,9 @@ CountryColours colourCountries(const std::vector<std::pair<int, int>>& neighbour
     // DSatur: colour next the country whose neighbours already use the most
     // colours, giving it the least used colour it may take, so that the
     // colours spread evenly over the map.
-    std::array<int, quiz::kCountryCount> colour;
-    colour.fill(-1);
+    std::vector<int> colour(count, -1);
     std::array<int, kPalette.size()> uses{};
-    for (int step = 0; step < quiz::kCountryCount; ++step) {
+    for (int step = 0; step < count; ++step) {
         const auto saturation = [&](int k) {
             std::set<int> seen;
             for (int n : adjacent[k])
@@ -40,7 +39,7 @@ CountryColours colourCountries(const std::vector<std::pair<int, int>>& neighbour
             return std::make_pair(seen.size(), adjacent[k].size());
         };
         int next = -1;
-        for (int k = 0; k < quiz::kCountryCount; ++k)
+        for (int k = 0; k < count; ++k)
             if (colour[k] < 0 && (next < 0 || saturation(k) > saturation(next)))
                 next = k;
         int best = -1;
@@ -55,9 +54,17 @@ CountryColours colourCountries(const std::vector<std::pair<int, int>>& neighbour
         colour[next] = best;
         ++uses[best];
     }
+    std::vector<QColor> result;
+    for (int c : colour)
+        result.push_back(kPalette[c]);
+    return result;
+}
+
+CountryColours colourCountries(const std::vector<std::pair<int, int>>& neighbours)
+{
+    const std::vector<QColor> colours = colourNeighbours(quiz::kCountryCount, neighbours);
     CountryColours result;
-    for (int k = 0; k < quiz::kCountryCount; ++k)
-        result[k] = kPalette[colour[k]];
+    std::copy(colours.begin(), colours.end(), result.begin());
     return result;
 }
 

@@ -1,39 +1,13 @@
 #include "tools/mapgen/MapPicture.h"
 
 #include "tools/mapgen/HotspotFigures.h"
+#include "tools/mapgen/MapStyle.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QTransform>
 
 namespace mapgen {
 namespace {
-
-const QColor kSea = Qt::white;
-const QColor kForeignLand = Qt::white;
-const QColor kBorder(128, 128, 128);
-const QColor kLake(72, 140, 204);
-const QColor kLakeShore(52, 104, 160);
-constexpr double kBorderWidth = 0.7;
-// Countries this small (square degrees: Gambia to Guinea-Bissau) are only a
-// pixel or two across in places. Their fill is laid again over the borders,
-// so that their own colour shows; the outer half of the border stays.
-constexpr double kSmallCountryArea = 3.5;
-
-QPainterPath pathOf(const Shape& shape, const VertexBuffer& twips)
-{
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
-    for (const Ring& ring : shape.rings) {
-        QPolygonF polygon;
-        polygon.reserve(ring.end - ring.begin);
-        for (int i = ring.begin; i < ring.end; ++i)
-            polygon.append(QPointF(twips.x[i], twips.y[i]));
-        path.addPolygon(polygon);
-        path.closeSubpath();
-    }
-    return path;
-}
 
 // Client twips to pixels of the picture drawn at `scale` times its size.
 QTransform pictureTransform(int scale)

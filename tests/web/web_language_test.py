@@ -3,8 +3,11 @@
 texts, lang and dir follow, and the program is handed the same language: in French
 "Maroc" dragged with the mouse onto Algeria is wrong and onto Morocco is placed,
 said in French in the page's live region. The app installed from the page keeps
-its language."""
+its language. The page's ?board=today starts the board of Africa today: its 55
+names listed, South Sudan placed on its own land, Sudan wrong there."""
 import json
+import os
+import re
 import unittest
 import urllib.parse
 
@@ -12,6 +15,21 @@ from board_page import BoardPage
 from chromium_test_case import ChromiumTestCase
 
 ALGERIA, MOROCCO = 0, 29
+
+
+def today_inside(code):
+    """The board pixel well inside a country of Africa today, from its generated table."""
+    source = os.environ["QUILLMERE_SOURCE_DIR"]
+    with open(os.path.join(source, "quiz", "TodayBoardTables.h"), encoding="utf-8") as table:
+        found = re.search(r'\{u"%s", \{[^}]*\}, \{[^}]*\}, \{(\d+), (\d+)\}' % code, table.read())
+    return int(found.group(1)) // 15, int(found.group(2)) // 15
+
+
+def today_entry(place):
+    """The board pixel on list place `place` of Africa today: 28 names down the left
+    column, the rest down the right, 270 twips apart."""
+    left, row = (8760, place) if place < 28 else (11880, place - 28)
+    return left // 15 + 6, (1440 + 270 * row) // 15 + 9
 
 
 class WebLanguageTest(ChromiumTestCase):
@@ -50,6 +68,20 @@ class WebLanguageTest(ChromiumTestCase):
         self.assertTrue(self.page.wait_for(f"{said} === 'Maroc\u00a0: bonne réponse\u202f! 1 sur 48.'", timeout=10),
                         self.page.js(said))
         board.must_show("placed", start, "SHOT", f"{MOROCCO}:{place}")
+
+    def test_board_today_lists_55_names_and_judges_by_its_own_map(self):
+        board = self.open("&board=today&lang=fr", "fr")
+        said = "document.getElementById('said-at-once').textContent"
+        shown = self.page.js("[...document.querySelectorAll('#names button')].map(b => b.textContent)")
+        self.assertEqual((len(shown), shown[:2]), (55, ["Afrique du Sud", "Algérie"]))
+        south_sudan = board.at(today_inside("SS"))
+        # Nothing is placed before the right drop: every name keeps its place.
+        for name, heard in (("Soudan", "Pas ici\u00a0: sur un pays pas encore nommé. Soudan\u00a0: retour dans la liste."),
+                            ("Soudan du Sud", "Soudan du Sud\u00a0: bonne réponse\u202f! 1 sur 55.")):
+            before = len(board.sounds())
+            self.page.drag(board.at(today_entry(shown.index(name))), south_sudan)
+            self.assertTrue(self.page.wait_for(f"quillmereSeen.sounds.length > {before}", timeout=10), name)
+            self.assertTrue(self.page.wait_for(f"{said} === '{heard}'", timeout=10), self.page.js(said))
 
     def test_the_app_installed_from_the_page_keeps_its_language(self):
         self.open("&lang=fr", "ar,pt")

@@ -1,11 +1,12 @@
 // The language the board speaks: English, as designed, or one of the languages
 // its names and texts are translated into. It is chosen once at start-up.
 //
-// In English the board is exactly as designed: its names come from items.txt and
-// are judged by their text. In another language the built-in names of that
-// language (assets/names) fill the list, or a teacher's items.<language>.txt
-// beside the program does, its lines in any order (ListRows); each entry is judged
-// by the English name of its row.
+// On the board of the country tables, in English the board is exactly as designed:
+// its names come from items.txt and are judged by their text. In another language
+// the built-in names of that language (assets/names) fill the list, or a teacher's
+// items.<language>.txt beside the program does, its lines in any order (ListRows);
+// each entry is judged by the English name of its row. A board that reads no
+// country lists (BoardDefinition) shows its own names in every language.
 #pragma once
 
 #include <QString>

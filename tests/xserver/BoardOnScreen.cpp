@@ -15,29 +15,43 @@ using namespace quiz;
 
 TwipPoint twipsOf(QPoint pixel) { return {pixel.x() * kTwipsPerPixel, pixel.y() * kTwipsPerPixel}; }
 
-bool coveredByHotspotFrom(int first, QPoint pixel)
+const quiz::Board &tablesBoard()
 {
-    for (int j = first; j < kHotspotCount; ++j) {
-        if (kHotspots[j].rect.contains(twipsOf(pixel)))
+    static const quiz::Board board;
+    return board;
+}
+
+bool coveredByAreaFrom(const BoardDefinition &board, int first, QPoint pixel)
+{
+    for (int j = first; j < int(board.areas.size()); ++j) {
+        if (board.covers(j, board.areas[std::size_t(j)].rect, twipsOf(pixel)))
             return true;
     }
     return false;
 }
 
-std::optional<QPoint> frontmostPointOf(int hotspot)
+std::optional<QPoint> frontmostPointOf(const BoardDefinition &board, int area)
 {
-    const QRect area = pixelRect(kHotspots[hotspot].rect).intersected(pixelRect(kClientRect));
+    const TwipRect &rect = board.areas[std::size_t(area)].rect;
+    const QRect pixels = pixelRect(rect).intersected(pixelRect(kClientRect));
     std::optional<QPoint> best;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
             const QPoint p(x, y);
-            if (!kHotspots[hotspot].rect.contains(twipsOf(p)) || coveredByHotspotFrom(hotspot + 1, p))
+            if (!board.covers(area, rect, twipsOf(p)) || coveredByAreaFrom(board, area + 1, p))
                 continue;
-            if (!best || (p - area.center()).manhattanLength() < (*best - area.center()).manhattanLength())
+            if (!best || (p - pixels.center()).manhattanLength() < (*best - pixels.center()).manhattanLength())
                 best = p;
         }
     }
     return best;
+}
+
+bool placedIn(const QImage &atStart, const QImage &shot, const QRect &slot, const QRect &listBand)
+{
+    // Names in a slot are small: a short one still darkens this many pixels.
+    constexpr int kSlotTextPixels = 8;
+    return whitePixels(shot, listBand) == 0 && newDarkPixels(atStart, shot, slot) >= kSlotTextPixels;
 }
 
 } // namespace
@@ -62,16 +76,26 @@ quiz::Board boardShownIn(const quiz::BoardLanguage &language, std::shared_ptr<co
     return board;
 }
 
-QRect listEntryBand(int k)
+QRect listEntryBand(int place)
 {
-    const QRect entry = pixelRect(listEntryRect(k));
-    const int overlap = (listEntryRect(k).height - kListSpacing) / kTwipsPerPixel;
-    return entry.adjusted(0, overlap, 0, -overlap);
+    return listEntryBand(tablesBoard(), place);
 }
 
-QPoint onListEntry(int k)
+QRect listEntryBand(const quiz::Board &board, int place)
 {
-    const QRect band = listEntryBand(k);
+    const TwipRect area = board.listPlaceArea(place);
+    const int overlap = (area.height - board.definition().list.spacing) / kTwipsPerPixel;
+    return pixelRect(area).adjusted(0, overlap, 0, -overlap);
+}
+
+QPoint onListEntry(int place)
+{
+    return onListEntry(tablesBoard(), place);
+}
+
+QPoint onListEntry(const quiz::Board &board, int place)
+{
+    const QRect band = listEntryBand(board, place);
     return {band.left() + 6, band.center().y()};
 }
 
@@ -82,10 +106,15 @@ QRect slotArea(int k)
 
 bool everyNameShown(const QImage &shot)
 {
+    return everyNameListed(tablesBoard(), shot);
+}
+
+bool everyNameListed(const quiz::Board &board, const QImage &shot)
+{
     // Fewer would be a stray pixel, not a name.
     constexpr int kNamePixels = 10;
-    for (int k = 0; k < kListEntryCount; ++k) {
-        if (whitePixels(shot, listEntryBand(k)) < kNamePixels)
+    for (int place = 0; place < board.listEntryCount(); ++place) {
+        if (whitePixels(shot, listEntryBand(board, place)) < kNamePixels)
             return false;
     }
     return true;
@@ -93,10 +122,16 @@ bool everyNameShown(const QImage &shot)
 
 QPoint onHotspotOf(int row)
 {
-    for (int i = 0; i < kHotspotCount; ++i) {
-        if (kHotspots[i].tag != kCountryNames[row])
+    return onCountry(tablesBoard(), row);
+}
+
+QPoint onCountry(const quiz::Board &board, int row)
+{
+    const BoardDefinition &definition = board.definition();
+    for (int i = 0; i < int(definition.areas.size()); ++i) {
+        if (definition.areas[std::size_t(i)].tag != definition.countryNames[row])
             continue;
-        if (const std::optional<QPoint> p = frontmostPointOf(i))
+        if (const std::optional<QPoint> p = frontmostPointOf(definition, i))
             return *p;
     }
     return {};
@@ -108,7 +143,7 @@ QPoint onTheSea()
     const QRect map = visibleMapArea().adjusted(4, 4, -4, -4);
     for (int y = map.bottom(); y >= map.top(); --y) {
         for (int x = map.left(); x <= map.right(); ++x) {
-            if (!coveredByHotspotFrom(0, {x, y}))
+            if (!coveredByAreaFrom(tablesBoard().definition(), 0, {x, y}))
                 return {x, y};
         }
     }
@@ -117,9 +152,13 @@ QPoint onTheSea()
 
 bool placed(const QImage &atStart, const QImage &shot, int k, int place)
 {
-    // Names in a slot are small: a short one still darkens this many pixels.
-    constexpr int kSlotTextPixels = 8;
-    return whitePixels(shot, listEntryBand(place)) == 0 && newDarkPixels(atStart, shot, slotArea(k)) >= kSlotTextPixels;
+    return placedIn(atStart, shot, slotArea(k), listEntryBand(place));
+}
+
+bool placed(const quiz::Board &board, const QImage &atStart, const QImage &shot, int k)
+{
+    return placedIn(atStart, shot, pixelRect(board.definition().nameSlots[std::size_t(k)]),
+                    listEntryBand(board, board.listPlace(k)));
 }
 
 } // namespace xtest

@@ -1,13 +1,16 @@
 // Drops played with the real pointer on the real program, heard on a sound server
 // of the test's own: a right drop places its name with the chime, a wrong one
 // leaves its name in the list with the buzz; in English, and in French as a teacher
-// chooses it ("Maroc" onto Algeria, then onto Morocco). Runs for the Linux build,
-// and for the Windows build under Wine.
+// chooses it ("Maroc" onto Algeria, then onto Morocco); on the board of Africa today,
+// started as its Start menu entry starts it, "Sudan" onto South Sudan, then "South
+// Sudan". Runs for the Linux build, and for the Windows build under Wine.
 #include "BoardOnScreen.h"
 #include "MonitorRecording.h"
 #include "ProgramOnX.h"
 #include "ScreenPixels.h"
 #include "SoundServer.h"
+
+#include "app/startup/BoardChoice.h"
 
 #include <QtTest>
 
@@ -39,18 +42,28 @@ private slots:
     void rightAndWrongDropsAreSeenAndHeard_data()
     {
         QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("today");
         QTest::addColumn<QList<Drop>>("drops");
-        QTest::newRow("English") << QString() << QList<Drop>{{0, 0}, {1, 0}, {2, 2}, {4, 3}};
-        QTest::newRow("French") << QStringLiteral("fr") << QList<Drop>{{29, 0}, {29, 29}};
+        QTest::newRow("English") << QString() << false << QList<Drop>{{0, 0}, {1, 0}, {2, 2}, {4, 3}};
+        QTest::newRow("French") << QStringLiteral("fr") << false << QList<Drop>{{29, 0}, {29, 29}};
+        const auto today = app::loadTodayBoard();
+        const int sudan = *today->rowOf(QStringLiteral("Sudan"));
+        const int southSudan = *today->rowOf(QStringLiteral("South Sudan"));
+        QTest::newRow("Africa today") << QString() << true
+                                      << QList<Drop>{{sudan, southSudan}, {southSudan, southSudan}};
     }
 
     void rightAndWrongDropsAreSeenAndHeard()
     {
         QFETCH(QString, language);
+        QFETCH(bool, today);
         QFETCH(QList<Drop>, drops);
         const QStringList settings =
             language.isEmpty() ? QStringList() : QStringList{QStringLiteral("QUILLMERE_LANGUAGE=") + language};
-        const quiz::Board shown = boardShownIn(quiz::BoardLanguage(language));
+        const QStringList arguments =
+            today ? QStringList{QStringLiteral("--board"), QStringLiteral("today")} : QStringList();
+        const quiz::Board shown = boardShownIn(quiz::BoardLanguage(language),
+                                               today ? app::loadTodayBoard() : quiz::BoardDefinition::tables());
         testing::SoundServer server;
         QVERIFY2(server.isRunning(), qPrintable(server.failure()));
         const MonitorRecording ears(server.address(), QLatin1String(testing::SoundServer::kMonitor),
@@ -58,29 +71,32 @@ private slots:
         QVERIFY(ears.isRecording());
         ProgramOnX x;
         QVERIFY2(x.display.isRunning(), qPrintable(x.display.failure()));
-        x.program.start(x.desktop, server.clientSettings() + settings);
+        x.program.start(x.desktop, server.clientSettings() + settings, arguments);
         const std::optional<XWindow> window = x.program.waitForMainWindow(x.desktop);
         QVERIFY(window);
         x.desktop.parkPointer();
-        const std::optional<QImage> atStart = x.desktop.grabWhen(window->id, everyNameShown);
-        QVERIFY2(atStart, "the 48 names never all showed");
+        const std::optional<QImage> atStart =
+            x.desktop.grabWhen(window->id, [&](const QImage &s) { return everyNameListed(shown, s); });
+        QVERIFY2(atStart, "the names never all showed");
 
         for (const Drop drop : drops) {
             const bool right = drop.name == drop.country;
             const int place = shown.listPlace(drop.name);
             const qint64 released = MonitorRecording::now();
-            x.desktop.drag(window->id, onListEntry(place), onHotspotOf(drop.country));
+            x.desktop.drag(window->id, onListEntry(shown, place), onCountry(shown, drop.country));
             const QString what = QStringLiteral("name %1 on country %2").arg(drop.name).arg(drop.country);
             QVERIFY2(QTest::qWaitFor([&] { return bool(ears.firstAudible(released, MonitorRecording::now())); },
                                      kHeardWithinMs),
                      qPrintable(what + QStringLiteral(": nothing heard")));
             if (right) {
-                QVERIFY2(x.desktop.grabWhen(window->id, [&](const QImage &s) { return placed(*atStart, s, drop.name, place); }),
+                const auto placedNow = [&](const QImage &s) { return placed(shown, *atStart, s, drop.name); };
+                QVERIFY2(x.desktop.grabWhen(window->id, placedNow),
                          qPrintable(what + QStringLiteral(": not placed")));
             } else {
                 // Heard, so judged: the name is still in the list, its slot still empty.
                 const QImage shot = x.desktop.grab(window->id);
-                QVERIFY2(whitePixels(shot, listEntryBand(place)) > 0 && !placed(*atStart, shot, drop.name, place),
+                QVERIFY2(whitePixels(shot, listEntryBand(shown, place)) > 0
+                             && !placed(shown, *atStart, shot, drop.name),
                          qPrintable(what + QStringLiteral(": placed")));
             }
             // The sound plays out before the next drop, so each drop's own sound is heard.

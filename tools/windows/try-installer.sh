@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Tries the Windows installer under Wine as a player would: a silent install into a
-# folder of the player's choice, the Start menu entry and the entry among the
-# programs to remove, the installed program started on an X server of its own until
-# its window shows, then a silent uninstall that leaves nothing of it behind.
+# folder of the player's choice, the Start menu entries (the second starting the
+# board of Africa today) and the entry among the programs to remove, the installed
+# program started on an X server of its own until its window shows, then a silent
+# uninstall that leaves nothing of it behind.
 # Usage: tools/windows/try-installer.sh <installer.exe> <Wine prefix>
 set -euo pipefail
 installer=$1
@@ -28,6 +29,10 @@ for file in quillmere.exe items.txt HAND-M.CUR sounds/correct.wma sounds/wrong.w
     [ -f "$folder/$file" ] || fail "the installer left out $file"
 done
 [ -f "$menu/Quillmere.lnk" ] || fail "no Start menu entry"
+# A shortcut keeps its arguments in UTF-16.
+today="$menu/Quillmere - Africa today.lnk"
+[ -f "$today" ] || fail "no Start menu entry for Africa today"
+strings -el "$today" | grep -qx -- '--board today' || fail "the entry for Africa today does not pass --board today"
 listed || fail "not among the programs to remove"
 
 # The home-page draw is the test run's own (QUILLMERE_HOME_PAGE_DRAW=7 opens the

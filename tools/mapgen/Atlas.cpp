@@ -5,6 +5,7 @@
 
 #include <gdal_priv.h>
 
+#include <array>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -12,8 +13,8 @@
 namespace mapgen {
 namespace {
 
-// Natural Earth names that differ from the quiz's, and territories that the
-// quiz's world draws as part of the neighbour whose hotspots cover them.
+// Natural Earth names that differ from the quiz's, and Somaliland, which the
+// quiz's world takes as part of Somalia, as most maps do.
 const std::map<QString, QStringView> kQuizNames{
     {"Central African Rep.", u"Central African Rep"},
     {"Dem. Rep. Congo", u"Democratic Republic of Congo"},
@@ -21,10 +22,32 @@ const std::map<QString, QStringView> kQuizNames{
     {"eSwatini", u"Swaziland"},
     {"Guinea-Bissau", u"Guinea Bissau"},
     {"W. Sahara", u"Western Sahara"},
-    {"Eritrea", u"Ethiopia"},
-    {"S. Sudan", u"Sudan"},
     {"Somaliland", u"Somalia"},
 };
+
+// States the board's tables predate or leave out, with the country whose
+// hotspots judge their land. The labels sit well inside, clear of the name
+// slots and leader lines nearby; Eritrea is too small for a level one, so its
+// label runs up the long axis of its western half, a pixel clear of its borders.
+struct UnlistedStateSource {
+    QStringView naturalEarthName;
+    QStringView judgedAs;
+    QStringView label;
+    double labelLon, labelLat;
+    double labelAngle; // degrees clockwise in the picture
+};
+constexpr std::array<UnlistedStateSource, 2> kUnlistedStates{{
+    {u"Eritrea", u"Ethiopia", u"Eritrea", 37.86, 16.01, -65},
+    {u"S. Sudan", u"Sudan", u"South Sudan", 29.6, 7.3, 0},
+}};
+
+const UnlistedStateSource* unlistedState(const QString& naturalEarthName)
+{
+    for (const UnlistedStateSource& s : kUnlistedStates)
+        if (s.naturalEarthName == naturalEarthName)
+            return &s;
+    return nullptr;
+}
 
 
 } // namespace
@@ -37,11 +60,16 @@ Atlas loadAtlas(const QString& dataDir)
 
     std::array<std::optional<geos::Geometry>, quiz::kCountryCount> quiz;
     std::vector<geos::Geometry> others;
+    std::vector<std::pair<const UnlistedStateSource*, geos::Geometry>> unlisted;
     for (NamedGeometry& country : readLayer(worldAtlas + "/countries-50m.json", "countries")) {
+        const UnlistedStateSource* state = unlistedState(country.name);
         const auto renamed = kQuizNames.find(country.name);
-        const int row = countryRow(renamed != kQuizNames.end() ? renamed->second : QStringView(country.name));
+        const int row = state ? countryRow(state->judgedAs)
+                              : countryRow(renamed != kQuizNames.end() ? renamed->second : QStringView(country.name));
         if (row >= 0) {
             addUnion(quiz[row], country.geometry);
+            if (state)
+                unlisted.emplace_back(state, std::move(country.geometry));
         } else if (std::optional<geos::Geometry> land = landInMapWindow(country.geometry)) {
             others.push_back(std::move(*land));
         }
@@ -68,6 +96,16 @@ Atlas loadAtlas(const QString& dataDir)
     atlas.indexVertexCount = int(atlas.lonLat.x.size());
     for (const geos::Geometry& other : others)
         atlas.otherLand.push_back(writer.shapeOf(other.get()));
+    for (const auto& [source, geometry] : unlisted) {
+        UnlistedState& state = atlas.unlistedStates.emplace_back();
+        state.label = source->label.toString();
+        state.judgedAs = countryRow(source->judgedAs);
+        state.shape = writer.shapeOf(geometry.get());
+        state.labelVertex = int(atlas.lonLat.x.size());
+        state.labelAngle = source->labelAngle;
+        atlas.lonLat.x.push_back(source->labelLon);
+        atlas.lonLat.y.push_back(source->labelLat);
+    }
     return atlas;
 }
 

@@ -28,6 +28,18 @@ struct VertexBuffer {
     std::vector<double> y;
 };
 
+// A state the board's tables predate or leave out. Its land stays in the
+// country whose hotspots judge it, so that the fit and the country index see
+// it as judging does; the picture draws it over that country as land outside
+// the quiz.
+struct UnlistedState {
+    QString label;
+    int judgedAs = -1; // country row
+    Shape shape;
+    int labelVertex = -1;  // where the label is centred
+    double labelAngle = 0; // degrees clockwise in the picture
+};
+
 struct Atlas {
     VertexBuffer lonLat; // degrees
     // The countries' and lakes' vertices come first: all the country index needs.
@@ -35,6 +47,7 @@ struct Atlas {
     std::array<Shape, quiz::kCountryCount> countries;
     std::array<double, quiz::kCountryCount> countryAreas{}; // square degrees
     std::vector<Shape> otherLand;
+    std::vector<UnlistedState> unlistedStates;
     std::vector<Shape> lakes;
     std::vector<std::pair<int, int>> neighbours; // country rows sharing a border
 };

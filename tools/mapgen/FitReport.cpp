@@ -83,9 +83,24 @@ QJsonObject figuresJson(const HotspotFigures& f)
     return o;
 }
 
+// How much of each country the picture draws as a state the board does not
+// list, for the map test to find in the non-quiz style.
+QJsonArray unlistedStatesJson(const PlacedAtlas& placed)
+{
+    const std::vector<int> pixels = unlistedStatePixels(placed);
+    QJsonArray states;
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const UnlistedState& state = placed.atlas.unlistedStates[i];
+        states.append(QJsonObject{{"label", state.label},
+                                  {"judgedAs", quiz::kCountryNames[state.judgedAs].toString()},
+                                  {"picturePixels", pixels[i]}});
+    }
+    return states;
+}
+
 } // namespace
 
-QByteArray fitReport(const FitStages& stages, const HotspotFigures& pictureFigures,
+QByteArray fitReport(const FitStages& stages, const PlacedAtlas& chosen, const HotspotFigures& pictureFigures,
                      const CountryColours& colours)
 {
     QJsonArray families;
@@ -99,9 +114,11 @@ QByteArray fitReport(const FitStages& stages, const HotspotFigures& pictureFigur
         {"familiesWithAffinePlaneMap", families},
         {"bestFamilyWithCubicPlaneMap", fitJson(stages.cubic, figuresJson(stages.cubic.figures))},
         {"countryColours", countryColours},
+        {"unlistedStates", unlistedStatesJson(chosen)},
         {"countryIndex", "country-index.png: 8-bit grey, one byte a pixel in the map picture's "
                          "700 x 752 grid; k + 1 for row k of the country table, 0 for sea, lakes "
-                         "and land outside the quiz"},
+                         "and land outside the quiz; the land of an unlisted state holds the "
+                         "country that judges it"},
         {"placement", "lon/lat (degrees) -> PROJ on the unit sphere -> plane map (u, v) -> "
                       "local warp -> client twips; the picture spans Left 30, Top -180, "
                       "Width 8625, Height 10890 twips"},

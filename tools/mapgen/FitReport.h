@@ -16,7 +16,7 @@ struct FitStages {
     MapFit local;                 // ... and the local warp: the chosen fit
 };
 
-QByteArray fitReport(const FitStages& stages, const HotspotFigures& pictureFigures,
+QByteArray fitReport(const FitStages& stages, const PlacedAtlas& chosen, const HotspotFigures& pictureFigures,
                      const CountryColours& colours);
 
 } // namespace mapgen

@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include <array>
+#include <vector>
 
 namespace mapgen {
 
@@ -24,7 +25,12 @@ using CountryColours = std::array<QColor, quiz::kCountryCount>;
 QImage renderCountryIndex(const PlacedAtlas& placed);
 
 // The picture itself at `scale` times the picture size: flat country colours,
-// blue lakes, white sea and foreign land, thin grey borders.
+// blue lakes, white sea and foreign land, thin grey borders; states the board
+// does not list drawn like foreign land, with their names in small grey type.
 QImage renderMapPicture(const PlacedAtlas& placed, const CountryColours& colours, int scale);
+
+// Pixels of the picture that each of the atlas's unlisted states covers,
+// counted as the country index counts them (no antialiasing).
+std::vector<int> unlistedStatePixels(const PlacedAtlas& placed);
 
 } // namespace mapgen

@@ -12,9 +12,9 @@
 #include "tools/mapgen/JpegFile.h"
 #include "tools/mapgen/MapFit.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageWriter>
 
 #include <algorithm>
@@ -88,7 +88,7 @@ int run(const QString& dataDir, const QString& assetsDir)
     savePng(index, assetsDir + "/map/country-index.png");
     writeJpeg(renderMapPicture(placed, colours, 1), assetsDir + "/pictures/map.jpg", kJpegQuality);
     writeJpeg(renderMapPicture(placed, colours, 2), assetsDir + "/pictures/map@2x.jpg", kJpegQuality);
-    saveText(fitReport(stages, figures, colours), assetsDir + "/map/fit.json");
+    saveText(fitReport(stages, placed, figures, colours), assetsDir + "/map/fit.json");
     return 0;
 }
 
@@ -96,7 +96,9 @@ int run(const QString& dataDir, const QString& assetsDir)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // The labels need fonts, and fonts a GUI application; no window is shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: mapgen DATA_DIR ASSETS_DIR\n");

@@ -19,8 +19,8 @@ bool BoardDefinition::covers(int area, const TwipRect &rect, TwipPoint p) const
 
 QStringList BoardDefinition::builtInNames(const BoardLanguage &language) const
 {
-    if (namesFolder.isEmpty())
-        return language.builtInNames();
+    if (readsCountryLists && language.isEnglish())
+        return countryNames;
     QStringList names;
     QFile table(QStringLiteral(":/%1/names.%2.txt").arg(namesFolder, language.code()));
     if (table.open(QIODevice::ReadOnly))
@@ -41,6 +41,7 @@ std::shared_ptr<const BoardDefinition> BoardDefinition::tables()
             made->leaders.push_back({line.country.toString(), line.ends});
         made->list = kTablesList;
         made->readsCountryLists = true;
+        made->namesFolder = QStringLiteral("names");
         made->mapPicture = QStringLiteral(":/pictures/map.jpg");
         made->mapPicture2x = QStringLiteral(":/pictures/map@2x.jpg");
         return std::shared_ptr<const BoardDefinition>(std::move(made));

@@ -44,7 +44,8 @@ struct BoardDefinition {
     // The names come from the country list files beside the program, as the board was
     // made; without them, from the board's own names in every language.
     bool readsCountryLists = false;
-    // The board's own names: ":/<namesFolder>/names.<language>.txt", rows' order.
+    // The board's own names: ":/<namesFolder>/names.<language>.txt", rows' order; on a
+    // board that reads the country lists, English is its rows' names.
     QString namesFolder;
     // The map picture, and the same drawn at twice the size.
     QString mapPicture;

@@ -1,9 +1,8 @@
 #include "quiz/BoardLanguage.h"
 
-#include "quiz/BoardTables.h"
+#include "quiz/BoardDefinition.h"
 #include "shell/ProgramFolder.h"
 
-#include <QFile>
 #include <QLocale>
 
 namespace quiz {
@@ -49,16 +48,7 @@ QString BoardLanguage::countryListFile() const
 
 QStringList BoardLanguage::builtInNames() const
 {
-    QStringList names;
-    if (isEnglish()) {
-        for (QStringView name : kCountryNames)
-            names.append(name.toString());
-        return names;
-    }
-    QFile table(QStringLiteral(":/names/names.%1.txt").arg(m_code));
-    if (table.open(QIODevice::ReadOnly))
-        names = QString::fromUtf8(table.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    return names;
+    return BoardDefinition::tables()->builtInNames(*this);
 }
 
 } // namespace quiz

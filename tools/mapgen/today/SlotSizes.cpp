@@ -17,15 +17,20 @@ constexpr std::array<int, 3> kSlotHeights{225 / quiz::kTwipsPerPixel, 465 / quiz
                                           705 / quiz::kTwipsPerPixel};
 constexpr int kWidestSlot = 400;
 
+// English in the slot's own face and size; every other language at the smallest
+// size the program fits a text down to, in the regular face: the narrower face is
+// not the same on every system (a Windows without Arial Narrow draws another), so a
+// slot that needed it would not hold its name everywhere.
 bool fitsAll(const QStringList& names, QSize box)
 {
     const QFont font = app::boardFont(app::kArial, quiz::kSmallTextPixels, true);
+    const QFont smallest = app::boardFont(app::kArial, app::kSmallestTextPixels, true);
     QTextOption option(Qt::AlignLeft);
     option.setWrapMode(QTextOption::WordWrap);
     if (!app::measureText(names.first(), font, option, box.width()).fits(box))
         return false;
     for (qsizetype i = 1; i < names.size(); ++i)
-        if (!app::fitText(names[i], font, option, box).measure.fits(box))
+        if (!app::measureText(names[i], smallest, option, box.width()).fits(box))
             return false;
     return true;
 }

@@ -61,10 +61,11 @@ sanitize_packages=(llvm)
 # (the host's Qt tools generate code for it), tested under Wine, packed by CPack
 # into a zip and an NSIS installer.
 # Wine's Media Foundation decodes WMA through the host's GStreamer: the ASF
-# container is in the ugly plugins, the WMA decoder in the libav ones.
+# container is in the ugly plugins, the WMA decoder in the libav ones. The tests
+# under Wine draw Arabic and Ethiopic from the host's faces, as the board's own.
 windows_packages=(
     cmake ninja-build xz-utils qt6-base-dev qt6-base-dev-tools "${translation_packages[@]}"
-    g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis fonts-liberation
+    g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis fonts-liberation fonts-noto-ui-core fonts-sil-abyssinica
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
 )
 

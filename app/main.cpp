@@ -10,6 +10,7 @@
 using NativePlatform = outside::WindowsPlatform;
 #elif defined(Q_OS_WASM)
 #include "app/accessible/BoardToWords.h"
+#include "app/startup/KeepGame.h"
 #include "outside/web/WebPlatform.h"
 using NativePlatform = outside::WebPlatform;
 #else
@@ -46,8 +47,10 @@ int main(int argc, char *argv[])
     platform.announceIn(form);
     form.Form_Load();
 #ifdef Q_OS_WASM
+    // A page reloaded by the browser (on a phone, a tab it put aside) plays on with the names placed.
+    app::KeepGame keptGame(form.session(), platform.keptGame());
     // A page's screen readers cannot read the window at all: the board is told to the page in words.
-    app::BoardToWords boardInWords(form.session(), platform.boardInWords());
+    app::BoardToWords boardInWords(form, platform.boardInWords());
 #endif
     // The sound player takes tens of milliseconds to load and decode its sounds:
     // started on a thread of its own once the window is up, it is ready by the first

@@ -16,7 +16,8 @@ add_compile_options(-fexceptions)
 include(${CMAKE_CURRENT_LIST_DIR}/WebManifests.cmake)
 set(QUILLMERE_WEB_PAGE_DIR ${CMAKE_SOURCE_DIR}/outside/web/page)
 set(QUILLMERE_WEB_PAGE_COPIES
-    quillmere-page.js quillmere-language.js page-accessible.js page-audio.js page-board.js page-drawing.js page-files.js page-offline.js
+    quillmere-page.js quillmere-language.js page-accessible.js page-audio.js page-board.js page-carry.js page-drawing.js
+    page-files.js page-kept-game.js page-layout.js page-map-view.js page-offline.js
     quillmere-page.css quillmere-service-worker.js)
 set(QUILLMERE_WEB_PAGE_MADE index.html quillmere-site.js ${QUILLMERE_WEB_MANIFESTS})
 # The program icon: beside the page, and at the sizes a web app's manifest needs.

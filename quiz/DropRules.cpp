@@ -22,6 +22,24 @@ const QString &judgedTag(const ListEntry &entry)
     return entry.englishName.isEmpty() ? entry.tag : entry.englishName;
 }
 
+// A right drop's steps on the board: the name leaves the list for its slot, with
+// its leader line, and counts.
+void showPlaced(Board &board, int source, shell::ErrorTrap &trap)
+{
+    trap.run(108, [&] { board.labels(source).visible = false; });
+    CommaFields fields;
+    trap.run(110, [&] { fields = CommaFields(board.labels(source).tag); });
+    trap.run(112, [&] { board.maplabel(source).caption = fields.first(); });
+    trap.run(114, [&] { board.maplabel(source).bold = true; });
+    trap.run(116, [&] { board.maplabel(source).visible = true; });
+    const std::vector<NameLeader> &leaders = board.definition().leaders;
+    for (int row = 0; row < int(leaders.size()); ++row) {
+        if (trap.test(118 + 4 * row, [&] { return judgedTag(board.labels(source)) == leaders[std::size_t(row)].country; }))
+            trap.run(120 + 4 * row, [&] { board.setLineVisible(row + 1, true); });
+    }
+    trap.run(178, [&] { board.addPlaced(); });
+}
+
 } // namespace
 
 shell::BoxRequest completedMapBox()
@@ -64,18 +82,7 @@ void piccoor_DragDrop(Quiz &quiz, int index, int source)
         trap.run(192, [&] { play(quiz, shell::files::kWrongSound); });
         return;
     }
-    trap.run(108, [&] { board.labels(source).visible = false; });
-    CommaFields fields;
-    trap.run(110, [&] { fields = CommaFields(board.labels(source).tag); });
-    trap.run(112, [&] { board.maplabel(source).caption = fields.first(); });
-    trap.run(114, [&] { board.maplabel(source).bold = true; });
-    trap.run(116, [&] { board.maplabel(source).visible = true; });
-    const std::vector<NameLeader> &leaders = board.definition().leaders;
-    for (int row = 0; row < int(leaders.size()); ++row) {
-        if (trap.test(118 + 4 * row, [&] { return judgedTag(board.labels(source)) == leaders[std::size_t(row)].country; }))
-            trap.run(120 + 4 * row, [&] { board.setLineVisible(row + 1, true); });
-    }
-    trap.run(178, [&] { board.addPlaced(); });
+    showPlaced(board, source, trap);
     trap.run(180, [&] { play(quiz, shell::files::kCorrectSound); });
     if (trap.test(182, [&] { return board.placedCount() >= board.countryCount(); })) {
         trap.run(184, [&] { play(quiz, shell::files::kCompleteSound); });
@@ -84,6 +91,23 @@ void piccoor_DragDrop(Quiz &quiz, int index, int source)
         });
         trap.run(188, [&] { cmdNewGame_Click(board, quiz.boxes); });
     }
+}
+
+void placeAgain(Quiz &quiz, const QList<int> &entries)
+{
+    Board &board = quiz.board;
+    QList<int> listed;
+    for (int k : entries) {
+        // A name that no drop could place (a list line naming no country of the board) stays too.
+        if (k >= 0 && k < board.listEntryCount() && board.labels(k).visible && !listed.contains(k)
+            && board.definition().rowOf(trimSpaces(judgedTag(board.labels(k)))))
+            listed.append(k);
+    }
+    if (board.placedCount() + listed.size() >= board.countryCount())
+        return;
+    shell::ErrorTrap trap(quiz.boxes, QStringLiteral("Form1.PlaceAgain"));
+    for (int k : listed)
+        showPlaced(board, k, trap);
 }
 
 } // namespace quiz

@@ -1,5 +1,6 @@
 #include "quiz/PlaySession.h"
 
+#include "quiz/DropRules.h"
 #include "quiz/NewGame.h"
 
 namespace quiz {
@@ -126,6 +127,13 @@ void PlaySession::newGame()
 {
     cmdNewGame_Click(m_board, *m_boxes);
     emit newGameBegun();
+    emit boardChanged();
+    emit keyboardChanged();
+}
+
+void PlaySession::placeAgain(const QList<int> &entries)
+{
+    quiz::placeAgain(m_quiz, entries);
     emit boardChanged();
     emit keyboardChanged();
 }

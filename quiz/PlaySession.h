@@ -69,6 +69,9 @@ public:
     void abandon();
     // Restart.
     void newGame();
+    // Names placed before the page the game is played in was reloaded, placed again
+    // without a drop (see quiz::placeAgain).
+    void placeAgain(const QList<int> &entries);
 
 signals:
     // picked() or pickedBy() changed.

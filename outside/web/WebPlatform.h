@@ -2,9 +2,9 @@
 // asyncify), read out by the page too, and Qt's clock, the home page opened at the
 // player's first gesture, the sounds decoded by FFmpeg and played through Web
 // Audio, the board's fonts fetched beside it, the program's pointers as CSS
-// cursors, results said in the page and the board told in words beside it, and the
-// page's end screen once the window is closed, and the
-// browser's alphabetical orders.
+// cursors, results said in the page and the board told in words beside it, the
+// game kept in the page's session, the page's end screen once the window is
+// closed, and the browser's alphabetical orders.
 #pragma once
 
 #include "outside/qt/DecodedSoundPlayer.h"
@@ -14,6 +14,7 @@
 #include "outside/web/PageBoardInWords.h"
 #include "outside/web/PageCollation.h"
 #include "outside/web/PageCursor.h"
+#include "outside/web/PageKeptGame.h"
 #include "outside/web/PageMessageBox.h"
 #include "shell/Platform.h"
 
@@ -30,6 +31,8 @@ public:
     void announceIn(QWidget &) {}
     // The page's screen readers cannot read the board's canvas: it is told to the page in words.
     shell::BoardInWords &boardInWords() { return m_boardInWords; }
+    // A phone's browser reloads a tab it put aside: the game is kept in the page's session.
+    shell::KeptGame &keptGame() { return m_keptGame; }
     // Decodes the sounds of the game, so that the first drop does not wait for them.
     void prepareSound();
 
@@ -41,6 +44,7 @@ private:
     PageAnnouncer m_announcer;
     PageCollation m_collation;
     PageBoardInWords m_boardInWords;
+    PageKeptGame m_keptGame;
     PageCursor m_cursor;
 };
 

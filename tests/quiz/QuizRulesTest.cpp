@@ -309,6 +309,29 @@ private slots:
             QVERIFY(!b.board.lineVisible(n));
     }
 
+    void namesKeptFromAReloadArePlacedAgainUnheard()
+    {
+        ReadyBoard b([](testing::ProgramFolderFixture &folder) { writeList(folder, QStringLiteral("Atlantis")); });
+        const int gambia = 17;
+        // Only names of the board still in the list, each once: not Atlantis, nor one out of range.
+        placeAgain(b.quiz, {gambia, 0, -1, 48, 13, gambia});
+        placeAgain(b.quiz, {gambia});
+        QCOMPARE(b.board.placedCount(), 2);
+        QVERIFY(b.board.labels(0).visible);
+        QVERIFY(!b.board.labels(gambia).visible && b.board.maplabel(gambia).visible && b.board.maplabel(gambia).bold);
+        QCOMPARE(b.board.maplabel(gambia).caption, QStringLiteral("Gambia"));
+        QVERIFY(b.board.lineVisible(6));
+        QVERIFY(b.outside.sound.played.isEmpty());
+        // Never the whole map, which would be complete without its box.
+        ReadyBoard full([](testing::ProgramFolderFixture &folder) { writeList(folder, QStringLiteral("Algeria")); });
+        QList<int> every;
+        for (int k = 0; k < kCountryCount; ++k)
+            every.append(k);
+        placeAgain(full.quiz, every);
+        QCOMPARE(full.board.placedCount(), 0);
+        QVERIFY(full.board.labels(47).visible);
+    }
+
     void restartMidGameStartsCountingAgain()
     {
         ReadyBoard b;

@@ -3,6 +3,7 @@ comes from the board's own tables, and what the board shows is judged by the
 desktop X tests' own code (BoardJudge, built for the web and run under node)."""
 import json
 import os
+import re
 import subprocess
 import tempfile
 import time
@@ -25,6 +26,16 @@ def judge(*arguments):
 POINTS = None
 
 
+def today_country(code):
+    """A country of Africa today: its row (its entry in the list), and the board pixel
+    well inside it (a ringed state's ring centre), from the board's generated table."""
+    source = os.environ["QUILLMERE_SOURCE_DIR"]
+    with open(os.path.join(source, "quiz", "TodayBoardTables.h"), encoding="utf-8") as table:
+        rows = re.findall(r'\{u"(\w\w)", \{[^}]*\}, \{[^}]*\}, \{(\d+), (\d+)\}', table.read())
+    row = [found[0] for found in rows].index(code)
+    return row, (int(rows[row][1]) // 15, int(rows[row][2]) // 15)
+
+
 def points():
     global POINTS
     if POINTS is None:
@@ -38,13 +49,14 @@ def points():
 class BoardPage:
     """The board in `page`, opened from `url`."""
 
-    def __init__(self, page, url, width=1100, height=850, scale=1, touch=False):
-        """Opens `url`, or, with None, waits for the board of the page as it is loading now."""
+    def __init__(self, page, url, width=1100, height=850, scale=1, touch=False, phone=False):
+        """Opens `url` (as a phone's browser would, with `phone`), or, with None, waits
+        for the board of the page as it is loading now."""
         self.page = page
         self.folder = tempfile.TemporaryDirectory(prefix="quillmere-shots-")
         self.shots = 0
         if url is not None:
-            page.open(url, width=width, height=height, scale=scale, touch=touch)
+            page.open(url, width=width, height=height, scale=scale, touch=touch, phone=phone)
         if not page.wait_for("globalThis.quillmereSeen && quillmereSeen.firstDraw !== null "
                              "&& document.body.dataset.state === 'playing'", timeout=120):
             raise AssertionError("the board was never drawn: state "
@@ -53,14 +65,14 @@ class BoardPage:
         self.measure()
 
     def measure(self):
-        """Where the board shows in the page now (the program is told the board's own
-        size where it measures its canvas, so the frame around it is measured)."""
-        box = self.page.js("(() => { const r = document.getElementById('frame').getBoundingClientRect();"
-                           " return [r.left, r.top, r.width, r.height]; })()")
+        """Where the board shows in the page now: the canvas as it is shown (the
+        program is told the board's own size where it measures its canvas)."""
+        box = self.page.js("(() => { const r = Element.prototype.getBoundingClientRect.call("
+                           "document.getElementById('board-canvas')); return [r.left, r.top, r.width, r.height]; })()")
         self.left, self.top, self.width, self.height = box
         self.zoom = self.width / BOARD[0]
         # Screenshots come at the device's pixels.
-        self.pixel_ratio = self.page.js("devicePixelRatio")
+        self.pixel_ratio = self.page.device_pixel_ratio()
 
     def at(self, pixel):
         """Where a pixel of the board lies in the page."""

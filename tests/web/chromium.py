@@ -16,6 +16,11 @@ from browser_process import BrowserProcess
 from served_site import Site, free_port  # noqa: F401 (the site the tests serve to it)
 from tab import Tab, command
 
+# A low-cost Android phone's browser, as its pages see it: Qt reads the platform and
+# the agent to tell an Android phone.
+PHONE_AGENT = ("Mozilla/5.0 (Linux; Android 11; Go Edition) AppleWebKit/537.36 (KHTML, like Gecko) "
+               "Chrome/120.0.0.0 Mobile Safari/537.36")
+PHONE_PLATFORM = "Linux armv8l"
 # The keys the tests press, by their KeyboardEvent.key names.
 KEY_CODES = {"Tab": 9, "Enter": 13, "ArrowLeft": 37, "ArrowUp": 38, "ArrowRight": 39, "ArrowDown": 40}
 
@@ -83,6 +88,7 @@ class Browser:
 
 class Page(Tab):
     """One tab, through its DevTools socket."""
+    scale = 1
 
     def __init__(self, socket_url):
         self.socket = websocket.create_connection(socket_url, timeout=120, suppress_origin=True)
@@ -113,11 +119,28 @@ class Page(Tab):
             raise RuntimeError(f"{expression}: {result['exceptionDetails']}")
         return result["result"].get("value")
 
-    def open(self, url, width=1100, height=850, scale=1, touch=False):
-        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=scale,
-                  mobile=False)
-        self.call("Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=5 if touch else 1)
+    def open(self, url, width=1100, height=850, scale=1, touch=False, phone=False):
+        """Opens `url` in a window of `width` x `height` CSS pixels at `scale` device
+        pixels to one; with `phone`, as a phone's browser: its agent, touch, and its
+        layout rules (the viewport meta, a layout viewport that grows to its content)."""
+        self.scale = scale
+        self.emulate(width, height, phone)
+        self.call("Emulation.setTouchEmulationEnabled", enabled=touch or phone, maxTouchPoints=5 if touch or phone else 1)
+        if phone:
+            agent = {"userAgent": PHONE_AGENT, "platform": PHONE_PLATFORM}
+            self.call("Emulation.setUserAgentOverride", **agent)
         self.call("Page.navigate", url=url)
+
+    def emulate(self, width, height, phone=False):
+        """The window's size; a phone's screen turns with it."""
+        upright = {"type": "portraitPrimary" if height >= width else "landscapePrimary",
+                   "angle": 0 if height >= width else 90}
+        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=self.scale,
+                  mobile=phone, **({"screenOrientation": upright} if phone else {}))
+
+    def device_pixel_ratio(self):
+        """Device pixels to a CSS pixel, as the screen has them (the page draws its board at fewer)."""
+        return self.scale
 
     # A player's hands, in the page's CSS pixels.
     def mouse(self, kind, x, y, buttons=0, button="none"):
@@ -140,15 +163,24 @@ class Page(Tab):
         self.mouse("mouseReleased", *end, button="left")
 
     def touch_drag(self, start, end, steps=12, last="touchEnd"):
-        def touch(kind, x, y):
-            points = [] if kind in ("touchEnd", "touchCancel") else [{"x": x, "y": y, "id": 1}]
-            if kind == "touchEnd":
-                self.released = time.monotonic()
-            self.call("Input.dispatchTouchEvent", type=kind, touchPoints=points)
-        touch("touchStart", *start)
-        for i in range(1, steps + 1):
-            touch("touchMove", start[0] + (end[0] - start[0]) * i / steps, start[1] + (end[1] - start[1]) * i / steps)
-        touch(last, *end)
+        self.touch_along([start, end], steps, last)
+
+    def touch_along(self, points, steps=12, last="touchEnd"):
+        """One finger put down at the first point, moved through the others in `steps`
+        moves each, and lifted (or taken by the browser: `last` "touchCancel")."""
+        self.fingers([points[0]], "touchStart")
+        for start, end in zip(points, points[1:]):
+            for i in range(1, steps + 1):
+                self.fingers([(start[0] + (end[0] - start[0]) * i / steps, start[1] + (end[1] - start[1]) * i / steps)])
+        self.fingers([], last)
+
+    def fingers(self, places, kind="touchMove", at=None):
+        """The fingers down now, each at its (x, y) (their order gives their ids); the
+        event's time `at` (seconds), when the page must see it so."""
+        if kind == "touchEnd":
+            self.released = time.monotonic()
+        points = [{"x": x, "y": y, "id": finger} for finger, (x, y) in enumerate(places)]
+        self.call("Input.dispatchTouchEvent", type=kind, touchPoints=points, **({"timestamp": at} if at else {}))
 
     def touch_cancelled_drag(self, start, end, steps=12):
         """A finger that drags and is then taken by the browser (an edge swipe, say)."""
@@ -170,8 +202,7 @@ class Page(Tab):
             self.call("Input.dispatchKeyEvent", type="keyUp", **common)
 
     def resize(self, width, height):
-        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=1,
-                  mobile=False)
+        self.emulate(width, height)
 
     def accessible(self):
         """What a screen reader is given of the page: (role, name, focused) of each node

@@ -28,9 +28,9 @@ class _ChromiumTab:
     def released(self, when):
         self.page.released = when
 
-    def open(self, url, width=1100, height=850, touch=True, scale=1):
+    def open(self, url, width=1100, height=850, touch=True, scale=1, phone=False):
         # Touches are Chromium's only when it is told the screen takes them.
-        self.page.open(url, width=width, height=height, touch=touch, scale=scale)
+        self.page.open(url, width=width, height=height, touch=touch, scale=scale, phone=phone)
 
     def close(self):
         self.page.close()

@@ -6,23 +6,13 @@ said in French in the page's live region. The app installed from the page keeps
 its language. The page's ?board=today starts the board of Africa today: its 55
 names listed, South Sudan placed on its own land, Sudan wrong there."""
 import json
-import os
-import re
 import unittest
 import urllib.parse
 
-from board_page import BoardPage
+from board_page import BoardPage, today_country
 from chromium_test_case import ChromiumTestCase
 
 ALGERIA, MOROCCO = 0, 29
-
-
-def today_inside(code):
-    """The board pixel well inside a country of Africa today, from its generated table."""
-    source = os.environ["QUILLMERE_SOURCE_DIR"]
-    with open(os.path.join(source, "quiz", "TodayBoardTables.h"), encoding="utf-8") as table:
-        found = re.search(r'\{u"%s", \{[^}]*\}, \{[^}]*\}, \{(\d+), (\d+)\}' % code, table.read())
-    return int(found.group(1)) // 15, int(found.group(2)) // 15
 
 
 def today_entry(place):
@@ -74,7 +64,7 @@ class WebLanguageTest(ChromiumTestCase):
         said = "document.getElementById('said-at-once').textContent"
         shown = self.page.js("[...document.querySelectorAll('#names button')].map(b => b.textContent)")
         self.assertEqual((len(shown), shown[:2]), (55, ["Afrique du Sud", "Algérie"]))
-        south_sudan = board.at(today_inside("SS"))
+        south_sudan = board.at(today_country("SS")[1])
         # Nothing is placed before the right drop: every name keeps its place.
         for name, heard in (("Soudan", "Pas ici\u00a0: sur un pays pas encore nommé. Soudan\u00a0: retour dans la liste."),
                             ("Soudan du Sud", "Soudan du Sud\u00a0: bonne réponse\u202f! 1 sur 55.")):

@@ -43,9 +43,12 @@ class WebDriverTab(Tab):
         self.exceptions = []
 
     def _press_and_move(self, kind, start, end, steps):
+        self._press_along(kind, [start, end], steps)
+
+    def _press_along(self, kind, points, steps):
         path = [_at(start[0] + (end[0] - start[0]) * i / steps, start[1] + (end[1] - start[1]) * i / steps)
-                for i in range(1, steps + 1)]
-        self.actions([_pointer(kind, [_at(*start), {"type": "pointerDown", "button": 0}, *path])])
+                for start, end in zip(points, points[1:]) for i in range(1, steps + 1)]
+        self.actions([_pointer(kind, [_at(*points[0]), {"type": "pointerDown", "button": 0}, *path])])
 
     def _lift(self, kind):
         self.released = time.monotonic()
@@ -58,6 +61,13 @@ class WebDriverTab(Tab):
     def touch_drag(self, start, end, steps=12):
         self._press_and_move("touch", start, end, steps)
         self._lift("touch")
+
+    def touch_along(self, points, steps=12):
+        self._press_along("touch", points, steps)
+        self._lift("touch")
+
+    def device_pixel_ratio(self):
+        return 1
 
     def touch_cancelled_drag(self, start, end, steps=12):
         self._press_and_move("touch", start, end, steps)
@@ -132,7 +142,7 @@ class Firefox(WebDriverTab):
     def actions(self, sources):
         self.call("input.performActions", context=self.context, actions=sources)
 
-    def open(self, url, width=1100, height=850, touch=False, scale=1):
+    def open(self, url, width=1100, height=850, touch=False, scale=1, phone=False):
         assert scale == 1
         self.resize(width, height)
         self.call("browsingContext.navigate", context=self.context, url=url, wait="interactive")
@@ -193,7 +203,7 @@ class WebKit(WebDriverTab):
         from selenium.webdriver.remote.command import Command
         self.driver.execute(Command.W3C_ACTIONS, {"actions": sources})
 
-    def open(self, url, width=1100, height=850, touch=False, scale=1):
+    def open(self, url, width=1100, height=850, touch=False, scale=1, phone=False):
         assert scale == 1
         self.resize(width, height)
         self.driver.get(url)

@@ -2,7 +2,10 @@
 // beside it the page keeps the results the program says (live regions), the names
 // still to place as a list of buttons that pick a name up as Enter on it does, and
 // where the picked name's drop point stands. Once a name is picked up, the keys
-// steer and drop it on the board, as on a desktop.
+// steer and drop it on the board, as on a desktop. Each name's button lies over the
+// place the board shows the name, so that a screen reader exploring the screen by
+// touch (a phone's or a tablet's) finds it there; in the "phone" layout the page
+// shows this layer as its own panel, with the board's headings and buttons.
 //
 // The canvas holds the keyboard (Qt reads the keys there), so it cannot be hidden
 // from the reader, which would then be left on an unnamed, hidden element: it is
@@ -14,16 +17,25 @@ export function makeAccessibleLayer(canvas, element) {
     const names = element("names");
     const dropPoint = element("drop-point");
     let program = null;
+    // Not while a box waits for its answer: the program is paused in it.
+    const canPlay = () => Boolean(program) && element("box").hidden;
     names.addEventListener("click", event => {
         const button = event.target.closest("button");
-        // Not while a box waits for its answer: the program is paused in it.
-        if (!button || !program || !element("box").hidden)
+        if (!button || !canPlay())
             return;
         program.quillmerePickUp(Number(button.dataset.entry));
         canvas.focus();
     });
+    for (const button of ["restart", "exit"]) {
+        element(button).addEventListener("click", () => {
+            if (canPlay())
+                program.quillmerePress(button);
+        });
+    }
     return {
         attach(module) { program = module; },
+        canPlay,
+        drop(entry, x, y) { program.quillmereDrop(entry, x, y); },
         // A live region is read when its text changes: the same result twice is told
         // again by emptying it first.
         say(text, atOnce) {
@@ -32,11 +44,13 @@ export function makeAccessibleLayer(canvas, element) {
             region.textContent = text;
         },
         showNames(list) {
-            names.replaceChildren(...list.map(({ entry, text }) => {
+            names.replaceChildren(...list.map(({ entry, text, place }) => {
                 const button = document.createElement("button");
                 button.type = "button";
                 button.dataset.entry = entry;
                 button.textContent = text;
+                for (const [side, value] of ["left", "top", "width", "height"].map((side, i) => [side, place[i]]))
+                    button.style.setProperty(`--${side}`, value);
                 const item = document.createElement("li");
                 item.appendChild(button);
                 return item;
@@ -45,6 +59,10 @@ export function makeAccessibleLayer(canvas, element) {
         showDropPoint(text) {
             dropPoint.textContent = text;
             dropPoint.hidden = !text;
+        },
+        showPanel(texts) {
+            for (const name of ["instructions-heading", "instruction", "countries-heading", "restart", "exit"])
+                element(name).textContent = texts[name.replace(/-(\w)/g, (_, letter) => letter.toUpperCase())];
         },
     };
 }

@@ -1,21 +1,29 @@
-// The board in the page: Qt draws it on a canvas that the page makes, at the
-// board's own size, and the page fits it to the window by shrinking the picture (a
-// CSS transform), again whenever the window or its orientation changes. Qt 6.4
+// The board in the page: Qt draws it on a canvas that the page makes, and the page
+// shows it at the size and place the layout gives it (page-map-view.js), as the
+// canvas's own CSS size, so that its layout box is the size it is shown at. Qt 6.4
 // for the web draws a window wrongly under its own scale factor, so the program
-// never learns of the shrinking: it measures the canvas at the board's size, and
-// each pointer event reaches it with its position on the unscaled board.
+// never learns of that size: it measures the canvas at the board's own size, and
+// each pointer event reaches it with its position on the board.
+//
+// The board is drawn at the screen's pixel ratio, but at twice its own size at
+// most: a phone's three device pixels a CSS pixel would draw a copy of the picture
+// more than twice the bytes, which a phone short of memory takes back.
 //
 // Touches reach the program as pointer events only, as the mouse does: Qt's own
 // touch path reads positions the page cannot move without building Touch objects
 // (which some engines cannot), and it keeps a cancelled touch pressed, so that the
 // next touch is lost. A cancelled pointer ends as a release off the board, where
-// a dragged name goes back to the list and no button is pressed.
-const board = { width: 999, height: 706 };
-const margin = 8;
+// a dragged name goes back to the list and no button is pressed. Pointers reach the
+// program only in the "board" layout: in the "phone" layout the map zooms and pans
+// under them, and the page carries the names itself.
+import { board } from "./page-layout.js";
+
 const qtPointerEvents = ["pointerdown", "pointermove", "pointerup", "pointerenter", "pointerleave"];
 const measure = Element.prototype.getBoundingClientRect;
+const largestPixelRatio = 2;
 
-export function makeBoard(frame, container) {
+export function makeBoard(container, namesOverBoard) {
+    drawAtMostTwiceTheSize();
     const canvas = document.createElement("canvas");
     canvas.id = "board-canvas";
     container.appendChild(canvas);
@@ -29,56 +37,106 @@ export function makeBoard(frame, container) {
         if (canvas.hasPointerCapture(id))
             release.call(canvas, id);
     };
+    keepTheKeysWithoutAKeyboardOnScreen(canvas);
     for (const type of ["touchstart", "touchmove", "touchend", "touchcancel"])
         container.addEventListener(type, event => event.stopPropagation(), { capture: true });
-    passPointersOnBoard(canvas);
-    const fit = () => fitTo(frame, container);
-    fit();
-    addEventListener("resize", fit);
-    if (globalThis.visualViewport)
-        visualViewport.addEventListener("resize", fit);
-    if (screen.orientation && screen.orientation.addEventListener)
-        screen.orientation.addEventListener("change", fit);
-    return canvas;
+    passPointersOnBoard(canvas, namesOverBoard);
+    return {
+        canvas,
+        // Shows the board at `scale` CSS pixels a board pixel, its top-left corner at (left, top) in its frame.
+        show(scale, left, top) {
+            container.style.left = `${left}px`;
+            container.style.top = `${top}px`;
+            canvas.style.width = `${board.width * scale}px`;
+            canvas.style.height = `${board.height * scale}px`;
+        },
+    };
 }
 
-function fitTo(frame, container) {
-    const scale = Math.min(1, (innerWidth - 2 * margin) / board.width, (innerHeight - 2 * margin) / board.height);
-    frame.style.width = `${board.width * scale}px`;
-    frame.style.height = `${board.height * scale}px`;
-    container.style.transform = scale < 1 ? `scale(${scale})` : "";
+// Qt sizes the board's picture by the page's devicePixelRatio: the page's is its
+// screen's, up to the largest the board is drawn at.
+function drawAtMostTwiceTheSize() {
+    let holder = globalThis;
+    while (holder && !Object.hasOwn(holder, "devicePixelRatio"))
+        holder = Object.getPrototypeOf(holder);
+    const screens = holder && Object.getOwnPropertyDescriptor(holder, "devicePixelRatio");
+    if (!screens || !screens.get)
+        return;
+    Object.defineProperty(globalThis, "devicePixelRatio", {
+        configurable: true, enumerable: true,
+        get: () => Math.min(largestPixelRatio, screens.get.call(globalThis)),
+    });
+}
+
+// Qt marks its canvas editable, to be given the clipboard's events, which a phone
+// takes as a field to type in: it shows its keyboard over the board at a tap. The
+// board reads no text, only keys, which reach a canvas that takes the focus.
+function keepTheKeysWithoutAKeyboardOnScreen(canvas) {
+    canvas.tabIndex = 0;
+    Object.defineProperty(canvas, "contentEditable", { configurable: true, get: () => "false", set: () => {} });
 }
 
 // Qt sets its pointer handlers as the canvas's on<type> properties; the page keeps
-// them and calls them with the event as the program must see it.
-function passPointersOnBoard(canvas) {
+// them and calls them with the event as the program must see it. In the "board"
+// layout the names' buttons of the accessible layer lie over the names the board
+// shows (so that a screen reader exploring by touch finds them there): what they
+// are given is the board's too.
+function passPointersOnBoard(canvas, namesOverBoard) {
     const handlers = new Map();
     for (const type of qtPointerEvents)
         Object.defineProperty(canvas, `on${type}`, {
             configurable: true, get: () => handlers.get(type) || null, set: handler => handlers.set(type, handler),
         });
     const cancelled = new Set();
+    // Pressed on the board while it was laid out as the desktop's: let go there, even
+    // once the page has laid out the phone's.
+    const pressed = new Set();
     const pass = (type, event, overrides) => {
         const handler = handlers.get(type);
         if (handler)
             handler(seenAs(event, { type, pointerType: "mouse", ...overrides }));
     };
-    for (const type of qtPointerEvents)
-        canvas.addEventListener(type, event => {
-            if (!event.isPrimary)
-                return;
-            if (type === "pointerdown")
-                cancelled.delete(event.pointerId);
-            else if (cancelled.has(event.pointerId))
-                return;
-            pass(type, event, onBoard(canvas, event));
-        });
-    canvas.addEventListener("pointercancel", event => {
-        if (!event.isPrimary || cancelled.has(event.pointerId))
+    const offTheBoard = { offsetX: -board.width, offsetY: -board.height, button: 0, buttons: 0 };
+    const onTheBoard = node => node === canvas || namesOverBoard.contains(node);
+    const follow = (type, event) => {
+        if (!event.isPrimary)
             return;
-        cancelled.add(event.pointerId);
-        pass("pointerup", event, { offsetX: -board.width, offsetY: -board.height, button: 0, buttons: 0 });
-    });
+        if (type === "pointerdown")
+            cancelled.delete(event.pointerId);
+        else if (cancelled.has(event.pointerId))
+            return;
+        if (document.body.dataset.layout === "board") {
+            if (type === "pointerdown")
+                pressed.add(event.pointerId);
+            else if (type === "pointerup")
+                pressed.delete(event.pointerId);
+            pass(type, event, onBoard(canvas, event));
+        } else if (type === "pointerup" && pressed.delete(event.pointerId)) {
+            pass(type, event, offTheBoard);
+        }
+    };
+    for (const type of ["pointerdown", "pointermove", "pointerup"]) {
+        canvas.addEventListener(type, event => follow(type, event));
+        namesOverBoard.addEventListener(type, event => follow(type, event));
+    }
+    // The canvas and the names over it are one board: the pointer enters it or
+    // leaves it only from or to elsewhere.
+    for (const [over, type] of [["pointerover", "pointerenter"], ["pointerout", "pointerleave"]]) {
+        for (const element of [canvas, namesOverBoard]) {
+            element.addEventListener(over, event => {
+                if (!(event.relatedTarget instanceof Node) || !onTheBoard(event.relatedTarget))
+                    follow(type, event);
+            });
+        }
+    }
+    for (const element of [canvas, namesOverBoard]) {
+        element.addEventListener("pointercancel", event => {
+            if (!event.isPrimary || cancelled.has(event.pointerId) || !pressed.delete(event.pointerId))
+                return;
+            cancelled.add(event.pointerId);
+            pass("pointerup", event, offTheBoard);
+        });
+    }
 }
 
 function onBoard(canvas, event) {

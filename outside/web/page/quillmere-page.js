@@ -1,13 +1,18 @@
-// Starts Quillmere in its page: checks that the browser can run it, makes and fits
-// the board, fetches the program folder's files and the program (with a progress
-// bar), and gives the program what it asks of the page (its end screen, its
-// pointers, its boxes and results read out, its board in words, its sound). Each
-// concern lives in a module of its own beside this one.
+// Starts Quillmere in its page: checks that the browser can run it, makes the board
+// and lays it out for the screen, fetches the program folder's files and the
+// program (with a progress bar), and gives the program what it asks of the page
+// (its end screen, its pointers, its boxes and results read out, its board in
+// words, its sound, its game kept). Each concern lives in a module of its own
+// beside this one.
 import { makeAccessibleLayer } from "./page-accessible.js";
 import { makeAudio } from "./page-audio.js";
 import { makeBoard } from "./page-board.js";
+import { carryNames } from "./page-carry.js";
 import { watchDrawing } from "./page-drawing.js";
 import { fetchProgramFiles, instantiateWithProgress, writeProgramFiles } from "./page-files.js";
+import { makeKeptGame } from "./page-kept-game.js";
+import { layOut } from "./page-layout.js";
+import { makeMapView } from "./page-map-view.js";
 import { keepForOffline } from "./page-offline.js";
 
 const site = globalThis.quillmereSite;
@@ -70,11 +75,14 @@ function catchUnwindOnWakeUp(config) {
     });
 }
 
-function pageForTheProgram(canvas, audioContext, words) {
+function pageForTheProgram(canvas, audioContext, words, kept) {
     return {
         say: words.say,
         showNames: words.showNames,
         showDropPoint: words.showDropPoint,
+        showPanel: words.showPanel,
+        keptGame: kept.keptGame,
+        keepGame: kept.keepGame,
         ended() { show("ended"); },
         box(caption, text) {
             const box = element("box");
@@ -94,16 +102,33 @@ function start() {
         return;
     }
     quietenClipboardQuestions();
-    const canvas = makeBoard(element("frame"), element("board"));
+    const frame = element("frame");
+    const { canvas, show: showBoard } = makeBoard(element("board"), element("names"));
     watchDrawing(canvas, () => show("lost"));
     const words = makeAccessibleLayer(canvas, element);
+    const view = makeMapView(frame, showBoard);
+    layOut(document.querySelector("main"), frame, chosen => {
+        view.fit(chosen);
+        // Over the board, the names' buttons lie where it shows them.
+        const over = chosen.layout === "board";
+        for (const side of ["left", "top", "width", "height"]) {
+            const size = { left: frame.offsetLeft, top: frame.offsetTop, width: frame.offsetWidth,
+                           height: frame.offsetHeight }[side];
+            element("words").style[side] = over ? `${size}px` : "";
+        }
+        element("words").style.setProperty("--scale", view.scale);
+    });
+    carryNames(element("names"), view, frame, words.canPlay, words.drop);
     // The files of the board's language: its fonts where its letters need more than
     // the board's own, and a teacher's country list in it.
     const files = fetchProgramFiles([...site.programFiles, ...quillmereLanguage.files]);
     const query = new URLSearchParams(location.search);
     const settings = [["QUILLMERE_HOME_PAGE_DRAW", query.get("home-page-draw")],
                       ["QUILLMERE_LANGUAGE", quillmereLanguage.code],
-                      ["QUILLMERE_BOARD", query.get("board")]];
+                      ["QUILLMERE_BOARD", query.get("board")],
+                      // The board takes keys, never text: no input method, whose hidden
+                      // field would bring a phone's keyboard over the board.
+                      ["QT_IM_MODULE", "none"]];
     const config = {
         qtContainerElements: [canvas],
         instantiateWasm: (imports, done) => instantiateWithProgress(`${site.program}.wasm`, element("progress"),
@@ -123,7 +148,8 @@ function start() {
             }).catch(failed);
         }],
         onAbort: failed,
-        quillmerePage: pageForTheProgram(canvas, makeAudio(element("start-sound")), words),
+        quillmerePage: pageForTheProgram(canvas, makeAudio(element("start-sound")), words,
+                                         makeKeptGame(query.get("board"), quillmereLanguage.code)),
     };
     catchUnwindOnWakeUp(config);
     const script = document.createElement("script");

@@ -56,6 +56,8 @@ class BoardPage:
         self.folder = tempfile.TemporaryDirectory(prefix="quillmere-shots-")
         self.shots = 0
         if url is not None:
+            # A board opened afresh, as in a new tab: no game kept from the page before.
+            page.js("(() => { try { sessionStorage.clear(); } catch (e) {} })()")
             page.open(url, width=width, height=height, scale=scale, touch=touch, phone=phone)
         if not page.wait_for("globalThis.quillmereSeen && quillmereSeen.firstDraw !== null "
                              "&& document.body.dataset.state === 'playing'", timeout=120):

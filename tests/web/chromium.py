@@ -67,6 +67,19 @@ class Browser:
                 return Page(target["webSocketDebuggerUrl"])
         raise RuntimeError("chromium has no page")
 
+    def new_page(self):
+        """A tab of its own, with a session of its own (a pupil's new tab), which `close_page` closes."""
+        opening = urllib.request.Request(f"http://127.0.0.1:{self.port}/json/new?about:blank", method="PUT")
+        with urllib.request.urlopen(opening, timeout=5) as response:
+            target = json.loads(response.read())
+        page = Page(target["webSocketDebuggerUrl"])
+        page.target = target["id"]
+        return page
+
+    def close_page(self, page):
+        page.close()
+        urllib.request.urlopen(f"http://127.0.0.1:{self.port}/json/close/{page.target}", timeout=5).close()
+
     def pages(self):
         return [t["url"] for t in self._http("/json/list") if t["type"] == "page"]
 
@@ -89,6 +102,7 @@ class Browser:
 class Page(Tab):
     """One tab, through its DevTools socket."""
     scale = 1
+    phone = False
 
     def __init__(self, socket_url):
         self.socket = websocket.create_connection(socket_url, timeout=120, suppress_origin=True)
@@ -126,9 +140,11 @@ class Page(Tab):
         self.scale = scale
         self.emulate(width, height, phone)
         self.call("Emulation.setTouchEmulationEnabled", enabled=touch or phone, maxTouchPoints=5 if touch or phone else 1)
-        if phone:
-            agent = {"userAgent": PHONE_AGENT, "platform": PHONE_PLATFORM}
-            self.call("Emulation.setUserAgentOverride", **agent)
+        if phone or self.phone:
+            # An empty agent is the browser's own again.
+            self.call("Emulation.setUserAgentOverride", userAgent=PHONE_AGENT if phone else "",
+                      platform=PHONE_PLATFORM if phone else "")
+        self.phone = phone
         self.call("Page.navigate", url=url)
 
     def emulate(self, width, height, phone=False):

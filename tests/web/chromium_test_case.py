@@ -1,5 +1,6 @@
 """What the Chromium page tests share: the site served and one headless Chromium
-for the class, a fresh tab for each case, a copy of the site for a case to change,
+for the class, a new tab for each case (a game kept in one tab's session is no
+other case's), a copy of the site for a case to change,
 and no case may leave its page with an exception, thrown or caught by the page's
 own watch."""
 import os
@@ -24,12 +25,11 @@ class ChromiumTestCase(unittest.TestCase):
         cls.site.close()
 
     def setUp(self):
-        self.page = self.browser.page()
-        self.page.exceptions.clear()
+        self.page = self.browser.new_page()
 
     def tearDown(self):
         errors = self.page.js("globalThis.quillmereSeen ? quillmereSeen.errors : []")
-        self.page.close()
+        self.browser.close_page(self.page)
         self.assertEqual(self.page.exceptions + errors, [], "the page met exceptions")
 
     def copy_of_the_site(self):

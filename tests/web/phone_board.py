@@ -4,6 +4,8 @@ double tap where a small country lies and panned by a finger, the drop point a
 ring above the finger. Where to aim comes from the board's tables, through the
 place the page shows each board pixel at; the fingers are the tab's own (the
 DevTools protocol's touch in Chromium, WebDriver's touch actions elsewhere)."""
+import time
+
 from board_page import BoardPage
 
 PORTRAIT = (360, 780)
@@ -22,6 +24,21 @@ class PhoneBoard(BoardPage):
     def __init__(self, page, url, size=PORTRAIT, scale=3):
         super().__init__(page, url, width=size[0], height=size[1], scale=scale, touch=True, phone=True)
         self.touches = 0
+
+    @classmethod
+    def after(cls, page, leave):
+        """The board of the page that `leave` (a reload, a link followed) starts anew."""
+        page.js("globalThis.quillmereLeft = true")
+        leave()
+        deadline = time.monotonic() + 60
+        while time.monotonic() < deadline:
+            try:
+                if page.js("!globalThis.quillmereLeft"):
+                    return cls(page, None)
+            except RuntimeError:  # between the two pages
+                pass
+            time.sleep(0.05)
+        raise AssertionError("the page was never left")
 
     def layout(self):
         return self.page.js("[document.body.dataset.layout, document.body.dataset.panel]")
@@ -86,7 +103,9 @@ class PhoneBoard(BoardPage):
         beside = self.layout()[1] == "beside"
         away = (start[0] - 24, start[1]) if beside else (start[0], start[1] - 24)
         x, y = self.shown_at(pixel)
-        self.page.touch_along([start, away, (x, y + RING_ABOVE_FINGER)])
+        # A driver that touches as a mouse carries the ring at its pointer.
+        below = 0 if getattr(self.page, "touch_is_mouse", False) else RING_ABOVE_FINGER
+        self.page.touch_along([start, away, (x, y + below)])
         self.touches += 1
 
     def drop(self, name, country, touch=True, wait=10, place=None):

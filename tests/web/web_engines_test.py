@@ -13,8 +13,9 @@ import time
 import unittest
 
 from accessibility_bus import AccessibilityBus
-from board_page import BoardPage
+from board_page import BoardPage, points
 from engines import open_tab
+from phone_board import FINGER, PhoneBoard
 from served_site import Site
 from sound_server import Monitor, SoundServer, XServer
 
@@ -106,6 +107,19 @@ class WebEnginesTest(unittest.TestCase):
         self.assertEqual(len(board.sounds()), before + 1, "the cancelled touch dropped its name")
         board.must_show("listed", start, "SHOT", 10)
         board.must_show("placed", start, "SHOT", 11)
+
+    def test_a_phone_s_screen_lays_out_the_page_s_panel_and_a_finger_carries_a_name(self):
+        phone = PhoneBoard(self.tab, self.site.url + "?home-page-draw=1", scale=1)
+        self.assertEqual(phone.layout(), ["phone", "below"])
+        # WebKit's window is no narrower than its toolbar: the page is laid out in the room it has.
+        frame, room = phone.rect("#frame"), self.tab.js("[innerWidth, innerHeight]")
+        self.assertTrue(frame["left"] >= 0 and frame["right"] <= room[0] and frame["bottom"] <= room[1], frame)
+        smallest = self.tab.js("[...document.querySelectorAll('#names button')].reduce((least, b) => Math.min(least,"
+                               " b.getBoundingClientRect().height, 2.75 * parseFloat(getComputedStyle(b).fontSize)),"
+                               " Infinity)")
+        self.assertGreaterEqual(smallest, FINGER)
+        self.heard(phone, phone.drop, 0, points()["hotspot"][0])
+        self.assertNotIn(0, [entry for entry, _ in phone.listed()])
 
     def test_a_screen_reader_picks_a_name_from_the_list_and_hears_where_it_went(self):
         board = self.open()

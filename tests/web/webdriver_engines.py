@@ -171,7 +171,9 @@ MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 
 
 class WebKit(WebDriverTab):
-    """WebKitGTK's MiniBrowser with one window, through WebKitWebDriver."""
+    """WebKitGTK's MiniBrowser with one window, through WebKitWebDriver, whose touch
+    actions reach the page as the mouse's."""
+    touch_is_mouse = True
 
     def __init__(self, environment):
         super().__init__()

@@ -19,12 +19,36 @@ export function makeAccessibleLayer(canvas, element) {
     let program = null;
     // Not while a box waits for its answer: the program is paused in it.
     const canPlay = () => Boolean(program) && element("box").hidden;
+    // A name chosen without a pointer (a key, a screen reader) is picked up for the
+    // keys; a pointer's press on it is the board's drag or the finger's carry, and a
+    // choice no more than a click on the desktop's list is. A screen reader's press
+    // reaches some engines as a mouse's press without pressure, which no mouse gives
+    // (one that senses none presses at half), let go on the same button: the browser
+    // then clicks it, or not, where the board took the press.
+    let pressed = null;
+    const choose = button => {
+        if (button && canPlay()) {
+            program.quillmerePickUp(Number(button.dataset.entry));
+            canvas.focus();
+        }
+    };
+    names.addEventListener("pointerdown", event => {
+        pressed = { on: event.target.closest("button"), byReader: event.pointerType === "mouse" && event.pressure === 0 };
+    }, true);
+    names.addEventListener("keydown", () => { pressed = null; }, true);
+    names.addEventListener("pointerup", event => {
+        if (pressed && pressed.byReader && event.target.closest("button") === pressed.on)
+            choose(pressed.on);
+    });
     names.addEventListener("click", event => {
-        const button = event.target.closest("button");
-        if (!button || !canPlay())
-            return;
-        program.quillmerePickUp(Number(button.dataset.entry));
-        canvas.focus();
+        const byPointer = pressed && !pressed.byReader;
+        pressed = null;
+        if (!byPointer)
+            choose(event.target.closest("button"));
+    });
+    element("box-ok").addEventListener("click", () => {
+        if (program && !element("box").hidden)
+            program.quillmereAnswerBox();
     });
     for (const button of ["restart", "exit"]) {
         element(button).addEventListener("click", () => {
@@ -49,8 +73,9 @@ export function makeAccessibleLayer(canvas, element) {
                 button.type = "button";
                 button.dataset.entry = entry;
                 button.textContent = text;
-                for (const [side, value] of ["left", "top", "width", "height"].map((side, i) => [side, place[i]]))
-                    button.style.setProperty(`--${side}`, value);
+                // Where the board shows it, in its pixels (the stylesheet scales them as the board).
+                ["left", "top", "width", "height"].forEach((side, i) => button.style.setProperty(`--${side}`,
+                                                                                                 place[i]));
                 const item = document.createElement("li");
                 item.appendChild(button);
                 return item;

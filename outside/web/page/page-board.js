@@ -27,10 +27,9 @@ export function makeBoard(container, namesOverBoard) {
     const canvas = document.createElement("canvas");
     canvas.id = "board-canvas";
     container.appendChild(canvas);
-    canvas.getBoundingClientRect = () => {
-        const shown = measure.call(canvas);
-        return new DOMRect(shown.left, shown.top, board.width, board.height);
-    };
+    // Where it lies in the page is the page's: Qt, which would move its screen with
+    // it, sees it where its pointer events place it.
+    canvas.getBoundingClientRect = () => new DOMRect(0, 0, board.width, board.height);
     // A capture already released (by a cancel) must not throw into the program.
     const release = canvas.releasePointerCapture;
     canvas.releasePointerCapture = id => {
@@ -91,10 +90,11 @@ function passPointersOnBoard(canvas, namesOverBoard) {
     // Pressed on the board while it was laid out as the desktop's: let go there, even
     // once the page has laid out the phone's.
     const pressed = new Set();
+    // Qt finds its handler through the event's target: the canvas, whatever lies over it.
     const pass = (type, event, overrides) => {
         const handler = handlers.get(type);
         if (handler)
-            handler(seenAs(event, { type, pointerType: "mouse", ...overrides }));
+            handler(seenAs(event, { type, pointerType: "mouse", target: canvas, currentTarget: canvas, ...overrides }));
     };
     const offTheBoard = { offsetX: -board.width, offsetY: -board.height, button: 0, buttons: 0 };
     const onTheBoard = node => node === canvas || namesOverBoard.contains(node);
@@ -120,11 +120,13 @@ function passPointersOnBoard(canvas, namesOverBoard) {
         namesOverBoard.addEventListener(type, event => follow(type, event));
     }
     // The canvas and the names over it are one board: the pointer enters it or
-    // leaves it only from or to elsewhere.
+    // leaves it only from or to elsewhere, and a pressed pointer that the program
+    // holds on the canvas (its capture) leaves nothing.
     for (const [over, type] of [["pointerover", "pointerenter"], ["pointerout", "pointerleave"]]) {
         for (const element of [canvas, namesOverBoard]) {
             element.addEventListener(over, event => {
-                if (!(event.relatedTarget instanceof Node) || !onTheBoard(event.relatedTarget))
+                const within = event.relatedTarget instanceof Node && onTheBoard(event.relatedTarget);
+                if (!within && !pressed.has(event.pointerId))
                     follow(type, event);
             });
         }

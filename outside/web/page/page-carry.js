@@ -1,21 +1,19 @@
 // A finger carries a name from the page's list to the map, in the "phone" layout.
 // A swipe along the list scrolls it, as the browser scrolls any list; a finger that
 // moves across the list instead (towards the map), or that rested on a name a
-// moment before it moves, picks the name up. While it is carried, the name shows above the finger,
-// with a ring at the point it drops on, which lies above the finger, so that the
-// finger never hides where the name lands; near the edge of a zoomed map, the map
-// pans to show more. Let go with the ring over the map, the name is dropped on the
-// board's point under the ring, and the program judges it as a drop there on the
-// desktop; let go elsewhere, it stays in the list. The mouse carries a name alike,
-// the ring at its pointer.
+// moment before it moves, picks the name up. While it is carried, the name shows
+// above the finger, with a ring at the point it drops on, which lies above the
+// finger, so that the finger never hides where the name lands. Let go with the ring
+// over the map, the name is dropped on the board's point under the ring, and the
+// program judges it as a drop there on the desktop; let go elsewhere, it stays in
+// the list. The mouse carries a name alike, the ring at its pointer.
+import { ringAboveFinger } from "./page-map-view.js";
+
 const restingTime = 350;
 const acrossTheList = 8;
 const mouseSlop = 4;
-const ringAboveFinger = 56;
-const panningEdge = 32;
-const panningSpeed = 8;
 
-export function carryNames(names, view, frame, canDrop, drop) {
+export function carryNames(names, view, canDrop, drop) {
     const carried = document.createElement("div");
     carried.id = "carried";
     carried.hidden = true;
@@ -29,7 +27,8 @@ export function carryNames(names, view, frame, canDrop, drop) {
     let press = null;
     const carrying = () => press && press.carrying;
     const alongTheList = () => (document.body.dataset.panel === "beside" ? "y" : "x");
-    const ringAt = event => ({ x: event.clientX, y: event.clientY - (event.pointerType === "mouse" ? 0 : ringAboveFinger) });
+    const ringAt = event => ({ x: event.clientX,
+                               y: event.clientY - (event.pointerType === "mouse" ? 0 : ringAboveFinger) });
     const showCarried = () => {
         carried.style.transform = `translate(${press.ring.x}px, ${press.ring.y}px)`;
     };
@@ -39,7 +38,6 @@ export function carryNames(names, view, frame, canDrop, drop) {
         press.button.classList.add("carried");
         carried.hidden = false;
         showCarried();
-        panNearTheEdge();
     };
     const end = () => {
         if (!press)
@@ -48,27 +46,14 @@ export function carryNames(names, view, frame, canDrop, drop) {
         carried.hidden = true;
         press = null;
     };
-    // A zoomed map pans while the ring rests near its edge, towards that edge.
-    const panNearTheEdge = () => {
-        if (!carrying())
-            return;
-        const shown = frame.getBoundingClientRect();
-        const { x, y } = press.ring;
-        if (x >= shown.left && x < shown.right && y >= shown.top && y < shown.bottom) {
-            const towards = (at, low, high) => (at < low + panningEdge ? 1 : at >= high - panningEdge ? -1 : 0);
-            view.panBy(towards(x, shown.left, shown.right) * panningSpeed,
-                       towards(y, shown.top, shown.bottom) * panningSpeed);
-        }
-        requestAnimationFrame(panNearTheEdge);
-    };
-
     names.addEventListener("pointerdown", event => {
         const button = event.target.closest("button");
         if (document.body.dataset.layout !== "phone" || !button || !event.isPrimary)
             return;
         end();
         press = { id: event.pointerId, button, kind: event.pointerType, start: { x: event.clientX, y: event.clientY },
-                  ring: ringAt(event), carrying: false, at: event.timeStamp, stirred: false };
+                  ring: ringAt(event),
+                  carrying: false, at: event.timeStamp, stirred: false };
         if (event.pointerType === "mouse")
             button.setPointerCapture(event.pointerId);
     });
@@ -113,11 +98,4 @@ export function carryNames(names, view, frame, canDrop, drop) {
         if (document.body.dataset.layout === "phone")
             event.preventDefault();
     });
-    // A press on a name (a tap, a carry) is no choice of the name, as a click on the
-    // desktop's list is none: only a choice without a pointer (a key, a screen
-    // reader) picks it up for the keys.
-    names.addEventListener("click", event => {
-        if (document.body.dataset.layout === "phone" && event.detail > 0)
-            event.stopImmediatePropagation();
-    }, true);
 }

@@ -11,6 +11,9 @@ import { board, map } from "./page-layout.js";
 
 // CSS pixels a board pixel at the deepest zoom.
 export const deepestZoom = 6;
+// A finger drops a name this far above itself (page-carry.js); the map pans as far
+// above its bottom edge, so that the ring reaches the bottom of the map too.
+export const ringAboveFinger = 56;
 // Each double tap zooms in this much more, short of the deepest zoom.
 const tapZoom = 3;
 const doubleTap = { within: 350, near: 30 };
@@ -30,9 +33,11 @@ export function makeMapView(frame, showBoard) {
     const deepest = () => Math.max(1, deepestZoom / fitted);
     const show = () => {
         const z = scale();
-        // The map's part stays within the frame: panning stops at its edges.
+        // The map's part stays within the frame: panning stops at its edges, but for
+        // the room its bottom edge may be lifted by in the phone's layout.
+        const lift = layout === "phone" ? ringAboveFinger / z : 0;
         left = Math.min(Math.max(left, 0), Math.max(0, map.width - frame.clientWidth / z));
-        top = Math.min(Math.max(top, 0), Math.max(0, map.height - frame.clientHeight / z));
+        top = Math.min(Math.max(top, 0), Math.max(0, map.height - frame.clientHeight / z) + lift);
         showBoard(z, -left * z, -top * z);
         for (const listener of listeners)
             listener();

@@ -84,10 +84,11 @@ function pageForTheProgram(canvas, audioContext, words, kept) {
         keptGame: kept.keptGame,
         keepGame: kept.keepGame,
         ended() { show("ended"); },
-        box(caption, text) {
+        box(caption, text, ok) {
             const box = element("box");
             element("box-caption").textContent = caption || "";
             element("box-text").textContent = text || "";
+            element("box-ok").textContent = ok || "";
             box.hidden = caption === null;
             box.dataset.shown = Number(box.dataset.shown || 0) + (caption === null ? 0 : 1);
         },
@@ -118,7 +119,7 @@ function start() {
         }
         element("words").style.setProperty("--scale", view.scale);
     });
-    carryNames(element("names"), view, frame, words.canPlay, words.drop);
+    carryNames(element("names"), view, words.canPlay, words.drop);
     // The files of the board's language: its fonts where its letters need more than
     // the board's own, and a teacher's country list in it.
     const files = fetchProgramFiles([...site.programFiles, ...quillmereLanguage.files]);

@@ -11,8 +11,8 @@ import { board, map } from "./page-layout.js";
 
 // CSS pixels a board pixel at the deepest zoom.
 export const deepestZoom = 6;
-// A finger drops a name this far above itself (page-carry.js); the map pans as far
-// above its bottom edge, so that the ring reaches the bottom of the map too.
+// A finger drops a name this far above itself (page-carry.js); a zoomed map pans as
+// far above its bottom edge, so that the ring reaches the bottom of the map too.
 export const ringAboveFinger = 56;
 // Each double tap zooms in this much more, short of the deepest zoom.
 const tapZoom = 3;
@@ -34,8 +34,8 @@ export function makeMapView(frame, showBoard) {
     const show = () => {
         const z = scale();
         // The map's part stays within the frame: panning stops at its edges, but for
-        // the room its bottom edge may be lifted by in the phone's layout.
-        const lift = layout === "phone" ? ringAboveFinger / z : 0;
+        // the room a zoomed map's bottom edge may be lifted by.
+        const lift = zoom > 1 ? ringAboveFinger / z : 0;
         left = Math.min(Math.max(left, 0), Math.max(0, map.width - frame.clientWidth / z));
         top = Math.min(Math.max(top, 0), Math.max(0, map.height - frame.clientHeight / z) + lift);
         showBoard(z, -left * z, -top * z);

@@ -14,6 +14,7 @@
 #include "outside/qt/QtPlatform.h"
 #include "quiz/BoardTables.h"
 #include "quiz/DropRules.h"
+#include "quiz/NameKey.h"
 
 #include <QGlyphRun>
 #include <QPainter>
@@ -240,6 +241,27 @@ private slots:
                              qPrintable(text + QStringLiteral(" in ") + face));
                 }
             }
+        }
+    }
+
+    // The list's order and its letter search go by one rule, on either board: the
+    // names a letter finds stand together in the list, so that pressing it again and
+    // again goes through them one after another (Arabic names filed past their article).
+    void theNamesALetterFindsStandTogether_data() { addLanguagesOnBoards(true); }
+    void theNamesALetterFindsStandTogether()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, today);
+        ReadyBoard b{BoardLanguage(language), boardOf(today)};
+        QString initials; // the letter of each run of names, in the list's order
+        for (int place = 0; place < b.board.listEntryCount(); ++place) {
+            const QString name = b.board.labels(b.board.entryAtListPlace(place)).caption;
+            const QChar initial = initialKey(name);
+            if (!initials.isEmpty() && initials.back() == initial)
+                continue;
+            QVERIFY2(!initials.contains(initial),
+                     qPrintable(QStringLiteral("%1, place %2, apart from the other names under %3").arg(name).arg(place).arg(initial)));
+            initials.append(initial);
         }
     }
 

@@ -1,5 +1,7 @@
 #include "quiz/SpokenResults.h"
 
+#include "quiz/ListInWords.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -94,7 +96,7 @@ QString ground(const Board &board, const CountryPlaces &places, TwipPoint p)
     if (named.isEmpty())
         return QCoreApplication::translate("Board", "Country not yet named");
     return QCoreApplication::translate("Board", "Country not yet named, next to %1")
-        .arg(QLocale(board.language().code()).createSeparatedList(named));
+        .arg(listInWords(board.language(), named));
 }
 
 QString groundAndPosition(const QString &ground, TwipPoint p)

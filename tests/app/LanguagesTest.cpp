@@ -16,6 +16,7 @@
 #include "quiz/DropRules.h"
 #include "quiz/NameKey.h"
 
+#include <QAccessible>
 #include <QGlyphRun>
 #include <QPainter>
 #include <QMessageBox>
@@ -150,6 +151,28 @@ private slots:
                                        shell::BoxRequest::Icon::Warning});
             QCOMPARE(report, std::pair(QStringLiteral("OK"), Qt::LeftToRight));
         }
+    }
+
+    // What a screen reader reads of a button's actions, their names and what they do,
+    // is Qt's own text, in the language too: Qt's catalogues have no Swahili or Amharic.
+    void buttonsActionsAreReadInTheLanguage_data() { addLanguages(false); }
+    void buttonsActionsAreReadInTheLanguage()
+    {
+        QFETCH(QString, language);
+        const auto actionTexts = [](QWidget &button) {
+            QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(&button)->actionInterface();
+            QStringList texts;
+            for (const QString &action : actions->actionNames())
+                texts << actions->localizedActionName(action) << actions->localizedActionDescription(action);
+            return texts;
+        };
+        const QStringList english = actionTexts(testing::ShownWindow().form.pushButton1());
+        app::speak(BoardLanguage(language));
+        testing::ShownWindow shown(nullptr, nullptr, BoardLanguage(language));
+        const QStringList translated = actionTexts(shown.form.pushButton1());
+        QCOMPARE(translated.size(), english.size());
+        for (qsizetype i = 0; i < english.size(); ++i)
+            QVERIFY2(translated[i] != english[i], qPrintable(english[i]));
     }
 
     // Each catalogue's every text is finished; French sets a no-break space before : ! ? ;

@@ -101,22 +101,22 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="60"/>
         <source>New game. %1 names in the list.</source>
-        <translation>አዲስ ጨዋታ። በዝርዝሩ ውስጥ %1 ስሞች።</translation>
+        <translation>አዲስ ጨዋታ። በዝርዝሩ ውስጥ %1 ስሞች አሉ።</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
-        <translation>ከግራ %1%፣ ከላይ %2%</translation>
+        <translation>ከግራ %1 በመቶ፣ ከላይ %2 በመቶ</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
-        <translation>ከግራ %1%</translation>
+        <translation>ከግራ %1 በመቶ</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
-        <translation>ከላይ %1%</translation>
+        <translation>ከላይ %1 በመቶ</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="78"/>
@@ -166,7 +166,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="119"/>
         <source>No name begins with %1</source>
-        <translation>በ%1 የሚጀምር ስም የለም</translation>
+        <translation>በ«%1» ፊደል የሚጀምር ስም የለም</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="121"/>

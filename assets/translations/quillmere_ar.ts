@@ -11,12 +11,12 @@
     <message>
         <location filename="../../quiz/BoardLayout.h" line="62"/>
         <source>DRAG EACH COUNTRY NAME TO ITS PROPER PLACE ON THE MAP</source>
-        <translation>اسحب اسم كل دولة إلى مكانها الصحيح على الخريطة</translation>
+        <translation>اسحب اسم كل بلد إلى مكانه الصحيح على الخريطة</translation>
     </message>
     <message>
         <location filename="../../quiz/BoardLayout.h" line="65"/>
         <source>COUNTRIES :</source>
-        <translation>الدول:</translation>
+        <translation>البلدان:</translation>
     </message>
     <message>
         <location filename="../../quiz/BoardLayout.h" line="69"/>
@@ -41,7 +41,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="33"/>
         <source>Drag each country name to its proper place on the map. With the keyboard: Tab to the list of countries, choose a name with the arrow keys or its first letter, and pick it up with Enter. Move the drop point over the map with the arrow keys, Shift for big steps, and drop the name with Enter; Escape puts it back.</source>
-        <translation>اسحب اسم كل دولة إلى مكانها الصحيح على الخريطة. باستخدام لوحة المفاتيح: اضغط Tab للوصول إلى قائمة الدول، واختر اسمًا بمفاتيح الأسهم أو بحرفه الأول، والتقطه بمفتاح Enter. حرّك نقطة الإسقاط على الخريطة بمفاتيح الأسهم، مع Shift لخطوات كبيرة، وأسقط الاسم بمفتاح Enter؛ ويعيده Escape إلى القائمة.</translation>
+        <translation>اسحب اسم كل بلد إلى مكانه الصحيح على الخريطة. باستخدام لوحة المفاتيح: اضغط Tab للوصول إلى قائمة البلدان، واختر اسمًا بمفاتيح الأسهم أو بحرفه الأول، والتقطه بمفتاح Enter. حرّك نقطة الإسقاط على الخريطة بمفاتيح الأسهم، مع Shift لخطوات كبيرة، وأسقط الاسم بمفتاح Enter؛ ويعيده Escape إلى القائمة.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="39"/>
@@ -76,7 +76,7 @@
     <message>
         <location filename="../../app/window/NameList.cpp" line="17"/>
         <source>Countries</source>
-        <translation>الدول</translation>
+        <translation>البلدان</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="40"/>
@@ -86,7 +86,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="45"/>
         <source>%1 placed. %2 of %3.</source>
-        <translation>تم وضع %1. %2 من %3.</translation>
+        <translation>%1: إجابة صحيحة! %2 من %3.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="50"/>
@@ -106,17 +106,17 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
-        <translation>على بُعد %1% من اليسار و%2% من الأعلى</translation>
+        <translation>على بُعد %1 بالمئة من اليسار و%2 بالمئة من الأعلى</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
-        <translation>على بُعد %1% من اليسار</translation>
+        <translation>على بُعد %1 بالمئة من اليسار</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
-        <translation>على بُعد %1% من الأعلى</translation>
+        <translation>على بُعد %1 بالمئة من الأعلى</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="78"/>

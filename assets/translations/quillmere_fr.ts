@@ -46,7 +46,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="39"/>
         <source>Ctrl with an arrow key takes the drop point to the next country that way.</source>
-        <translation>Ctrl avec une flèche emmène le point de dépôt au pays suivant dans cette direction.</translation>
+        <translation>Ctrl avec une flèche déplace le point de dépôt jusqu’au pays suivant dans cette direction.</translation>
     </message>
     <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="65"/>
@@ -56,7 +56,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="132"/>
         <source>Drop point for %1</source>
-        <translation>Point de dépôt pour %1</translation>
+        <translation>Point de dépôt du nom %1</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="132"/>
@@ -106,17 +106,17 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
-        <translation>à %1&#x202f;% de la gauche, à %2&#x202f;% du haut</translation>
+        <translation>À %1&#x202f;% de la gauche, à %2&#x202f;% du haut</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
-        <translation>à %1&#x202f;% de la gauche</translation>
+        <translation>À %1&#x202f;% de la gauche</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
-        <translation>à %1&#x202f;% du haut</translation>
+        <translation>À %1&#x202f;% du haut</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="78"/>
@@ -181,7 +181,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="137"/>
         <source>Drop point for %1: %2. %3</source>
-        <translation>Point de dépôt pour %1&#xa0;: %2. %3</translation>
+        <translation>Point de dépôt du nom %1. %2. %3</translation>
     </message>
 </context>
 </TS>

@@ -56,7 +56,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="132"/>
         <source>Drop point for %1</source>
-        <translation>Ponto de destino de %1</translation>
+        <translation>Ponto de destino do nome %1</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="132"/>
@@ -106,17 +106,17 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
-        <translation>a %1% da esquerda, a %2% do topo</translation>
+        <translation>A %1% da esquerda, a %2% do topo</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
-        <translation>a %1% da esquerda</translation>
+        <translation>A %1% da esquerda</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
-        <translation>a %1% do topo</translation>
+        <translation>A %1% do topo</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="78"/>
@@ -181,7 +181,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="137"/>
         <source>Drop point for %1: %2. %3</source>
-        <translation>Ponto de destino de %1: %2. %3</translation>
+        <translation>Ponto de destino do nome %1. %2. %3</translation>
     </message>
 </context>
 </TS>

@@ -26,7 +26,7 @@
     <message>
         <location filename="../../quiz/BoardLayout.h" line="70"/>
         <source>Exit</source>
-        <translation>Toka</translation>
+        <translation>Funga</translation>
     </message>
     <message>
         <location filename="../../quiz/DropRules.cpp" line="31"/>
@@ -101,22 +101,22 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="60"/>
         <source>New game. %1 names in the list.</source>
-        <translation>Mchezo mpya. Majina %1 kwenye orodha.</translation>
+        <translation>Mchezo mpya. Kuna majina %1 kwenye orodha.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
-        <translation>%1% kutoka kushoto, %2% kutoka juu</translation>
+        <translation>Asilimia %1 kutoka kushoto, asilimia %2 kutoka juu</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
-        <translation>%1% kutoka kushoto</translation>
+        <translation>Asilimia %1 kutoka kushoto</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
-        <translation>%1% kutoka juu</translation>
+        <translation>Asilimia %1 kutoka juu</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="78"/>
@@ -131,12 +131,12 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="93"/>
         <source>Country not yet named</source>
-        <translation>Nchi ambayo bado haijatajwa</translation>
+        <translation>Nchi ambayo bado haina jina</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="94"/>
         <source>Country not yet named, next to %1</source>
-        <translation>Nchi ambayo bado haijatajwa, karibu na %1</translation>
+        <translation>Nchi ambayo bado haina jina, karibu na %1</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="99"/>
@@ -156,7 +156,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="108"/>
         <source>on a country not yet named</source>
-        <translation>juu ya nchi ambayo bado haijatajwa</translation>
+        <translation>juu ya nchi ambayo bado haina jina</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="113"/>

@@ -2,7 +2,8 @@
 // anything: the page's ?lang= (a classroom's choice), else the browser's languages
 // in their order; English when the board speaks none of them. It puts the page's
 // own texts in that language, sets the page's lang and dir, links the page's web
-// app manifest in that language (whose start keeps it, once installed), and
+// app manifest in that language and for its board (whose start keeps both, once
+// installed), and
 // tells the loader the language (handed to the program as QUILLMERE_LANGUAGE) and
 // the files the program reads for it: the fonts its letters need beside the
 // board's Latin ones, and a teacher's country list in it.
@@ -113,8 +114,11 @@
             element.textContent = text;
     }
     // Linked here only, so that no browser reads another language's manifest first.
+    // The board of Africa today (?board=today, as the program reads it) has its own.
+    const board = String(new URLSearchParams(location.search).get("board") || "").toLowerCase() === "today"
+        ? "-today" : "";
     const manifest = Object.assign(document.createElement("link"), { rel: "manifest",
-                                                                     href: `quillmere-${code}.webmanifest` });
+                                                                     href: `quillmere-${code}${board}.webmanifest` });
     document.head.appendChild(manifest);
     // items.txt is the English board's own, which the program folder always holds.
     const countryList = code === "en" ? [] : [`items.${code}.txt`];

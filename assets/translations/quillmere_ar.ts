@@ -106,17 +106,17 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
-        <translation>على بُعد %1 بالمئة من اليسار و%2 بالمئة من الأعلى</translation>
+        <translation>على بُعد %1 بالمِئة من اليسار و%2 بالمِئة من الأعلى</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
-        <translation>على بُعد %1 بالمئة من اليسار</translation>
+        <translation>على بُعد %1 بالمِئة من اليسار</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
-        <translation>على بُعد %1 بالمئة من الأعلى</translation>
+        <translation>على بُعد %1 بالمِئة من الأعلى</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="78"/>

@@ -168,6 +168,7 @@ private slots:
     // A letter finds a name filed under it as a reader of the language files it:
     // past accents and the Arabic article, through the hamza seats, and by the
     // consonant of an Ethiopic syllable. English goes by the first letter as ever.
+    // The list is filed by the same rule: the names a letter finds stand together.
     void aLetterFindsTheNamesFiledUnderIt_data()
     {
         // The rows a letter goes round, pressed again and again, in whatever order the list shows them.
@@ -202,6 +203,11 @@ private slots:
                 visited.insert(at);
         }
         QCOMPARE(QList<int>(visited.begin(), visited.end()), found);
+        QList<int> places;
+        for (const int k : found)
+            places << b.board.listPlace(k);
+        const auto [first, last] = std::minmax_element(places.begin(), places.end());
+        QVERIFY(places.isEmpty() || *last - *first == places.size() - 1);
     }
 
     // Names said one after another are joined as the language writes a list, in

@@ -84,16 +84,12 @@ class WebLanguageTest(ChromiumTestCase):
             self.assertTrue(self.page.wait_for(f"{said} === '{heard}'", timeout=10), self.page.js(said))
 
     def test_the_app_installed_from_the_page_keeps_its_language_and_board(self):
-        for query, start, name in (("&lang=fr", "?lang=fr", "Quillmere"),
-                                   ("&board=today&lang=fr", "?lang=fr&board=today", "Quillmere - L’Afrique aujourd’hui")):
-            with self.subTest(query=query):
-                self.open(query, "ar,pt")
-                manifest = self.page.call("Page.getAppManifest")
-                fields = json.loads(manifest["data"])
-                self.assertEqual(urllib.parse.urljoin(manifest["url"], fields["start_url"]), self.site.url + start)
-                self.assertEqual((fields["name"], fields["lang"], fields["description"]),
-                                 (name, "fr", "Un jeu de géographie sur les pays d’Afrique"))
-
+        for query, start in (("&lang=fr", "?lang=fr"), ("&board=today&lang=fr", "?lang=fr&board=today")):
+            self.open(query, "ar,pt")
+            manifest = self.page.call("Page.getAppManifest")
+            fields = json.loads(manifest["data"])
+            self.assertEqual(urllib.parse.urljoin(manifest["url"], fields["start_url"]), self.site.url + start)
+            self.assertEqual((fields["lang"], fields["description"]), ("fr", "Un jeu de géographie sur les pays d’Afrique"))
 
 if __name__ == "__main__":
     unittest.main()

@@ -3,10 +3,9 @@
 // in their order; English when the board speaks none of them. It puts the page's
 // own texts in that language, sets the page's lang and dir, links the page's web
 // app manifest in that language and for its board (whose start keeps both, once
-// installed), and
-// tells the loader the language (handed to the program as QUILLMERE_LANGUAGE) and
-// the files the program reads for it: the fonts its letters need beside the
-// board's Latin ones, and a teacher's country list in it.
+// installed), and tells the loader the language (handed to the program as
+// QUILLMERE_LANGUAGE) and the files the program reads for it: the fonts its
+// letters need beside the board's Latin ones, and a teacher's country list in it.
 "use strict";
 (() => {
     const rightToLeft = ["ar"];

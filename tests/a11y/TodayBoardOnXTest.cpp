@@ -75,7 +75,7 @@ private slots:
             QVERIFY(catalogue.load(QStringLiteral(":/i18n/quillmere_%1.qm").arg(language)));
             QCoreApplication::installTranslator(&catalogue);
         }
-        const quiz::Board shownBoard = boardShownIn(quiz::BoardLanguage(language), app::loadTodayBoard());
+        const quiz::Board shownBoard = boardShownIn(quiz::BoardLanguage(language), app::loadBoard(u"today"));
         ProgramUnderTest program;
         program.start(m_desktop, m_bus.programSettings() + QStringList{QStringLiteral("QUILLMERE_LANGUAGE=") + language},
                       {QStringLiteral("--board"), QStringLiteral("today")});

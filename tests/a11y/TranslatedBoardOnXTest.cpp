@@ -67,7 +67,7 @@ private slots:
         QVERIFY(catalogue.load(QStringLiteral(":/i18n/quillmere_%1.qm").arg(language)));
         QCoreApplication::installTranslator(&catalogue);
         const quiz::BoardLanguage board(language);
-        const QStringList names = board.builtInNames();
+        const QStringList names = quiz::BoardDefinition::tables()->builtInNames(board);
         QCOMPARE(names[kMorocco], morocco);
 
         ProgramUnderTest program;

@@ -54,7 +54,7 @@ class TodayBoardRulesTest : public QObject
 private slots:
     void everyCountryIsRightOnItsOwnLandOnlyAndTheLastCompletesTheMap()
     {
-        ReadyBoard b{BoardLanguage(), app::loadTodayBoard()};
+        ReadyBoard b{BoardLanguage(), app::loadBoard(u"today")};
         QCOMPARE(b.board.countryCount(), 55);
         // Open sea west of Angola, well away from every inset.
         const TwipPoint sea{60 * kTwipsPerPixel, 560 * kTwipsPerPixel};

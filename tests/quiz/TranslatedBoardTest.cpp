@@ -69,7 +69,7 @@ private slots:
     void everyLanguageHasAllNamesPlainAndDistinct()
     {
         QFETCH(QString, language);
-        const QStringList names = BoardLanguage(language).builtInNames();
+        const QStringList names = BoardDefinition::tables()->builtInNames(BoardLanguage(language));
         QCOMPARE(names.size(), kCountryCount);
         QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), kCountryCount);
         for (const QString &name : names) {
@@ -87,7 +87,7 @@ private slots:
         QFETCH(QString, language);
         ReadyBoard b{BoardLanguage(language)};
         QVERIFY(b.outside.boxes.shown.empty());
-        const QStringList names = BoardLanguage(language).builtInNames();
+        const QStringList names = BoardDefinition::tables()->builtInNames(BoardLanguage(language));
         for (int k = 0; k < kCountryCount; ++k) {
             QCOMPARE(b.board.labels(k).caption, names[k]);
             piccoor_DragDrop(b.quiz, firstHotspotOf((k + 1) % kCountryCount), k);
@@ -208,7 +208,7 @@ private slots:
     // names; a line naming none whose row is taken fills nothing and is reported.
     void teachersListInAnyOrderIsJudgedByTheNamesItHolds()
     {
-        const QStringList names = BoardLanguage(u"fr").builtInNames();
+        const QStringList names = BoardDefinition::tables()->builtInNames(BoardLanguage(u"fr"));
         QStringList written = names;
         written[13] = u"EGYPTE"_s;
         written[10] = u"cote d'ivoire"_s;

@@ -92,7 +92,7 @@ private slots:
             QCOMPARE(b.board.labels(k).caption, names[k]);
             piccoor_DragDrop(b.quiz, firstHotspotOf((k + 1) % kCountryCount), k);
             QVERIFY2(b.board.labels(k).visible && !b.board.maplabel(k).visible, qPrintable(names[k]));
-            piccoor_DragDrop(b.quiz, firstHotspotOf(k), k);
+            b.dropOn(firstHotspotOf(k), k);
             QCOMPARE(b.board.maplabel(k).caption, names[k]);
             QCOMPARE(b.board.placedCount(), (k + 1) % kCountryCount); // the 48th completes the map
         }
@@ -224,7 +224,7 @@ private slots:
         for (int row = 0; row < kCountryCount; ++row) {
             const int entry = entryShowing(b.board, written[row]);
             QVERIFY2(entry >= 0, qPrintable(written[row]));
-            piccoor_DragDrop(b.quiz, firstHotspotOf(row), entry);
+            b.dropOn(firstHotspotOf(row), entry);
             QCOMPARE(b.board.maplabel(row).caption, written[row]);
         }
         QCOMPARE(b.outside.sound.played.count(b.soundFile(shell::files::kWrongSound)), 0);
@@ -232,6 +232,22 @@ private slots:
         QVERIFY2(b.outside.boxes.shown.front().text.contains(u"Line %1 of items.fr.txt names no country"_s.arg(atlantis + 1)),
                  qPrintable(b.outside.boxes.shown.front().text));
         QCOMPARE(b.outside.boxes.shown.size(), 3u); // the map complete after the two reports
+    }
+
+    // A teacher's list that names a country twice: the first line fills its row, the
+    // second is reported and fills nothing.
+    void aCountryNamedTwiceFillsItsRowOnce()
+    {
+        QStringList lines = BoardDefinition::tables()->builtInNames(BoardLanguage(u"fr"));
+        lines.append(u"MAROC"_s);
+        ReadyBoard b([&](testing::ProgramFolderFixture &folder) {
+            folder.write(u"items.fr.txt"_s, lines.join(u"\r\n").toUtf8());
+        }, BoardLanguage(u"fr"));
+        constexpr int kMorocco = 29;
+        QCOMPARE(b.board.labels(kMorocco).caption, u"Maroc"_s);
+        QCOMPARE(b.reportLines(), (QList<int>{144, 150}));
+        QVERIFY2(b.outside.boxes.shown.front().text.contains(u"Line 49 of items.fr.txt names the same country as line 30"_s),
+                 qPrintable(b.outside.boxes.shown.front().text));
     }
 
     // Arabic mirrors the panel: its first column is on the right, where a press

@@ -14,6 +14,7 @@
 #include "XDesktop.h"
 #include "XvfbDisplay.h"
 
+#include "outside/linux/AtspiAnnouncer.h"
 #include "quiz/BoardLayout.h"
 #include "quiz/BoardTables.h"
 #include "quiz/KeyboardPlay.h"
@@ -247,9 +248,15 @@ private slots:
         QVERIFY(pressAndHear(QStringLiteral("Down"), {QStringLiteral("focus list item: ") + country(kAngola)}));
         QVERIFY(pressAndHear(QStringLiteral("e"), {QStringLiteral("focus list item: ") + country(kEgypt)}));
 
-        // Two right drops: the focus moves on to the next name.
+        // Two right drops: the focus moves on to the next name. A step pressed while the
+        // pick-up's words are spoken waits for them: it is said no sooner than they take.
+        QElapsedTimer sincePick;
+        sincePick.start();
         QVERIFY(pressAndHear(QStringLiteral("Return"), {QStringLiteral("focus list item: Drop point for Egypt"),
                                                         QStringLiteral("said: Country not yet named. ")}));
+        const QString pickWords = startingWith(m_reader->heard(), QLatin1String("said: ")).last().mid(6);
+        QVERIFY(pressAndHear(QStringLiteral("Right"), {QStringLiteral("said: ")}));
+        QCOMPARE_GE(sincePick.elapsed(), outside::AtspiAnnouncer::speakingMilliseconds(pickWords));
         std::optional<QPoint> at = steerTo(onHotspotOf(kEgypt));
         QVERIFY(at);
         QCOMPARE(countryAt(*at), country(kEgypt));

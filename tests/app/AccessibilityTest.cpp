@@ -283,8 +283,13 @@ private slots:
                                        QStringLiteral("say New game. 48 names in the list.")}));
         for (int k = 0; k < kCountryCount - 1; ++k)
             w.drag(testing::pixelsOnListEntry(k), testing::pixelsOnCountry(k));
+        // Left on Exit, the player finds the new game's first name after the box.
+        w.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        w.form.pushButton2().setFocus();
         g_heard.clear();
         w.drag(testing::pixelsOnListEntry(47), testing::pixelsOnCountry(47));
+        QCOMPARE(QApplication::focusWidget(), &w.form.nameList());
         QCOMPARE(g_heard, (QStringList{QStringLiteral("say Zimbabwe placed. 48 of 48."),
                                        QStringLiteral("box CONGRATULATIONS! THE MAP IS COMPLETE!"),
                                        QStringLiteral("say New game. 48 names in the list."),

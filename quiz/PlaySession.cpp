@@ -12,6 +12,7 @@ public:
     void show(const shell::BoxRequest &request) override
     {
         emit m_session.boardChanged();
+        emit m_session.boxShowing();
         m_boxes.show(request);
     }
 

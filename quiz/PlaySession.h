@@ -91,6 +91,8 @@ signals:
     // A key that moves the focus found nowhere to move it.
     void focusStayed(quiz::FocusMove move, QChar letter);
     void keyUnused();
+    // A box is about to show, after whatever was said before it.
+    void boxShowing();
 
 private:
     class NoticedBoxes;

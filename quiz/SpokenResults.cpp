@@ -190,6 +190,7 @@ SpokenResults::SpokenResults(const PlaySession &session, shell::Announcer &annou
     connect(&session, &PlaySession::focusStayed, this, [this](FocusMove move, QChar letter) {
         say([&] { return spoken::focusStayed(move, letter); }, Urgency::AtOnce);
     });
+    connect(&session, &PlaySession::boxShowing, this, [this] { m_announcer.beforeBox(); });
     connect(&session, &PlaySession::keyUnused, this, [this, &board] {
         const std::optional<int> carried = m_session.carried();
         say([&] { return spoken::keyUnused(carried ? std::optional(board.labels(*carried).caption) : std::nullopt); },

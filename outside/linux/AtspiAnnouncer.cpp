@@ -9,6 +9,7 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QEvent>
+#include <QEventLoop>
 #include <QTimer>
 
 namespace {
@@ -128,6 +129,20 @@ void AtspiAnnouncer::queue(const QString &text)
         return;
     m_sendQueued = true;
     QTimer::singleShot(0, this, [this] { send(); });
+}
+
+void AtspiAnnouncer::beforeBox()
+{
+    if (m_sendQueued)
+        send();
+    // Orca reads its events a moment after they come, and passes over a message once a
+    // box has taken the focus from its object: the box waits while the result is spoken.
+    const qint64 left = m_resultSpokenUntil - m_clock.elapsed();
+    if (left <= 0 || !listening())
+        return;
+    QEventLoop speaking;
+    QTimer::singleShot(int(left), &speaking, &QEventLoop::quit);
+    speaking.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool AtspiAnnouncer::eventFilter(QObject *watched, QEvent *event)

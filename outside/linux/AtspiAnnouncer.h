@@ -35,6 +35,9 @@ public:
     // Sent once the focus has settled, after whatever moved it: a later text replaces
     // one not yet sent.
     void say(const QString &text, Urgency urgency) override;
+    // The completion's result goes before its box takes Orca's focus, and the box
+    // waits while it is spoken.
+    void beforeBox() override;
 
     // About how long a voice at a screen reader's usual rate takes to say `text`.
     static int speakingMilliseconds(const QString &text);

@@ -72,6 +72,7 @@ struct HeardAnnouncer : testing::RecordingAnnouncer {
         g_heard << QStringLiteral("say ") + text;
         RecordingAnnouncer::say(text, urgency);
     }
+    void beforeBox() override { g_heard << QStringLiteral("sent before the box"); }
 };
 
 QAccessibleInterface *interfaceOf(QObject *object)
@@ -291,6 +292,7 @@ private slots:
         w.drag(testing::pixelsOnListEntry(47), testing::pixelsOnCountry(47));
         QCOMPARE(QApplication::focusWidget(), &w.form.nameList());
         QCOMPARE(g_heard, (QStringList{QStringLiteral("say Zimbabwe placed. 48 of 48."),
+                                       QStringLiteral("sent before the box"),
                                        QStringLiteral("box CONGRATULATIONS! THE MAP IS COMPLETE!"),
                                        QStringLiteral("say New game. 48 names in the list."),
                                        QStringLiteral("focus item Algeria")}));

@@ -134,7 +134,9 @@ private slots:
         const std::pair<int, int> directions[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
         for (int from = 0; from < kCountryCount; ++from) {
             const TwipPoint here = *places.inside(from);
-            for (const auto &[across, down] : directions) {
+            for (const auto &way : directions) {
+                const int across = way.first;
+                const int down = way.second;
                 const auto ahead = [&](int k) {
                     const double dx = places.inside(k)->x - here.x;
                     const double dy = places.inside(k)->y - here.y;

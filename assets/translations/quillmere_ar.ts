@@ -183,5 +183,35 @@
         <source>Drop point for %1: %2. %3</source>
         <translation>نقطة إسقاط %1: %2. %3</translation>
     </message>
+    <message>
+        <source>Not there: %1.</source>
+        <extracomment>A name the keys dropped where it does not belong; the focus, back on the name, says which. %1 is where it fell: "in the sea", "on Egypt".</extracomment>
+        <translation>ليس هنا: %1.</translation>
+    </message>
+    <message>
+        <source>No names to the left</source>
+        <extracomment>Left or Right in the list of names, where no column lies on that side.</extracomment>
+        <translation>لا توجد أسماء على اليسار</translation>
+    </message>
+    <message>
+        <source>No names to the right</source>
+        <extracomment>Left or Right in the list of names, where no column lies on that side.</extracomment>
+        <translation>لا توجد أسماء على اليمين</translation>
+    </message>
+    <message>
+        <source>%1 is carried: the arrow keys move it, Enter drops it, Escape puts it back.</source>
+        <extracomment>A key that does nothing while a name is carried over the map. %1 is the name.</extracomment>
+        <translation>تحمل %1: تحرّكه مفاتيح الأسهم، ويُسقطه Enter، ويعيده Escape إلى القائمة.</translation>
+    </message>
+    <message>
+        <source>No name is carried: Enter picks up the focused name.</source>
+        <extracomment>Escape in the list of names, where nothing is carried to put back.</extracomment>
+        <translation>لا تحمل أي اسم: يلتقط Enter الاسم المحدد.</translation>
+    </message>
+    <message>
+        <source>Across a border: %1</source>
+        <extracomment>The drop point went from one country not yet named into another; %1 says the second as the ground under the drop point is said ("Country not yet named, next to Egypt").</extracomment>
+        <translation>عبرتَ حدودًا: %1</translation>
+    </message>
 </context>
 </TS>

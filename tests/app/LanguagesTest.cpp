@@ -12,6 +12,7 @@
 #include "app/window/FittedFont.h"
 #include "app/window/LabelText.h"
 #include "outside/qt/QtPlatform.h"
+#include "quiz/BoardRegistry.h"
 #include "quiz/BoardTables.h"
 #include "quiz/DropRules.h"
 
@@ -38,20 +39,15 @@ void addLanguages(bool withEnglish)
         QTest::newRow(qPrintable(code)) << code;
 }
 
-// Every language on each board: the tables' and Africa today.
+// Every language on every registered board.
 void addLanguagesOnBoards(bool withEnglish)
 {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<bool>("today");
-    for (const bool today : {false, true}) {
+    QTest::addColumn<QString>("board");
+    for (const RegisteredBoard &board : registeredBoards()) {
         for (const QString &code : BoardLanguage::spoken().sliced(withEnglish ? 0 : 1))
-            QTest::addRow("%s%s", today ? "today " : "", qPrintable(code)) << code << today;
+            QTest::addRow("%s %s", qPrintable(board.name.toString()), qPrintable(code)) << code << board.name.toString();
     }
-}
-
-std::shared_ptr<const BoardDefinition> boardOf(bool today)
-{
-    return today ? app::loadTodayBoard() : BoardDefinition::tables();
 }
 
 struct Box {
@@ -208,9 +204,9 @@ private slots:
     void everyNameAndTextFitsItsBox()
     {
         QFETCH(QString, language);
-        QFETCH(bool, today);
+        QFETCH(QString, board);
         app::speak(BoardLanguage(language));
-        ReadyBoard b{BoardLanguage(language), boardOf(today)};
+        ReadyBoard b{BoardLanguage(language), app::loadBoard(board)};
         QImage scratch(QSize(999, 706), QImage::Format_RGB32);
         QPainter painter(&scratch);
         painter.setLayoutDirection(b.board.language().direction());
@@ -230,7 +226,7 @@ private slots:
             if (drawn.family() != box.font.family() || drawn.pixelSize() != box.font.pixelSize())
                 fitted << QStringLiteral("%1 \"%2\": %3 %4 px").arg(box.what, text, drawn.family()).arg(drawn.pixelSize());
         }
-        if (b.board.language().isEnglish() && !today)
+        if (b.board.language().isEnglish() && b.board.definition().readsCountryLists)
             QCOMPARE(fitted, QStringList());
         for (const QString &line : fitted)
             qInfo("%s fitted: %s", qPrintable(language), qPrintable(line));
@@ -240,9 +236,9 @@ private slots:
     void noLetterLacksItsGlyph()
     {
         QFETCH(QString, language);
-        QFETCH(bool, today);
+        QFETCH(QString, board);
         app::speak(BoardLanguage(language));
-        QStringList texts = boardOf(today)->builtInNames(BoardLanguage(language));
+        QStringList texts = app::loadBoard(board)->builtInNames(BoardLanguage(language));
         for (const Heading *heading : {&kInstructionsHeading, &kInstruction, &kCountriesHeading})
             texts << heading->text.toString();
         texts << QCoreApplication::translate("Board", "CONGRATULATIONS! THE MAP IS COMPLETE!");

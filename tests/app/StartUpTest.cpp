@@ -3,6 +3,7 @@
 #include "ProgramFolderFixture.h"
 
 #include "app/startup/ApplicationTitle.h"
+#include "app/startup/FormLoad.h"
 #include "app/startup/HomePage.h"
 #include "app/window/Form1.h"
 #include "shell/BuildSettings.h"
@@ -25,7 +26,7 @@ struct StartedWindow {
         : form((outside.clock.seconds = clockSeconds, outside.web.refuses = webRefuses, outside.platform()),
                shell::ProgramFolder(folder.path()))
     {
-        form.Form_Load();
+        app::Form_Load(form);
     }
 
     QList<int> reportLines() const

@@ -77,7 +77,7 @@ private slots:
     void everyLanguageHasAllNamesPlainAndDistinct()
     {
         QFETCH(QString, language);
-        const QStringList names = BoardLanguage(language).builtInNames();
+        const QStringList names = BoardDefinition::tables()->builtInNames(BoardLanguage(language));
         QCOMPARE(names.size(), kCountryCount);
         QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), kCountryCount);
         for (const QString &name : names) {
@@ -95,12 +95,12 @@ private slots:
         QFETCH(QString, language);
         ReadyBoard b{BoardLanguage(language)};
         QVERIFY(b.outside.boxes.shown.empty());
-        const QStringList names = BoardLanguage(language).builtInNames();
+        const QStringList names = BoardDefinition::tables()->builtInNames(BoardLanguage(language));
         for (int k = 0; k < kCountryCount; ++k) {
             QCOMPARE(b.board.labels(k).caption, names[k]);
             piccoor_DragDrop(b.quiz, firstHotspotOf((k + 1) % kCountryCount), k);
             QVERIFY2(b.board.labels(k).visible && !b.board.maplabel(k).visible, qPrintable(names[k]));
-            piccoor_DragDrop(b.quiz, firstHotspotOf(k), k);
+            b.dropOn(firstHotspotOf(k), k);
             QCOMPARE(b.board.maplabel(k).caption, names[k]);
             QCOMPARE(b.board.placedCount(), (k + 1) % kCountryCount); // the 48th completes the map
         }
@@ -232,7 +232,7 @@ private slots:
     // names; a line naming none whose row is taken fills nothing and is reported.
     void teachersListInAnyOrderIsJudgedByTheNamesItHolds()
     {
-        const QStringList names = BoardLanguage(u"fr").builtInNames();
+        const QStringList names = BoardDefinition::tables()->builtInNames(BoardLanguage(u"fr"));
         QStringList written = names;
         written[13] = u"EGYPTE"_s;
         written[10] = u"cote d'ivoire"_s;
@@ -248,7 +248,7 @@ private slots:
         for (int row = 0; row < kCountryCount; ++row) {
             const int entry = entryShowing(b.board, written[row]);
             QVERIFY2(entry >= 0, qPrintable(written[row]));
-            piccoor_DragDrop(b.quiz, firstHotspotOf(row), entry);
+            b.dropOn(firstHotspotOf(row), entry);
             QCOMPARE(b.board.maplabel(row).caption, written[row]);
         }
         QCOMPARE(b.outside.sound.played.count(b.soundFile(shell::files::kWrongSound)), 0);
@@ -256,6 +256,22 @@ private slots:
         QVERIFY2(b.outside.boxes.shown.front().text.contains(u"Line %1 of items.fr.txt names no country"_s.arg(atlantis + 1)),
                  qPrintable(b.outside.boxes.shown.front().text));
         QCOMPARE(b.outside.boxes.shown.size(), 3u); // the map complete after the two reports
+    }
+
+    // A teacher's list that names a country twice: the first line fills its row, the
+    // second is reported and fills nothing.
+    void aCountryNamedTwiceFillsItsRowOnce()
+    {
+        QStringList lines = BoardDefinition::tables()->builtInNames(BoardLanguage(u"fr"));
+        lines.append(u"MAROC"_s);
+        ReadyBoard b([&](testing::ProgramFolderFixture &folder) {
+            folder.write(u"items.fr.txt"_s, lines.join(u"\r\n").toUtf8());
+        }, BoardLanguage(u"fr"));
+        constexpr int kMorocco = 29;
+        QCOMPARE(b.board.labels(kMorocco).caption, u"Maroc"_s);
+        QCOMPARE(b.reportLines(), (QList<int>{144, 150}));
+        QVERIFY2(b.outside.boxes.shown.front().text.contains(u"Line 49 of items.fr.txt names the same country as line 30"_s),
+                 qPrintable(b.outside.boxes.shown.front().text));
     }
 
     // Arabic mirrors the panel: its first column is on the right, where a press

@@ -2,6 +2,7 @@
 #include "app/startup/ApplicationSetUp.h"
 #include "app/startup/BoardChoice.h"
 #include "app/startup/FirstFrameProbe.h"
+#include "app/startup/FormLoad.h"
 #include "app/startup/LanguageChoice.h"
 #include "app/window/Form1.h"
 
@@ -45,7 +46,7 @@ int main(int argc, char *argv[])
     app::Form1 form(platform.platform(), shell::ProgramFolder::ofExecutable(), language,
                     app::chooseBoard(QCoreApplication::arguments()));
     platform.announceIn(form);
-    form.Form_Load();
+    app::Form_Load(form);
 #ifdef Q_OS_WASM
     // A page reloaded by the browser (on a phone, a tab it put aside) plays on with the names placed.
     app::KeepGame keptGame(form.session(), platform.keptGame());

@@ -4,6 +4,7 @@
 #include "QuietPlatform.h"
 #include "Samples.h"
 
+#include "app/startup/FormLoad.h"
 #include "app/window/Form1.h"
 #include "quiz/BoardTables.h"
 
@@ -138,7 +139,7 @@ void benchWindowEvents()
     const ProgramFolderCopy folder;
     QuietPlatform outside;
     app::Form1 form(outside.platform(), shell::ProgramFolder(folder.path()));
-    form.Form_Load();
+    app::Form_Load(form);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         std::printf("The window never showed\n");

@@ -22,13 +22,19 @@ set(CPACK_NSIS_MUI_UNIICON ${CMAKE_SOURCE_DIR}/assets/icons/quillmere.ico)
 set(CPACK_NSIS_URL_INFO_ABOUT ${QUILLMERE_HOME_PAGE})
 set(CPACK_NSIS_CONTACT ${QUILLMERE_SUPPORT_EMAIL})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# A second Start menu entry starts the board of Africa today. CPack writes its
-# settings into a CMake file it reads again: verbatim, NSIS's backslashes and
-# $variables reach the installer's script as written here.
+# A Start menu entry for each board a launcher starts. CPack writes its settings
+# into a CMake file it reads again: verbatim, NSIS's backslashes and $variables
+# reach the installer's script as written here.
 set(CPACK_VERBATIM_VARIABLES ON)
-set(CPACK_NSIS_CREATE_ICONS_EXTRA
-    "CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\Quillmere - Africa today.lnk' '$INSTDIR\\quillmere.exe' '--board today'")
-set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$SMPROGRAMS\\$MUI_TEMP\\Quillmere - Africa today.lnk'")
+quillmere_board_launchers()
+set(CPACK_NSIS_CREATE_ICONS_EXTRA)
+set(CPACK_NSIS_DELETE_ICONS_EXTRA)
+foreach(board IN LISTS QUILLMERE_LAUNCHED_BOARDS)
+    set(shortcut "${QUILLMERE_LAUNCHER_TITLE_${board}}.lnk")
+    string(APPEND CPACK_NSIS_CREATE_ICONS_EXTRA
+        "CreateShortCut '$SMPROGRAMS\\$STARTMENU_FOLDER\\${shortcut}' '$INSTDIR\\quillmere.exe' '--board ${board}'\n")
+    string(APPEND CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$SMPROGRAMS\\$MUI_TEMP\\${shortcut}'\n")
+endforeach()
 # Debian's NSIS builds 32-bit installers unless told otherwise, and those install
 # nothing where only 64-bit Windows programs run.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")

@@ -1,6 +1,5 @@
 #include "quiz/BoardLanguage.h"
 
-#include "quiz/BoardDefinition.h"
 #include "shell/ProgramFolder.h"
 
 #include <QLocale>
@@ -44,11 +43,6 @@ QString BoardLanguage::countryListFile() const
     if (isEnglish())
         return shell::files::kCountryList.toString();
     return QStringLiteral("items.%1.txt").arg(m_code);
-}
-
-QStringList BoardLanguage::builtInNames() const
-{
-    return BoardDefinition::tables()->builtInNames(*this);
 }
 
 } // namespace quiz

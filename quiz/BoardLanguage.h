@@ -38,9 +38,6 @@ public:
     Qt::LayoutDirection direction() const { return m_direction; }
     // The country list a teacher lays beside the program for this language.
     QString countryListFile() const;
-    // The names the board of the country tables shows when no country list replaces
-    // them, in the rows' order; in English the country table's own.
-    QStringList builtInNames() const;
 
     bool operator==(const BoardLanguage &other) const { return m_code == other.m_code; }
 

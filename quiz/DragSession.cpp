@@ -1,7 +1,5 @@
 #include "quiz/DragSession.h"
 
-#include "quiz/DropRules.h"
-
 namespace quiz {
 
 bool DragSession::press(TwipPoint p)
@@ -48,13 +46,7 @@ DropOutcome DragSession::drop(int source, TwipPoint p, bool insideWindow)
     }
     if (element.kind != ElementKind::DropTarget)
         return DropOutcome::Ignored;
-    const qint16 placedBefore = m_quiz.board.placedCount();
-    piccoor_DragDrop(m_quiz, element.index, source);
-    // A right drop counts; the one that completes the map starts a new game, which counts from 0.
-    const qint16 placedAfter = m_quiz.board.placedCount();
-    if (placedAfter > placedBefore)
-        return DropOutcome::Placed;
-    return placedAfter < placedBefore ? DropOutcome::Completed : DropOutcome::Wrong;
+    return piccoor_DragDrop(m_quiz, element.index, source);
 }
 
 } // namespace quiz

@@ -7,20 +7,12 @@
 // anything else ignores it.
 #pragma once
 
+#include "quiz/DropRules.h"
 #include "quiz/Quiz.h"
 
 #include <optional>
 
 namespace quiz {
-
-// What a release did with the dragged name.
-enum class DropOutcome {
-    Ignored,  // off the window, or where nothing takes a drop: the name stays
-    BackInList, // on the list: the name stays
-    Wrong,    // judged on a hotspot of another country: the name stays
-    Placed,   // judged right: the name is on the map
-    Completed, // judged right, the map completed and a new game begun
-};
 
 class DragSession
 {

@@ -70,7 +70,7 @@ void labels_DragDrop(Board &board, int source)
     board.labels(source).visible = true;
 }
 
-void piccoor_DragDrop(Quiz &quiz, int index, int source)
+DropOutcome piccoor_DragDrop(Quiz &quiz, int index, int source)
 {
     Board &board = quiz.board;
     shell::ErrorTrap trap(quiz.boxes, QStringLiteral("Form1.piccoor_DragDrop"));
@@ -80,17 +80,20 @@ void piccoor_DragDrop(Quiz &quiz, int index, int source)
     if (!right) {
         trap.run(190, [&] { board.labels(source).visible = true; });
         trap.run(192, [&] { play(quiz, shell::files::kWrongSound); });
-        return;
+        return DropOutcome::Wrong;
     }
     showPlaced(board, source, trap);
     trap.run(180, [&] { play(quiz, shell::files::kCorrectSound); });
-    if (trap.test(182, [&] { return board.placedCount() >= board.countryCount(); })) {
-        trap.run(184, [&] { play(quiz, shell::files::kCompleteSound); });
-        trap.run(186, [&] {
-            quiz.boxes.show(completedMapBox());
-        });
-        trap.run(188, [&] { cmdNewGame_Click(board, quiz.boxes); });
-    }
+    const bool complete = trap.test(182, [&] { return board.placedCount() >= board.countryCount(); });
+    return complete ? DropOutcome::Completed : DropOutcome::Placed;
+}
+
+void completeMap(Quiz &quiz)
+{
+    shell::ErrorTrap trap(quiz.boxes, QStringLiteral("Form1.piccoor_DragDrop"));
+    trap.run(184, [&] { play(quiz, shell::files::kCompleteSound); });
+    trap.run(186, [&] { quiz.boxes.show(completedMapBox()); });
+    trap.run(188, [&] { cmdNewGame_Click(quiz.board, quiz.boxes); });
 }
 
 void placeAgain(Quiz &quiz, const QList<int> &entries)

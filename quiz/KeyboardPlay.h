@@ -30,6 +30,7 @@ public:
     // The name with the keyboard's focus: always one still in the list, -1 when none is.
     int focusedEntry() const { return inListFrom(m_board, m_focus); }
     void focus(int entry) { m_focus = entry; }
+    void focusFirst() { m_focus = kFirstShown; }
     // `letter` is the one typed, for FocusMove::Letter.
     void moveFocus(FocusMove move, QChar letter = {});
 

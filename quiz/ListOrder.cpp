@@ -1,5 +1,7 @@
 #include "quiz/ListOrder.h"
 
+#include "quiz/NameKey.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -20,7 +22,7 @@ ListOrder ListOrder::alphabetical(const QStringList &names, const shell::Collati
         const QString second = name(b);
         if (first.isEmpty() || second.isEmpty())
             return !first.isEmpty() && second.isEmpty();
-        return compare(first, second) < 0;
+        return compare(filedName(first).toString(), filedName(second).toString()) < 0;
     });
     for (int p = 0; p < int(order.m_entries.size()); ++p)
         order.m_places[std::size_t(order.m_entries[std::size_t(p)])] = p;

@@ -16,7 +16,8 @@ class ListOrder
 public:
     // Every one of `count` entries at the place of its index: the order of the country list file.
     explicit ListOrder(int count);
-    // `names` by entry index, one for each entry, in the alphabetical order `compare` gives; names that
+    // `names` by entry index, one for each entry, in the alphabetical order `compare` gives
+    // of their filed names (filedName: Arabic names past their article); names that
     // compare equal keep their rows' order. An empty name is no name: such entries
     // follow all the named ones, in their rows' order.
     static ListOrder alphabetical(const QStringList &names, const shell::Collation::Compare &compare);

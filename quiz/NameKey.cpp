@@ -17,7 +17,8 @@ constexpr std::array<std::pair<char16_t, char16_t>, 4> kSameLetter{{
     {u'\u2019', u'\''},     // the typographic apostrophe of "Côte d’Ivoire"
 }};
 
-constexpr QStringView kArabicArticle = u"\u0627\u0644";
+// The article "ال", its alef also written as alef wasla (ٱ).
+constexpr std::array<QStringView, 2> kArabicArticles{u"\u0627\u0644", u"\u0671\u0644"};
 
 // Ethiopic syllables come in rows of eight from U+1200, a consonant with each vowel.
 // The labialised rows (ቈ, ቘ, ኈ, ኰ, ዀ, ጐ) follow the row of their consonant, and ፘ,
@@ -63,13 +64,20 @@ QString nameKey(QStringView name)
     return key;
 }
 
+QStringView filedName(QStringView name)
+{
+    const QStringView trimmed = name.trimmed();
+    for (const QStringView article : kArabicArticles) {
+        if (trimmed.size() > article.size() && trimmed.startsWith(article))
+            return trimmed.sliced(article.size());
+    }
+    return trimmed;
+}
+
 QChar initialKey(QStringView name)
 {
-    const QString key = nameKey(name);
-    QStringView rest = key;
-    if (rest.size() > kArabicArticle.size() && rest.startsWith(kArabicArticle))
-        rest = rest.sliced(kArabicArticle.size());
-    return rest.isEmpty() ? QChar() : QChar(consonantOf(rest.front().unicode()));
+    const QString key = nameKey(filedName(name));
+    return key.isEmpty() ? QChar() : QChar(consonantOf(key.front().unicode()));
 }
 
 } // namespace quiz

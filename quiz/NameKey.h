@@ -15,10 +15,16 @@ namespace quiz {
 // give one key.
 QString nameKey(QStringView name);
 
-// The letter a name is found by, as a typed letter is: its first letter as folded
-// by nameKey, after the Arabic article "ال", and for an Ethiopic syllable the first
-// form of its consonant, as a reader of each script files names. Null for a name
-// without letters.
+// The name from the word it is filed under: past the Arabic article "ال", as
+// Arabic atlases and school indexes file "الجزائر" (Algeria) under ج beside
+// "جيبوتي" (Djibouti). The list's alphabetical order and its letter search both
+// go by it, so that the names a letter finds stand together in the list.
+QStringView filedName(QStringView name);
+
+// The letter a name is found by, as a typed letter is: the first letter of its
+// filed name as folded by nameKey, and for an Ethiopic syllable the first form of
+// its consonant, as a reader of each script files names. Null for a name without
+// letters.
 QChar initialKey(QStringView name);
 
 } // namespace quiz

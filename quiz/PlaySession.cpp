@@ -12,7 +12,8 @@ public:
 
     void show(const shell::BoxRequest &request) override
     {
-        m_session.beforeBox();
+        emit m_session.boardChanged();
+        emit m_session.boxShowing();
         m_boxes.show(request);
     }
 
@@ -126,6 +127,7 @@ void PlaySession::abandon()
 void PlaySession::newGame()
 {
     cmdNewGame_Click(m_board, *m_boxes);
+    m_keys.focusFirst();
     emit newGameBegun();
     emit boardChanged();
     emit keyboardChanged();
@@ -143,19 +145,20 @@ DropOutcome PlaySession::drop(Input by, TwipPoint p, bool insideWindow)
     const int entry = *m_drag.source();
     // The pick is over before the drop is judged: its pointer is gone before any box shows.
     endPick();
-    m_judging = Judging{entry, by, p};
     const DropOutcome outcome = m_drag.drop(entry, p, insideWindow);
-    const bool placedTold = m_judging->placedTold;
-    m_judging.reset();
     if (by == Input::Keys)
         m_keys.followDrop(entry, outcome);
-    // The result first, then what it changed: a key pressed soon after cuts only what follows it.
-    if (!(placedTold && outcome == DropOutcome::Placed))
-        emit dropped(entry, outcome, by, p);
-    if (outcome == DropOutcome::Completed)
-        emit newGameBegun();
+    // The result first, then what it changed: a key pressed soon after cuts only what
+    // follows it. The map's completion is told before its box shows.
+    emit dropped(entry, outcome, by, p);
     emit boardChanged();
     emit keyboardChanged();
+    if (outcome == DropOutcome::Completed) {
+        completeMap(m_quiz);
+        emit newGameBegun();
+        emit boardChanged();
+        emit keyboardChanged();
+    }
     return outcome;
 }
 
@@ -164,15 +167,6 @@ void PlaySession::endPick()
     m_drag.cancel();
     m_pickedBy.reset();
     emit pickChanged();
-}
-
-void PlaySession::beforeBox()
-{
-    if (m_judging && !m_judging->placedTold && !m_board.labels(m_judging->entry).visible) {
-        m_judging->placedTold = true;
-        emit dropped(m_judging->entry, DropOutcome::Placed, m_judging->by, m_judging->at);
-    }
-    emit boardChanged();
 }
 
 } // namespace quiz

@@ -64,10 +64,12 @@ public:
 
     // The player asked to hear how to play.
     void askForInstructions() { emit instructionsAsked(); }
+    // A key that has nothing to do now.
+    void useNoKey() { emit keyUnused(); }
 
     // The window lost the mouse and keys: whatever is picked goes back, undropped.
     void abandon();
-    // Restart.
+    // Restart: the keyboard's focus goes back to the first name.
     void newGame();
     // Names placed before the page the game is played in was reloaded, placed again
     // without a drop (see quiz::placeAgain).
@@ -81,9 +83,8 @@ signals:
     // Names left or came back to the list, or the map: also just before a box shows,
     // so that the board stands as it is behind it.
     void boardChanged();
-    // A drop was judged. A placement that a box follows (the map's completion above
-    // all) is told before the box, and not again after it.
-    // `at` is where the name fell.
+    // A drop was judged, or taken by nothing: told once, as the judge found it, before
+    // whatever follows (the completed map's box). `at` is where the name fell.
     void dropped(int entry, quiz::DropOutcome outcome, quiz::Input by, quiz::TwipPoint at);
     void wentBack(int entry);
     void newGameBegun();
@@ -92,19 +93,15 @@ signals:
     void dropPointSteered(quiz::TwipPoint from, quiz::TwipPoint to, quiz::Steering by);
     // A key that moves the focus found nowhere to move it.
     void focusStayed(quiz::FocusMove move, QChar letter);
+    void keyUnused();
+    // A box is about to show, after whatever was said before it.
+    void boxShowing();
 
 private:
     class NoticedBoxes;
-    struct Judging {
-        int entry;
-        Input by;
-        TwipPoint at;
-        bool placedTold = false;
-    };
 
     DropOutcome drop(Input by, TwipPoint p, bool insideWindow);
     void endPick();
-    void beforeBox();
 
     Board m_board;
     std::unique_ptr<NoticedBoxes> m_boxes;
@@ -112,7 +109,6 @@ private:
     DragSession m_drag;
     KeyboardPlay m_keys;
     std::optional<Input> m_pickedBy;
-    std::optional<Judging> m_judging;
 };
 
 } // namespace quiz

@@ -1,5 +1,7 @@
 #include "quiz/SpokenResults.h"
 
+#include "quiz/ListInWords.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -51,6 +53,13 @@ QString notThere(const QString &name, const QString &where)
     return QCoreApplication::translate("Board", "Not there: %1. %2 is back in the list.").arg(where, name);
 }
 
+QString notThereWithFocus(const QString &where)
+{
+    //: A name the keys dropped where it does not belong; the focus, back on the name, says which.
+    //: %1 is where it fell: "in the sea", "on Egypt".
+    return QCoreApplication::translate("Board", "Not there: %1.").arg(where);
+}
+
 QString putBack(const QString &name)
 {
     return QCoreApplication::translate("Board", "%1 put back.").arg(name);
@@ -94,12 +103,19 @@ QString ground(const Board &board, const CountryPlaces &places, TwipPoint p)
     if (named.isEmpty())
         return QCoreApplication::translate("Board", "Country not yet named");
     return QCoreApplication::translate("Board", "Country not yet named, next to %1")
-        .arg(QLocale(board.language().code()).createSeparatedList(named));
+        .arg(listInWords(board.language(), named));
 }
 
 QString groundAndPosition(const QString &ground, TwipPoint p)
 {
     return QCoreApplication::translate("Board", "%1. %2").arg(ground, dropPointPosition(p));
+}
+
+QString acrossBorder(const QString &ground)
+{
+    //: The drop point went from one country not yet named into another; %1 says the
+    //: second as the ground under the drop point is said ("Country not yet named, next to Egypt").
+    return QCoreApplication::translate("Board", "Across a border: %1").arg(ground);
 }
 
 QString fell(const Board &board, TwipPoint p)
@@ -125,10 +141,23 @@ QString focusStayed(FocusMove move, QChar letter)
     case FocusMove::First: return QCoreApplication::translate("Board", "Top of the list");
     case FocusMove::Next:
     case FocusMove::Last: return QCoreApplication::translate("Board", "End of the list");
-    case FocusMove::Left:
-    case FocusMove::Right: break;
+    //: Left or Right in the list of names, where no column lies on that side.
+    case FocusMove::Left: return QCoreApplication::translate("Board", "No names to the left");
+    //: Left or Right in the list of names, where no column lies on that side.
+    case FocusMove::Right: return QCoreApplication::translate("Board", "No names to the right");
     }
     return {};
+}
+
+QString keyUnused(const std::optional<QString> &carried)
+{
+    if (carried) {
+        //: A key that does nothing while a name is carried over the map. %1 is the name.
+        return QCoreApplication::translate("Board", "%1 is carried: the arrow keys move it, Enter drops it, Escape puts it back.")
+            .arg(*carried);
+    }
+    //: Escape in the list of names, where nothing is carried to put back.
+    return QCoreApplication::translate("Board", "No name is carried: Enter picks up the focused name.");
 }
 
 QString dropPoint(const std::optional<QString> &carried)
@@ -163,29 +192,37 @@ SpokenResults::SpokenResults(const PlaySession &session, shell::Announcer &annou
     connect(&session, &PlaySession::focusStayed, this, [this](FocusMove move, QChar letter) {
         say([&] { return spoken::focusStayed(move, letter); }, Urgency::AtOnce);
     });
+    connect(&session, &PlaySession::boxShowing, this, [this] { m_announcer.beforeBox(); });
+    connect(&session, &PlaySession::keyUnused, this, [this, &board] {
+        const std::optional<int> carried = m_session.carried();
+        say([&] { return spoken::keyUnused(carried ? std::optional(board.labels(*carried).caption) : std::nullopt); },
+            Urgency::AtOnce);
+    });
 }
 
 void SpokenResults::sayDrop(int entry, DropOutcome outcome, Input by, TwipPoint at)
 {
     const Board &board = m_session.board();
+    // The keys' focus comes back onto a name they dropped wrong, and says it.
+    const auto notThere = [&] {
+        const QString where = spoken::fell(board, at);
+        return by == Input::Keys ? spoken::notThereWithFocus(where) : spoken::notThere(board.labels(entry).caption, where);
+    };
     switch (outcome) {
     case DropOutcome::Placed:
+    case DropOutcome::Completed:
         say([&] { return spoken::placed(board.labels(entry).caption, board.placedCount(), board.countryCount()); },
             shell::Announcer::Urgency::AtOnce);
         break;
     case DropOutcome::Wrong:
-        say([&] { return spoken::notThere(board.labels(entry).caption, spoken::fell(board, at)); },
-            shell::Announcer::Urgency::AtOnce);
+        say(notThere, shell::Announcer::Urgency::AtOnce);
         break;
     case DropOutcome::Ignored:
     case DropOutcome::BackInList:
         // A pointer drop that nothing took changed nothing; a keyboard's is said, as the
         // player cannot see that nothing lies under the drop point.
         if (by == Input::Keys)
-            say([&] { return spoken::notThere(board.labels(entry).caption, spoken::fell(board, at)); },
-                shell::Announcer::Urgency::AtOnce);
-        break;
-    case DropOutcome::Completed: // the new game that follows is said
+            say(notThere, shell::Announcer::Urgency::AtOnce);
         break;
     }
 }
@@ -199,11 +236,8 @@ void SpokenResults::sayPick()
     }
     const TwipPoint p = m_session.dropPoint();
     m_ground = groundAt(p);
-    const Board &board = m_session.board();
-    say(
-        [&] {
-            return spoken::dropPointAt(board.labels(*carried).caption, spoken::ground(board, m_session.places(), p), p);
-        },
+    // The drop point takes the focus, which names it: its words say where it lies.
+    say([&] { return spoken::groundAndPosition(spoken::ground(m_session.board(), m_session.places(), p), p); },
         shell::Announcer::Urgency::AtOnce);
 }
 
@@ -213,6 +247,8 @@ void SpokenResults::saySteering(TwipPoint from, TwipPoint to, Steering by)
 {
     const Ground now = groundAt(to);
     const bool changed = now != m_ground;
+    // From one country not yet named into another, the same words would tell nothing.
+    const bool crossed = changed && now.country && !now.named && m_ground && m_ground->country && !m_ground->named;
     m_ground = now;
     say(
         [&] {
@@ -220,7 +256,9 @@ void SpokenResults::saySteering(TwipPoint from, TwipPoint to, Steering by)
                 return spoken::noCountryThatWay();
             if (!changed)
                 return spoken::dropPointStep(m_session.board().language(), from, to);
-            const QString ground = spoken::ground(m_session.board(), m_session.places(), to);
+            QString ground = spoken::ground(m_session.board(), m_session.places(), to);
+            if (crossed)
+                ground = spoken::acrossBorder(ground);
             // A country reached in one jump and not yet named would tell nothing of
             // where it lies; a name already placed does.
             return by == Steering::ToCountry && !now.named ? spoken::groundAndPosition(ground, to) : ground;

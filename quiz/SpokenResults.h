@@ -20,6 +20,8 @@ QString instructions();
 QString placed(const QString &name, int placedCount, int countryCount);
 // `where` is what fell() says.
 QString notThere(const QString &name, const QString &where);
+// The same where the focus is back on the name, and says it.
+QString notThereWithFocus(const QString &where);
 QString putBack(const QString &name);
 QString newGame(int namesInList);
 // Where the drop point lies on the map, both ways, and along one way after a step.
@@ -29,12 +31,16 @@ QString dropPointStep(const BoardLanguage &language, TwipPoint from, TwipPoint t
 // name, or a country not yet named (never its name) with its placed neighbours.
 QString ground(const Board &board, const CountryPlaces &places, TwipPoint p);
 QString groundAndPosition(const QString &ground, TwipPoint p);
+// The ground of a country not yet named, reached from another.
+QString acrossBorder(const QString &ground);
 // Where a dropped name fell: in the sea, on a placed name, on a country not yet named.
 QString fell(const Board &board, TwipPoint p);
 QString noCountryThatWay();
 // A key that moves the focus in the list, when there is nowhere to move it; empty
 // where nothing need be said.
 QString focusStayed(FocusMove move, QChar letter);
+// A key that has nothing to do, and why: what a carried name's keys do, or that none is carried.
+QString keyUnused(const std::optional<QString> &carried);
 // The drop point's name, with the name it carries if any, alone or with its place.
 QString dropPoint(const std::optional<QString> &carried);
 QString dropPointAt(const QString &carried, const QString &ground, TwipPoint p);

@@ -5,8 +5,10 @@
 
 namespace quiz {
 
-std::shared_ptr<const BoardDefinition> todayBoard(CountryIndex index)
+std::shared_ptr<const BoardDefinition> todayBoard(std::optional<CountryIndex> index)
 {
+    if (!index)
+        throw shell::Failure(QStringLiteral("The board of Africa today is judged by its country index, which is missing"));
     auto board = std::make_shared<BoardDefinition>();
     board->namesFolder = QStringLiteral("boards/today");
     board->countryNames = board->builtInNames(BoardLanguage());

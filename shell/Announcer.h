@@ -19,6 +19,9 @@ public:
     // Whether anything would hear it: nothing need be composed for speech otherwise.
     virtual bool listening() const = 0;
     virtual void say(const QString &text, Urgency urgency) = 0;
+    // A box is about to take the focus: what is said once the focus has settled in the
+    // window goes now, while the screen reader still listens there.
+    virtual void beforeBox() {}
 };
 
 } // namespace shell

@@ -76,6 +76,8 @@ BoardEvents::Look BoardEvents::lookNow() const
             look.focus = kDropPointFocus;
         else if (session.focusedEntry() >= 0)
             look.focus = session.focusedEntry();
+        else
+            look.focus = kListFocus;
     }
     return look;
 }
@@ -95,8 +97,14 @@ void BoardEvents::tellChanges(const Look &before, const Look &now) const
         send(list->dropPoint(), QAccessible::NameChanged);
     if (now.dropPoint && before.dropPoint && *now.dropPoint != *before.dropPoint)
         send(list->dropPoint(), QAccessible::LocationChanged);
-    if (now.focus && (now.focus != before.focus || now.carried != before.carried))
-        send(*now.focus == kDropPointFocus ? list->dropPoint() : list->entry(*now.focus), QAccessible::Focus);
+    if (now.focus && (now.focus != before.focus || now.carried != before.carried)) {
+        // The list itself holds the focus once the last name has left it (the map's
+        // completion is said to it), as a screen reader must know before it is told.
+        QAccessibleInterface *focused = *now.focus == kDropPointFocus ? list->dropPoint()
+                                        : *now.focus == kListFocus    ? static_cast<QAccessibleInterface *>(list)
+                                                                      : list->entry(*now.focus);
+        send(focused, QAccessible::Focus);
+    }
 }
 
 } // namespace app

@@ -36,11 +36,13 @@ private:
         std::vector<bool> onMap;
         std::optional<quiz::TwipPoint> dropPoint;
         QString carried;
-        // The painted name or drop point with the keyboard's focus: an entry, kDropPointFocus, or none.
+        // What has the keyboard's focus in the list: an entry, kDropPointFocus, or
+        // kListFocus once no name is left in it; none while the list has no focus.
         std::optional<int> focus;
         bool operator==(const Look &) const = default;
     };
     static constexpr int kDropPointFocus = -1;
+    static constexpr int kListFocus = -2;
 
     // Tells what changed since the last call.
     void refresh();

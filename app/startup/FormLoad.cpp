@@ -1,4 +1,5 @@
-// The start-up of the quiz window, in the order the player sees its effects.
+#include "app/startup/FormLoad.h"
+
 #include "app/startup/ApplicationTitle.h"
 #include "app/startup/ApplySkin.h"
 #include "app/startup/CursorFile.h"
@@ -9,18 +10,19 @@
 
 namespace app {
 
-void Form1::Form_Load()
+void Form_Load(Form1 &form)
 {
-    shell::ErrorTrap trap(m_session.boxes(), QStringLiteral("Form1.Form_Load"));
-    trap.run(100, [&] { ApplySkin(*this); });
-    const QString cursorPath = m_session.quiz().folder.file(shell::files::kCursor);
+    quiz::PlaySession &session = form.session();
+    shell::ErrorTrap trap(session.boxes(), QStringLiteral("Form1.Form_Load"));
+    trap.run(100, [&] { ApplySkin(form); });
+    const QString cursorPath = session.quiz().folder.file(shell::files::kCursor);
     if (trap.test(104, [&] { return shell::FileExists(cursorPath); }))
-        trap.run(106, [&] { m_pointer.setMouseIcon(loadCursorFile(cursorPath)); });
-    trap.run(108, [&] { setWindowTitle(kProductName.toString()); });
-    trap.run(108, [&] { setWindowIcon(QIcon(QStringLiteral(":/icons/quillmere.ico"))); });
+        trap.run(106, [&] { form.pointer().setMouseIcon(loadCursorFile(cursorPath)); });
+    trap.run(108, [&] { form.setWindowTitle(kProductName.toString()); });
+    trap.run(108, [&] { form.setWindowIcon(QIcon(QStringLiteral(":/icons/quillmere.ico"))); });
     trap.run(108, [&] { SetApplicationTitle(); });
-    trap.run(110, [&] { MaybeOpenHomePage(m_platform.clock, m_platform.web); });
-    quiz::setUpBoard(m_session.quiz(), trap);
+    trap.run(110, [&] { MaybeOpenHomePage(form.platform().clock, form.platform().web); });
+    quiz::setUpBoard(session.quiz(), trap);
 }
 
 } // namespace app

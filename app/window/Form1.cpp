@@ -73,6 +73,10 @@ Form1::Form1(const shell::Platform &platform, shell::ProgramFolder folder, quiz:
     connect(m_pushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
     connect(&m_session, &quiz::PlaySession::boardChanged, this, &Form1::repaintChangedBoard);
     connect(&m_session, &quiz::PlaySession::pickChanged, this, &Form1::followPick);
+    connect(&m_session, &quiz::PlaySession::dropped, this, [this](int, quiz::DropOutcome outcome) {
+        if (outcome == quiz::DropOutcome::Completed)
+            m_keys->focusList();
+    });
 }
 
 Form1::~Form1() = default;
@@ -91,6 +95,8 @@ void Form1::setBackColor(QColor colour)
 
 void Form1::PushButton1_Click()
 {
+    // The focus moves first: the new game's words are said to where it is.
+    m_keys->focusList();
     m_session.newGame();
 }
 

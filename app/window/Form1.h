@@ -34,12 +34,11 @@ public:
           QWidget *parent = nullptr);
     ~Form1() override;
 
-    // Start-up: everything that runs before the window is first shown.
-    void Form_Load();
-
     void PushButton1_Click();
     void PushButton2_Click();
 
+    // The outside world the window was made with, for start-up.
+    const shell::Platform &platform() const { return m_platform; }
     quiz::PlaySession &session() { return m_session; }
     const quiz::PlaySession &session() const { return m_session; }
     quiz::Board &board() { return m_session.board(); }

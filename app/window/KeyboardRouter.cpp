@@ -48,6 +48,11 @@ void KeyboardRouter::paintMarks(QPainter &painter) const
         m_marks.paint(painter, focus());
 }
 
+void KeyboardRouter::focusList()
+{
+    m_nameList.setFocus(Qt::OtherFocusReason);
+}
+
 void KeyboardRouter::useMouse()
 {
     m_session.putBack();
@@ -99,6 +104,7 @@ bool KeyboardRouter::playKey(const QKeyEvent &event)
     case Action::SteerToCountry: m_session.steerToCountry(key.across, key.down); break;
     case Action::Drop: m_session.dropAtDropPoint(); break;
     case Action::PutBack: m_session.putBack(); break;
+    case Action::Unused: m_session.useNoKey(); break;
     case Action::Held:
     case Action::None: break;
     }

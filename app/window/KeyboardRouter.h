@@ -32,6 +32,9 @@ public:
     void paintMarks(QPainter &painter) const;
     // A press of a mouse button anywhere on the window.
     void useMouse();
+    // A new game begins with the focus on the list, where the session's keyboard focus
+    // is on its first name: a player left on Restart would be one key away from Exit.
+    void focusList();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

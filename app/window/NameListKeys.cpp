@@ -24,8 +24,15 @@ NameListKey carryingKey(const QKeyEvent &event)
     case Qt::Key_Escape:
     case Qt::Key_Tab:
     case Qt::Key_Backtab: return {.action = Action::PutBack};
-    default: return {};
+    // The list's own keys, which have no use over the map.
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: return {.action = Action::Unused};
+    default: break;
     }
+    const QString text = event.text();
+    return text.size() == 1 && text.front().isLetter() ? NameListKey{.action = Action::Unused} : NameListKey{};
 }
 
 NameListKey choosingKey(const QKeyEvent &event)
@@ -41,6 +48,8 @@ NameListKey choosingKey(const QKeyEvent &event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space: return {.action = Action::PickUp};
+    // Nothing is carried to put back.
+    case Qt::Key_Escape: return {.action = Action::Unused};
     default: break;
     }
     const QString text = event.text();

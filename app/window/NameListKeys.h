@@ -14,7 +14,8 @@ namespace app {
 
 struct NameListKey {
     // Held: a pick, drop or put-back repeated by a held key, taken and ignored.
-    enum class Action { None, MoveFocus, PickUp, Steer, SteerToCountry, Drop, PutBack, Held };
+    // Unused: a key of the list's that has nothing to do now, taken and told so.
+    enum class Action { None, MoveFocus, PickUp, Steer, SteerToCountry, Drop, PutBack, Held, Unused };
     Action action = Action::None;
     quiz::FocusMove move = quiz::FocusMove::Next;
     QChar letter{};

@@ -101,22 +101,22 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="60"/>
         <source>New game. %1 names in the list.</source>
-        <translation>አዲስ ጨዋታ። በዝርዝሩ ውስጥ %1 ስሞች።</translation>
+        <translation>አዲስ ጨዋታ። በዝርዝሩ ውስጥ %1 ስሞች አሉ።</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
-        <translation>ከግራ %1%፣ ከላይ %2%</translation>
+        <translation>ከግራ %1 በመቶ፣ ከላይ %2 በመቶ</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
-        <translation>ከግራ %1%</translation>
+        <translation>ከግራ %1 በመቶ</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
-        <translation>ከላይ %1%</translation>
+        <translation>ከላይ %1 በመቶ</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="78"/>
@@ -166,7 +166,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="119"/>
         <source>No name begins with %1</source>
-        <translation>በ%1 የሚጀምር ስም የለም</translation>
+        <translation>በ«%1» ፊደል የሚጀምር ስም የለም</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="121"/>
@@ -182,6 +182,36 @@
         <location filename="../../quiz/SpokenResults.cpp" line="137"/>
         <source>Drop point for %1: %2. %3</source>
         <translation>የ%1 ማስቀመጫ ነጥብ፦ %2። %3</translation>
+    </message>
+    <message>
+        <source>Not there: %1.</source>
+        <extracomment>A name the keys dropped where it does not belong; the focus, back on the name, says which. %1 is where it fell: "in the sea", "on Egypt".</extracomment>
+        <translation>እዚያ አይደለም፦ %1።</translation>
+    </message>
+    <message>
+        <source>No names to the left</source>
+        <extracomment>Left or Right in the list of names, where no column lies on that side.</extracomment>
+        <translation>በግራ በኩል ስም የለም</translation>
+    </message>
+    <message>
+        <source>No names to the right</source>
+        <extracomment>Left or Right in the list of names, where no column lies on that side.</extracomment>
+        <translation>በቀኝ በኩል ስም የለም</translation>
+    </message>
+    <message>
+        <source>%1 is carried: the arrow keys move it, Enter drops it, Escape puts it back.</source>
+        <extracomment>A key that does nothing while a name is carried over the map. %1 is the name.</extracomment>
+        <translation>%1 የሚለውን ስም ይዘዋል፦ የቀስት ቁልፎች ያንቀሳቅሱታል፣ Enter ያስቀምጠዋል፣ Escape ወደ ዝርዝሩ ይመልሰዋል።</translation>
+    </message>
+    <message>
+        <source>No name is carried: Enter picks up the focused name.</source>
+        <extracomment>Escape in the list of names, where nothing is carried to put back.</extracomment>
+        <translation>ምንም ስም አልያዙም፦ Enter የተመረጠውን ስም ያነሳል።</translation>
+    </message>
+    <message>
+        <source>Across a border: %1</source>
+        <extracomment>The drop point went from one country not yet named into another; %1 says the second as the ground under the drop point is said ("Country not yet named, next to Egypt").</extracomment>
+        <translation>ድንበር ተሻግረዋል፦ %1</translation>
     </message>
 </context>
 </TS>

@@ -46,7 +46,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="39"/>
         <source>Ctrl with an arrow key takes the drop point to the next country that way.</source>
-        <translation>Ctrl avec une flèche emmène le point de dépôt au pays suivant dans cette direction.</translation>
+        <translation>Ctrl avec une flèche déplace le point de dépôt jusqu’au pays suivant dans cette direction.</translation>
     </message>
     <message>
         <location filename="../../app/accessible/AccessibleBoard.cpp" line="65"/>
@@ -56,7 +56,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="132"/>
         <source>Drop point for %1</source>
-        <translation>Point de dépôt pour %1</translation>
+        <translation>Point de dépôt du nom %1</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="132"/>
@@ -106,17 +106,17 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
-        <translation>à %1&#x202f;% de la gauche, à %2&#x202f;% du haut</translation>
+        <translation>À %1&#x202f;% de la gauche, à %2&#x202f;% du haut</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
-        <translation>à %1&#x202f;% de la gauche</translation>
+        <translation>À %1&#x202f;% de la gauche</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
-        <translation>à %1&#x202f;% du haut</translation>
+        <translation>À %1&#x202f;% du haut</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="78"/>
@@ -181,7 +181,37 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="137"/>
         <source>Drop point for %1: %2. %3</source>
-        <translation>Point de dépôt pour %1&#xa0;: %2. %3</translation>
+        <translation>Point de dépôt du nom %1. %2. %3</translation>
+    </message>
+    <message>
+        <source>Not there: %1.</source>
+        <extracomment>A name the keys dropped where it does not belong; the focus, back on the name, says which. %1 is where it fell: "in the sea", "on Egypt".</extracomment>
+        <translation>Pas ici&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No names to the left</source>
+        <extracomment>Left or Right in the list of names, where no column lies on that side.</extracomment>
+        <translation>Aucun nom à gauche</translation>
+    </message>
+    <message>
+        <source>No names to the right</source>
+        <extracomment>Left or Right in the list of names, where no column lies on that side.</extracomment>
+        <translation>Aucun nom à droite</translation>
+    </message>
+    <message>
+        <source>%1 is carried: the arrow keys move it, Enter drops it, Escape puts it back.</source>
+        <extracomment>A key that does nothing while a name is carried over the map. %1 is the name.</extracomment>
+        <translation>Tu portes %1&#xa0;: les flèches le déplacent, Entrée le dépose, Échap le remet dans la liste.</translation>
+    </message>
+    <message>
+        <source>No name is carried: Enter picks up the focused name.</source>
+        <extracomment>Escape in the list of names, where nothing is carried to put back.</extracomment>
+        <translation>Tu ne portes aucun nom&#xa0;: Entrée prend le nom choisi.</translation>
+    </message>
+    <message>
+        <source>Across a border: %1</source>
+        <extracomment>The drop point went from one country not yet named into another; %1 says the second as the ground under the drop point is said ("Country not yet named, next to Egypt").</extracomment>
+        <translation>Frontière franchie&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

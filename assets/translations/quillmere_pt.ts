@@ -56,7 +56,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="132"/>
         <source>Drop point for %1</source>
-        <translation>Ponto de destino de %1</translation>
+        <translation>Ponto de destino do nome %1</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="132"/>
@@ -106,17 +106,17 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
-        <translation>a %1% da esquerda, a %2% do topo</translation>
+        <translation>A %1% da esquerda, a %2% do topo</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
-        <translation>a %1% da esquerda</translation>
+        <translation>A %1% da esquerda</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
-        <translation>a %1% do topo</translation>
+        <translation>A %1% do topo</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="78"/>
@@ -181,7 +181,37 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="137"/>
         <source>Drop point for %1: %2. %3</source>
-        <translation>Ponto de destino de %1: %2. %3</translation>
+        <translation>Ponto de destino do nome %1. %2. %3</translation>
+    </message>
+    <message>
+        <source>Not there: %1.</source>
+        <extracomment>A name the keys dropped where it does not belong; the focus, back on the name, says which. %1 is where it fell: "in the sea", "on Egypt".</extracomment>
+        <translation>Não é aí: %1.</translation>
+    </message>
+    <message>
+        <source>No names to the left</source>
+        <extracomment>Left or Right in the list of names, where no column lies on that side.</extracomment>
+        <translation>Não há nomes à esquerda</translation>
+    </message>
+    <message>
+        <source>No names to the right</source>
+        <extracomment>Left or Right in the list of names, where no column lies on that side.</extracomment>
+        <translation>Não há nomes à direita</translation>
+    </message>
+    <message>
+        <source>%1 is carried: the arrow keys move it, Enter drops it, Escape puts it back.</source>
+        <extracomment>A key that does nothing while a name is carried over the map. %1 is the name.</extracomment>
+        <translation>Levas %1: as setas movem-no, Enter larga-o, Escape devolve-o à lista.</translation>
+    </message>
+    <message>
+        <source>No name is carried: Enter picks up the focused name.</source>
+        <extracomment>Escape in the list of names, where nothing is carried to put back.</extracomment>
+        <translation>Não levas nenhum nome: Enter pega no nome escolhido.</translation>
+    </message>
+    <message>
+        <source>Across a border: %1</source>
+        <extracomment>The drop point went from one country not yet named into another; %1 says the second as the ground under the drop point is said ("Country not yet named, next to Egypt").</extracomment>
+        <translation>Fronteira atravessada: %1</translation>
     </message>
 </context>
 </TS>

@@ -26,7 +26,7 @@
     <message>
         <location filename="../../quiz/BoardLayout.h" line="70"/>
         <source>Exit</source>
-        <translation>Toka</translation>
+        <translation>Funga</translation>
     </message>
     <message>
         <location filename="../../quiz/DropRules.cpp" line="31"/>
@@ -101,22 +101,22 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="60"/>
         <source>New game. %1 names in the list.</source>
-        <translation>Mchezo mpya. Majina %1 kwenye orodha.</translation>
+        <translation>Mchezo mpya. Kuna majina %1 kwenye orodha.</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="66"/>
         <source>%1% across, %2% down</source>
-        <translation>%1% kutoka kushoto, %2% kutoka juu</translation>
+        <translation>Asilimia %1 kutoka kushoto, asilimia %2 kutoka juu</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="75"/>
         <source>%1% across</source>
-        <translation>%1% kutoka kushoto</translation>
+        <translation>Asilimia %1 kutoka kushoto</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="77"/>
         <source>%1% down</source>
-        <translation>%1% kutoka juu</translation>
+        <translation>Asilimia %1 kutoka juu</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="78"/>
@@ -131,12 +131,12 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="93"/>
         <source>Country not yet named</source>
-        <translation>Nchi ambayo bado haijatajwa</translation>
+        <translation>Nchi ambayo bado haina jina</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="94"/>
         <source>Country not yet named, next to %1</source>
-        <translation>Nchi ambayo bado haijatajwa, karibu na %1</translation>
+        <translation>Nchi ambayo bado haina jina, karibu na %1</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="99"/>
@@ -156,7 +156,7 @@
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="108"/>
         <source>on a country not yet named</source>
-        <translation>juu ya nchi ambayo bado haijatajwa</translation>
+        <translation>juu ya nchi ambayo bado haina jina</translation>
     </message>
     <message>
         <location filename="../../quiz/SpokenResults.cpp" line="113"/>
@@ -182,6 +182,36 @@
         <location filename="../../quiz/SpokenResults.cpp" line="137"/>
         <source>Drop point for %1: %2. %3</source>
         <translation>Alama ya kudondoshea %1: %2. %3</translation>
+    </message>
+    <message>
+        <source>Not there: %1.</source>
+        <extracomment>A name the keys dropped where it does not belong; the focus, back on the name, says which. %1 is where it fell: "in the sea", "on Egypt".</extracomment>
+        <translation>Si hapo: %1.</translation>
+    </message>
+    <message>
+        <source>No names to the left</source>
+        <extracomment>Left or Right in the list of names, where no column lies on that side.</extracomment>
+        <translation>Hakuna majina upande wa kushoto</translation>
+    </message>
+    <message>
+        <source>No names to the right</source>
+        <extracomment>Left or Right in the list of names, where no column lies on that side.</extracomment>
+        <translation>Hakuna majina upande wa kulia</translation>
+    </message>
+    <message>
+        <source>%1 is carried: the arrow keys move it, Enter drops it, Escape puts it back.</source>
+        <extracomment>A key that does nothing while a name is carried over the map. %1 is the name.</extracomment>
+        <translation>Umebeba %1: vitufe vya mishale hulisogeza, Enter hulidondosha, Escape hulirudisha kwenye orodha.</translation>
+    </message>
+    <message>
+        <source>No name is carried: Enter picks up the focused name.</source>
+        <extracomment>Escape in the list of names, where nothing is carried to put back.</extracomment>
+        <translation>Hujabeba jina lolote: Enter huchukua jina lililochaguliwa.</translation>
+    </message>
+    <message>
+        <source>Across a border: %1</source>
+        <extracomment>The drop point went from one country not yet named into another; %1 says the second as the ground under the drop point is said ("Country not yet named, next to Egypt").</extracomment>
+        <translation>Umevuka mpaka: %1</translation>
     </message>
 </context>
 </TS>

@@ -3,27 +3,18 @@
 // the language's alphabetical order, South Sudan placed on its own land and said to
 // be one of 55, Sudan dropped there wrong; in English also the states the board of
 // the country tables lacks, islands among them, each placed by its ring.
-#include "AccessibilityBus.h"
 #include "BoardOnScreen.h"
-#include "PointerAndFocus.h"
-#include "ProgramUnderTest.h"
-#include "ScreenReader.h"
-#include "XDesktop.h"
-#include "XvfbDisplay.h"
+#include "ReadProgram.h"
 
 #include "app/startup/BoardChoice.h"
 #include "quiz/SpokenResults.h"
 #include "quiz/TodayBoardTables.h"
 
-#include <QTranslator>
 #include <QtTest>
 
 using namespace xtest;
 
 namespace {
-
-constexpr int kStartTimeoutMs = 15000;
-constexpr int kEventTimeoutMs = 5000;
 
 int rowOf(QStringView code)
 {
@@ -46,16 +37,10 @@ class TodayBoardOnXTest : public QObject
 {
     Q_OBJECT
 
-    XvfbDisplay m_display;
-    XDesktop m_desktop{m_display};
-    AccessibilityBus m_bus;
+    ReaderDesk m_desk;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(m_display.isRunning(), qPrintable(m_display.failure()));
-        QVERIFY2(m_bus.isRunning(), qPrintable(m_bus.failure()));
-    }
+    void initTestCase() { QVERIFY2(m_desk.failure().isEmpty(), qPrintable(m_desk.failure())); }
 
     void listedInTheLanguagesOrderAndJudgedByTheDrawnMap_data()
     {
@@ -70,23 +55,12 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(QStringList, alsoPlaced);
-        QTranslator catalogue;
-        if (language != u"en") {
-            QVERIFY(catalogue.load(QStringLiteral(":/i18n/quillmere_%1.qm").arg(language)));
-            QCoreApplication::installTranslator(&catalogue);
-        }
-        const quiz::Board shownBoard = boardShownIn(quiz::BoardLanguage(language), app::loadTodayBoard());
-        ProgramUnderTest program;
-        program.start(m_desktop, m_bus.programSettings() + QStringList{QStringLiteral("QUILLMERE_LANGUAGE=") + language},
-                      {QStringLiteral("--board"), QStringLiteral("today")});
-        const std::optional<XWindow> window = program.waitForMainWindow(m_desktop);
-        QVERIFY(window);
-        QVERIFY(giveFocusTo(m_desktop, window->id));
-        ScreenReader reader(m_bus.accessibilityBusAddress());
-        const Accessible shown = reader.waitForWindow(kMainWindowTitle, kStartTimeoutMs);
-        QVERIFY(!shown.isNull());
-        const Accessible list = shown.children()[3];
-        const Accessible map = shown.children()[4];
+        ReadProgram read(m_desk, language, {QStringLiteral("QUILLMERE_LANGUAGE=") + language},
+                         {QStringLiteral("--board"), QStringLiteral("today")});
+        QVERIFY2(read.failure().isEmpty(), qPrintable(read.failure()));
+        const quiz::Board shownBoard = boardShownIn(quiz::BoardLanguage(language), app::loadBoard(u"today"));
+        const Accessible list = read.list();
+        const Accessible map = read.map();
 
         QStringList shownNames;
         for (int place = 0; place < shownBoard.listEntryCount(); ++place)
@@ -97,29 +71,23 @@ private slots:
         auto drag = [&](int row, int onto) {
             const QList<Accessible> inList = list.children();
             const QRect entry = inList[namesOf(inList).indexOf(shownBoard.labels(row).caption)].extents();
-            m_desktop.drag(window->id, entry.center() - window->geometry.topLeft(), insideOf(onto));
-        };
-        auto hear = [&](const QString &text) {
-            const QString line = QStringLiteral("said: ") + text;
-            QVERIFY2(reader.waitUntil([&] { return reader.heard().contains(line); }, kEventTimeoutMs),
-                     qPrintable(line + u'\n' + reader.heard().join(u'\n')));
+            m_desk.desktop.drag(read.window().id, entry.center() - read.window().geometry.topLeft(), insideOf(onto));
         };
         const int southSudan = rowOf(u"SS");
         const int sudan = rowOf(u"SD");
         const QString sudanName = shownBoard.labels(sudan).caption;
         drag(sudan, southSudan);
-        hear(quiz::spoken::notThere(sudanName, QCoreApplication::translate("Board", "on a country not yet named")));
+        QVERIFY(read.hears(quiz::spoken::notThere(sudanName, QCoreApplication::translate("Board", "on a country not yet named"))));
         drag(southSudan, southSudan);
-        hear(quiz::spoken::placed(shownBoard.labels(southSudan).caption, 1, 55));
+        QVERIFY(read.hears(quiz::spoken::placed(shownBoard.labels(southSudan).caption, 1, 55)));
         int placed = 1;
         for (const QString &code : alsoPlaced) {
             const int row = rowOf(code);
             drag(row, row);
-            hear(quiz::spoken::placed(shownBoard.labels(row).caption, ++placed, 55));
+            QVERIFY(read.hears(quiz::spoken::placed(shownBoard.labels(row).caption, ++placed, 55)));
         }
         QCOMPARE(namesOf(map.children()).size(), placed);
         QVERIFY(namesOf(list.children()).contains(sudanName));
-        QCoreApplication::removeTranslator(&catalogue);
     }
 };
 

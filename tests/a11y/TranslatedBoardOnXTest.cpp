@@ -4,28 +4,20 @@
 // language dragged with the real pointer onto Algeria (wrong, said so) and onto
 // Morocco (placed, said so). What the program must show and say is the language's
 // own catalogue, built into the program and read here too.
-#include "AccessibilityBus.h"
 #include "BoardOnScreen.h"
-#include "PointerAndFocus.h"
-#include "ProgramUnderTest.h"
-#include "ScreenReader.h"
-#include "XDesktop.h"
-#include "XvfbDisplay.h"
+#include "ReadProgram.h"
 
 #include "quiz/Board.h"
 #include "quiz/BoardLayout.h"
 #include "quiz/BoardTables.h"
 #include "quiz/SpokenResults.h"
 
-#include <QTranslator>
 #include <QtTest>
 
 using namespace xtest;
 
 namespace {
 
-constexpr int kStartTimeoutMs = 15000;
-constexpr int kEventTimeoutMs = 5000;
 constexpr int kAlgeria = 0;
 constexpr int kMorocco = 29;
 
@@ -35,16 +27,10 @@ class TranslatedBoardOnXTest : public QObject
 {
     Q_OBJECT
 
-    XvfbDisplay m_display;
-    XDesktop m_desktop{m_display};
-    AccessibilityBus m_bus;
+    ReaderDesk m_desk;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(m_display.isRunning(), qPrintable(m_display.failure()));
-        QVERIFY2(m_bus.isRunning(), qPrintable(m_bus.failure()));
-    }
+    void initTestCase() { QVERIFY2(m_desk.failure().isEmpty(), qPrintable(m_desk.failure())); }
 
     void readAndPlayedInTheDesktopsLanguage_data()
     {
@@ -63,27 +49,15 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, lang);
         QFETCH(QString, morocco);
-        QTranslator catalogue;
-        QVERIFY(catalogue.load(QStringLiteral(":/i18n/quillmere_%1.qm").arg(language)));
-        QCoreApplication::installTranslator(&catalogue);
+        ReadProgram read(m_desk, language,
+                         {QStringLiteral("LANG=") + lang, QStringLiteral("LC_ALL="), QStringLiteral("LC_MESSAGES="),
+                          QStringLiteral("LANGUAGE="), QStringLiteral("QUILLMERE_LANGUAGE=")});
+        QVERIFY2(read.failure().isEmpty(), qPrintable(read.failure()));
         const quiz::BoardLanguage board(language);
-        const QStringList names = board.builtInNames();
+        const QStringList names = quiz::BoardDefinition::tables()->builtInNames(board);
         QCOMPARE(names[kMorocco], morocco);
 
-        ProgramUnderTest program;
-        program.start(m_desktop, m_bus.programSettings()
-                                     + QStringList{QStringLiteral("LANG=") + lang, QStringLiteral("LC_ALL="),
-                                                   QStringLiteral("LC_MESSAGES="), QStringLiteral("LANGUAGE="),
-                                                   QStringLiteral("QUILLMERE_LANGUAGE=")});
-        const std::optional<XWindow> window = program.waitForMainWindow(m_desktop);
-        QVERIFY(window);
-        // Results are said to the window with the focus.
-        QVERIFY(giveFocusTo(m_desktop, window->id));
-        ScreenReader reader(m_bus.accessibilityBusAddress());
-        const Accessible shown = reader.waitForWindow(kMainWindowTitle, kStartTimeoutMs);
-        QVERIFY(!shown.isNull());
-
-        const QList<Accessible> children = shown.children();
+        const QList<Accessible> children = read.shown().children();
         QStringList said;
         for (const Accessible &child : children)
             said << child.said();
@@ -111,23 +85,17 @@ private slots:
         // The Arabic panel is mirrored: the name lies where its mirrored place does.
         const int place = ordered.listPlace(kMorocco);
         const QRect entry = pixelRect(quiz::inReadingDirection(quiz::listEntryRect(place), board.direction()));
-        QCOMPARE(list.children()[place].extents(), entry.translated(window->geometry.topLeft()));
+        QCOMPARE(list.children()[place].extents(), entry.translated(read.window().geometry.topLeft()));
         const QPoint onName = entry.center();
 
-        m_desktop.drag(window->id, onName, onHotspotOf(kAlgeria));
-        const QString notThere = QStringLiteral("said: ") + quiz::spoken::notThere(
-            morocco, QCoreApplication::translate("Board", "on a country not yet named"));
-        QVERIFY2(reader.waitUntil([&] { return reader.heard().contains(notThere); }, kEventTimeoutMs),
-                 qPrintable(reader.heard().join(u'\n')));
+        m_desk.desktop.drag(read.window().id, onName, onHotspotOf(kAlgeria));
+        QVERIFY(read.hears(quiz::spoken::notThere(morocco, QCoreApplication::translate("Board", "on a country not yet named"))));
         QCOMPARE(namesOf(map.children()), QStringList());
 
-        m_desktop.drag(window->id, onName, onHotspotOf(kMorocco));
-        const QString placed = QStringLiteral("said: ") + quiz::spoken::placed(morocco, 1, quiz::kCountryCount);
-        QVERIFY2(reader.waitUntil([&] { return reader.heard().contains(placed); }, kEventTimeoutMs),
-                 qPrintable(reader.heard().join(u'\n')));
+        m_desk.desktop.drag(read.window().id, onName, onHotspotOf(kMorocco));
+        QVERIFY(read.hears(quiz::spoken::placed(morocco, 1, quiz::kCountryCount)));
         QCOMPARE(namesOf(map.children()), QStringList{morocco});
         QVERIFY(!namesOf(list.children()).contains(morocco));
-        QCoreApplication::removeTranslator(&catalogue);
     }
 };
 

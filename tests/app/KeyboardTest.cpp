@@ -146,6 +146,25 @@ private slots:
         QCOMPARE(w.outside.sound.played.size(), 1);
     }
 
+    // A key of the list that has nothing to do says why.
+    void keysThatDoNothingSaySo()
+    {
+        ShownWindow w;
+        onTheNames(w);
+        const QString carried = QStringLiteral("Mali is carried: the arrow keys move it, Enter drops it, Escape puts it back.");
+        const std::pair<std::function<void()>, QString> steps[] = {
+            {[] { key(Qt::Key_Escape); }, QStringLiteral("No name is carried: Enter picks up the focused name.")},
+            {[] { key(Qt::Key_Left); }, QStringLiteral("No names to the left")},
+            {[] { key(Qt::Key_Right); key(Qt::Key_Right); }, QStringLiteral("No names to the right")},
+            {[] { key(Qt::Key_Return); key(Qt::Key_Home); }, carried},
+            {[] { typeLetter('k'); }, carried},
+        };
+        for (const auto &[step, said] : steps) {
+            step();
+            QCOMPARE(w.outside.announcer.last(), said);
+        }
+    }
+
     // The same point, reached by the drop point or by the pointer, gives the same
     // board, sounds and boxes; the keyboard's drop is said, even where nothing takes it.
     void keyboardAndPointerDropsAtTheSamePointAgree_data()
@@ -156,10 +175,9 @@ private slots:
         QTest::addColumn<QString>("spoken");
         QTest::addColumn<int>("focusAfter"); // a right drop moves on to the next name
         QTest::newRow("right") << 13 << 13 << 0 << QStringLiteral("Egypt placed. 1 of 48.") << 14;
-        QTest::newRow("wrong") << 21 << 13 << 0
-                               << QStringLiteral("Not there: on a country not yet named. Kenya is back in the list.") << 21;
-        QTest::newRow("the sea") << 21 << -1 << 0 << QStringLiteral("Not there: in the sea. Kenya is back in the list.")
-                                 << 21;
+        // The focus, back on the name, says it.
+        QTest::newRow("wrong") << 21 << 13 << 0 << QStringLiteral("Not there: on a country not yet named.") << 21;
+        QTest::newRow("the sea") << 21 << -1 << 0 << QStringLiteral("Not there: in the sea.") << 21;
         QTest::newRow("the last name") << 47 << 47 << 47 << QStringLiteral("New game. 48 names in the list.") << 0;
     }
 
@@ -192,9 +210,13 @@ private slots:
         QCOMPARE(byKeys.form.session().dropPoint(), at);
     }
 
+    // Each result is said once, the last one before the box; the new game after it
+    // begins on the first name.
     void wholeGameIsPlayedFromTheKeyboardAlone()
     {
         ShownWindow w;
+        QStringList saidBeforeBox;
+        w.outside.boxes.whileOpen = [&](const shell::BoxRequest &) { saidBeforeBox = w.outside.announcer.said; };
         onTheNames(w);
         for (int k = 0; k < kCountryCount; ++k) {
             QCOMPARE(w.form.session().focusedEntry(), k);
@@ -202,11 +224,14 @@ private slots:
             if (k < kCountryCount - 1)
                 QCOMPARE(w.outside.announcer.last(), QStringLiteral("%1 placed. %2 of 48.").arg(kCountryNames[k]).arg(k + 1));
         }
+        QCOMPARE(QApplication::focusWidget(), &w.form.nameList());
         QCOMPARE(boxTexts(w), QStringList{QStringLiteral("CONGRATULATIONS! THE MAP IS COMPLETE!")});
         QCOMPARE(w.outside.sound.played.size(), kCountryCount + 1);
         QVERIFY(w.outside.sound.played.last().endsWith(QStringLiteral("/sounds/complete.wma")));
         QCOMPARE(look(w.form.board()), look(ShownWindow().form.board()));
-        QCOMPARE(w.outside.announcer.last(), QStringLiteral("New game. 48 names in the list."));
+        QCOMPARE(saidBeforeBox.filter(QStringLiteral(" placed. ")).size(), kCountryCount);
+        QCOMPARE(saidBeforeBox.last(), QStringLiteral("Zimbabwe placed. 48 of 48."));
+        QCOMPARE(w.outside.announcer.said.mid(saidBeforeBox.size()), QStringList{QStringLiteral("New game. 48 names in the list.")});
         QCOMPARE(w.form.session().focusedEntry(), 0);
     }
 
@@ -269,7 +294,7 @@ private slots:
         QVERIFY(QGuiApplication::overrideCursor());
         key(meanwhile);
         QTest::mouseRelease(&w.form, Qt::LeftButton, {}, testing::pixelsOnCountry(1));
-        QCOMPARE(w.outside.announcer.said.mid(1),
+        QCOMPARE(w.outside.announcer.said.mid(1).filter(QStringLiteral("Angola")),
                  (QStringList{QStringLiteral("Angola put back."), QStringLiteral("Angola placed. 1 of 48.")}));
         QVERIFY(!QGuiApplication::overrideCursor());
     }
@@ -305,6 +330,10 @@ private slots:
         key(Qt::Key_Return);
         QCOMPARE(w.form.board().placedCount(), 0);
         QCOMPARE(w.outside.announcer.last(), QStringLiteral("New game. 48 names in the list."));
+        // The new game begins on the first name, not one key away from Exit.
+        QCOMPARE(QApplication::focusWidget(), &w.form.nameList());
+        QCOMPARE(w.form.session().focusedEntry(), 0);
+        key(Qt::Key_Tab);
         key(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), &w.form.pushButton2());
         key(Qt::Key_Enter);

@@ -5,6 +5,7 @@
 #include "ShownWindow.h"
 
 #include "app/startup/ApplicationTitle.h"
+#include "app/startup/FormLoad.h"
 #include "app/startup/HomePage.h"
 #include "app/startup/KeepGame.h"
 #include "app/window/Form1.h"
@@ -28,7 +29,7 @@ struct StartedWindow {
         : form((outside.clock.seconds = clockSeconds, outside.web.refuses = webRefuses, outside.platform()),
                shell::ProgramFolder(folder.path()))
     {
-        form.Form_Load();
+        app::Form_Load(form);
     }
 
     QList<int> reportLines() const

@@ -310,7 +310,7 @@ private slots:
     void desktopEntryNamesItsIconsAndProgram()
     {
         const QString id = QStringLiteral("org.quillmere.Quillmere");
-        const QString entry = QString::fromUtf8(contents(sourceFile(QStringLiteral("assets/linux/%1.desktop").arg(id))));
+        const QString entry = QString::fromUtf8(contents(sourceFile(QStringLiteral("assets/linux/%1.desktop.in").arg(id))));
         QVERIFY(entry.startsWith(QStringLiteral("[Desktop Entry]\n")));
         const QStringList lines = entry.split(u'\n');
         QVERIFY(lines.contains(QStringLiteral("Exec=quillmere")));

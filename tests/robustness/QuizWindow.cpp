@@ -1,5 +1,7 @@
 #include "QuizWindow.h"
 
+#include "app/startup/FormLoad.h"
+
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -14,7 +16,7 @@ QuizWindow::QuizWindow(const QString &programFolder, shell::MessageBox *boxes)
     : m_form(shell::Platform{boxes ? *boxes : m_recorder, m_sound, m_web, m_clock, m_announcer, m_collation},
              shell::ProgramFolder(programFolder))
 {
-    m_form.Form_Load();
+    app::Form_Load(m_form);
     m_form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_form));
 }

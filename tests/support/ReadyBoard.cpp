@@ -5,6 +5,14 @@
 
 namespace testing {
 
+quiz::DropOutcome ReadyBoard::dropOn(int index, int source)
+{
+    const quiz::DropOutcome outcome = quiz::piccoor_DragDrop(quiz, index, source);
+    if (outcome == quiz::DropOutcome::Completed)
+        quiz::completeMap(quiz);
+    return outcome;
+}
+
 QList<int> ReadyBoard::reportLines() const
 {
     static const QRegularExpression atLine(QStringLiteral("at line (\\d+)\r\r"));

@@ -6,6 +6,7 @@
 #include "ProgramFolderFixture.h"
 
 #include "quiz/BoardSetUp.h"
+#include "quiz/DropRules.h"
 #include "quiz/Quiz.h"
 #include "shell/ErrorTrap.h"
 
@@ -33,6 +34,8 @@ struct ReadyBoard {
     {
     }
 
+    // Drop target `index` judges list entry `source`; the map's completion follows, as in play.
+    quiz::DropOutcome dropOn(int index, int source);
     // The report lines of the boxes shown so far, in order.
     QList<int> reportLines() const;
     QString soundFile(QStringView relative) const { return quiz.folder.file(relative); }

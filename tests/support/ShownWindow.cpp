@@ -2,6 +2,8 @@
 
 #include "MouseOnWindow.h"
 
+#include "app/startup/FormLoad.h"
+
 #include <QScreen>
 #include <QtTest>
 
@@ -12,7 +14,7 @@ ShownWindow::ShownWindow(shell::MessageBox *boxes, shell::Announcer *announcer, 
                            announcer ? *announcer : outside.announcer, outside.collation},
            shell::ProgramFolder(folder.path()), std::move(language))
 {
-    form.Form_Load();
+    app::Form_Load(form);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 }

@@ -146,8 +146,10 @@ class WebEnginesTest(unittest.TestCase):
         across = int(told(picked)[0]["across"])
         self.tab.keys(["ArrowRight"], ctrl=True)
         ground_said = lambda nodes: {node[2] for node in nodes if node[3].get("live") in ("polite", "assertive")}
-        # A country not yet named is said with where it lies, a placed name alone.
-        came = lambda nodes: any(int(m["across"]) > across and {m["ground"], m["place"]} & ground_said(nodes)
+        # A country not yet named is said with where it lies (after "Across a border: "
+        # when it was reached from another), a placed name alone.
+        came = lambda nodes: any(int(m["across"]) > across
+                                 and any(said == m["ground"] or said.endswith(m["place"]) for said in ground_said(nodes))
                                  for m in told(nodes))
         self.assertIsNotNone(self.reader.wait_for(came), f"Ctrl+Right from {across}% across left the drop point "
                              f"{sorted({m[0] for m in told(self.reader.nodes())})}")

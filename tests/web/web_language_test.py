@@ -3,7 +3,7 @@
 texts, lang and dir follow, and the program is handed the same language: in French
 "Maroc" dragged with the mouse onto Algeria is wrong and onto Morocco is placed,
 said in French in the page's live region. The app installed from the page keeps
-its language. The page's ?board=today starts the board of Africa today: its 55
+its language and its board. The page's ?board=today starts the board of Africa today: its 55
 names listed, South Sudan placed on its own land, Sudan wrong there."""
 import json
 import unittest
@@ -73,13 +73,13 @@ class WebLanguageTest(ChromiumTestCase):
             self.assertTrue(self.page.wait_for(f"quillmereSeen.sounds.length > {before}", timeout=10), name)
             self.assertTrue(self.page.wait_for(f"{said} === '{heard}'", timeout=10), self.page.js(said))
 
-    def test_the_app_installed_from_the_page_keeps_its_language(self):
-        self.open("&lang=fr", "ar,pt")
-        manifest = self.page.call("Page.getAppManifest")
-        fields = json.loads(manifest["data"])
-        self.assertEqual(urllib.parse.urljoin(manifest["url"], fields["start_url"]), self.site.url + "?lang=fr")
-        self.assertEqual((fields["lang"], fields["description"]), ("fr", "Un jeu de géographie sur les pays d’Afrique"))
-
+    def test_the_app_installed_from_the_page_keeps_its_language_and_board(self):
+        for query, start in (("&lang=fr", "?lang=fr"), ("&board=today&lang=fr", "?lang=fr&board=today")):
+            self.open(query, "ar,pt")
+            manifest = self.page.call("Page.getAppManifest")
+            fields = json.loads(manifest["data"])
+            self.assertEqual(urllib.parse.urljoin(manifest["url"], fields["start_url"]), self.site.url + start)
+            self.assertEqual((fields["lang"], fields["description"]), ("fr", "Un jeu de géographie sur les pays d’Afrique"))
 
 if __name__ == "__main__":
     unittest.main()

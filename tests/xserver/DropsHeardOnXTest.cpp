@@ -15,6 +15,7 @@
 #include <QtTest>
 
 using namespace xtest;
+using namespace Qt::StringLiterals;
 using testing::MonitorRecording;
 
 namespace {
@@ -42,28 +43,26 @@ private slots:
     void rightAndWrongDropsAreSeenAndHeard_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("today");
+        QTest::addColumn<QString>("board");
         QTest::addColumn<QList<Drop>>("drops");
-        QTest::newRow("English") << QString() << false << QList<Drop>{{0, 0}, {1, 0}, {2, 2}, {4, 3}};
-        QTest::newRow("French") << QStringLiteral("fr") << false << QList<Drop>{{29, 0}, {29, 29}};
-        const auto today = app::loadTodayBoard();
+        QTest::newRow("English") << QString() << u"48"_s << QList<Drop>{{0, 0}, {1, 0}, {2, 2}, {4, 3}};
+        QTest::newRow("French") << QStringLiteral("fr") << u"48"_s << QList<Drop>{{29, 0}, {29, 29}};
+        const auto today = app::loadBoard(u"today");
         const int sudan = *today->rowOf(QStringLiteral("Sudan"));
         const int southSudan = *today->rowOf(QStringLiteral("South Sudan"));
-        QTest::newRow("Africa today") << QString() << true
+        QTest::newRow("Africa today") << QString() << u"today"_s
                                       << QList<Drop>{{sudan, southSudan}, {southSudan, southSudan}};
     }
 
     void rightAndWrongDropsAreSeenAndHeard()
     {
         QFETCH(QString, language);
-        QFETCH(bool, today);
+        QFETCH(QString, board);
         QFETCH(QList<Drop>, drops);
         const QStringList settings =
             language.isEmpty() ? QStringList() : QStringList{QStringLiteral("QUILLMERE_LANGUAGE=") + language};
-        const QStringList arguments =
-            today ? QStringList{QStringLiteral("--board"), QStringLiteral("today")} : QStringList();
-        const quiz::Board shown = boardShownIn(quiz::BoardLanguage(language),
-                                               today ? app::loadTodayBoard() : quiz::BoardDefinition::tables());
+        const QStringList arguments{QStringLiteral("--board"), board};
+        const quiz::Board shown = boardShownIn(quiz::BoardLanguage(language), app::loadBoard(board));
         testing::SoundServer server;
         QVERIFY2(server.isRunning(), qPrintable(server.failure()));
         const MonitorRecording ears(server.address(), QLatin1String(testing::SoundServer::kMonitor),

@@ -28,14 +28,17 @@ done
 sleep 1
 
 # The list's place of each row: the file's order in English, else the language's
-# alphabetical order, as the board shows it (Node's ICU collates as Qt's does).
+# alphabetical order of the names as the board files them, Arabic ones past their
+# article (quiz/NameKey.h, filedName), as the board shows it (Node's ICU collates
+# as Qt's does).
 places() {
     if [ "$language" = en ]; then seq 0 47; return; fi
     node -e '
         const [file, language] = process.argv.slice(1);
         const names = require("fs").readFileSync(file, "utf8").split("\n").filter(Boolean);
         const collator = new Intl.Collator(language);
-        const shown = names.map((_, k) => k).sort((a, b) => collator.compare(names[a], names[b]) || a - b);
+        const filed = names.map(name => name.trim().replace(/^[\u0627\u0671]\u0644(?=.)/, ""));
+        const shown = names.map((_, k) => k).sort((a, b) => collator.compare(filed[a], filed[b]) || a - b);
         names.forEach((_, k) => console.log(shown.indexOf(k)));' "$top/assets/names/names.$language.txt" "$language"
 }
 mapfile -t place < <(places)

@@ -2,10 +2,10 @@
 // anything: the page's ?lang= (a classroom's choice), else the browser's languages
 // in their order; English when the board speaks none of them. It puts the page's
 // own texts in that language, sets the page's lang and dir, links the page's web
-// app manifest in that language (whose start keeps it, once installed), and
-// tells the loader the language (handed to the program as QUILLMERE_LANGUAGE) and
-// the files the program reads for it: the fonts its letters need beside the
-// board's Latin ones, and a teacher's country list in it.
+// app manifest in that language and for its board (whose start keeps both, once
+// installed), and tells the loader the language (handed to the program as
+// QUILLMERE_LANGUAGE) and the files the program reads for it: the fonts its
+// letters need beside the board's Latin ones, and a teacher's country list in it.
 "use strict";
 (() => {
     const rightToLeft = ["ar"];
@@ -26,7 +26,7 @@
             "play-again": "Rejouer",
             "start-sound": "Lancer le son",
             lost: "Cet appareil a repris la mémoire avec laquelle Quillmere dessine le plateau.",
-            words: "Fais glisser chaque nom de pays à sa place sur la carte. Avec un lecteur d’écran : choisis un nom dans la liste des pays pour le prendre, déplace son point de dépôt sur la carte avec les flèches, Maj pour de grands pas, et dépose-le avec Entrée ; Échap le remet dans la liste. Ctrl avec une flèche emmène le point de dépôt au pays suivant dans cette direction.",
+            words: "Fais glisser chaque nom de pays à sa place sur la carte. Avec un lecteur d’écran : choisis un nom dans la liste des pays pour le prendre, déplace son point de dépôt sur la carte avec les flèches, Maj pour de grands pas, et dépose-le avec Entrée ; Échap le remet dans la liste. Ctrl avec une flèche déplace le point de dépôt jusqu’au pays suivant dans cette direction.",
             countries: "Pays",
             map: "Carte de l’Afrique",
         },
@@ -56,8 +56,8 @@
             "play-again": "العب مرة أخرى",
             "start-sound": "شغّل الصوت",
             lost: "استعاد هذا الجهاز الذاكرة التي يرسم بها Quillmere اللوحة.",
-            words: "اسحب اسم كل دولة إلى مكانها الصحيح على الخريطة. باستخدام قارئ الشاشة: اختر اسمًا من قائمة الدول لالتقاطه، وحرّك نقطة إسقاطه على الخريطة بمفاتيح الأسهم، مع Shift لخطوات كبيرة، وأسقطه بمفتاح Enter؛ ويعيده Escape إلى القائمة. يَنقل Ctrl مع مفتاح سهم نقطةَ الإسقاط إلى البلد التالي في ذلك الاتجاه.",
-            countries: "الدول",
+            words: "اسحب اسم كل بلد إلى مكانه الصحيح على الخريطة. باستخدام قارئ الشاشة: اختر اسمًا من قائمة البلدان لالتقاطه، وحرّك نقطة إسقاطه على الخريطة بمفاتيح الأسهم، مع Shift لخطوات كبيرة، وأسقطه بمفتاح Enter؛ ويعيده Escape إلى القائمة. يَنقل Ctrl مع مفتاح سهم نقطةَ الإسقاط إلى البلد التالي في ذلك الاتجاه.",
+            countries: "البلدان",
             map: "خريطة أفريقيا",
         },
         sw: {
@@ -113,8 +113,11 @@
             element.textContent = text;
     }
     // Linked here only, so that no browser reads another language's manifest first.
+    // The board of Africa today (?board=today, as the program reads it) has its own.
+    const board = String(new URLSearchParams(location.search).get("board") || "").toLowerCase() === "today"
+        ? "-today" : "";
     const manifest = Object.assign(document.createElement("link"), { rel: "manifest",
-                                                                     href: `quillmere-${code}.webmanifest` });
+                                                                     href: `quillmere-${code}${board}.webmanifest` });
     document.head.appendChild(manifest);
     // items.txt is the English board's own, which the program folder always holds.
     const countryList = code === "en" ? [] : [`items.${code}.txt`];

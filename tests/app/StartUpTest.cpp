@@ -1,13 +1,10 @@
 // Start-up of the window against program folders that hold or lack the optional files.
 #include "FakePlatform.h"
-#include "MouseOnWindow.h"
 #include "ProgramFolderFixture.h"
-#include "ShownWindow.h"
 
 #include "app/startup/ApplicationTitle.h"
 #include "app/startup/FormLoad.h"
 #include "app/startup/HomePage.h"
-#include "app/startup/KeepGame.h"
 #include "app/window/Form1.h"
 #include "shell/BuildSettings.h"
 
@@ -278,22 +275,6 @@ private slots:
         QCOMPARE(w.reportLines(), QList<int>{110});
         QCOMPARE(w.form.board().labels(47).caption, QStringLiteral("Zimbabwe"));
         QVERIFY(w.form.board().piccoor(155).visible);
-    }
-
-    void aGameKeptBeforeAReloadPlaysOnUntilANewGame()
-    {
-        struct PageSession : shell::KeptGame {
-            QList<int> kept{13, 17};
-            QList<int> placed() override { return kept; }
-            void keep(const QList<int> &placed) override { kept = placed; }
-        } page;
-        testing::ShownWindow w;
-        app::KeepGame keeping(w.form.session(), page);
-        QCOMPARE(w.form.board().placedCount(), 2);
-        w.drag(testing::pixelsOnListEntry(0), testing::pixelsOnCountry(0));
-        QCOMPARE(page.kept, (QList<int>{0, 13, 17}));
-        w.form.PushButton1_Click();
-        QVERIFY(page.kept.isEmpty());
     }
 };
 

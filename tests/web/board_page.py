@@ -125,6 +125,10 @@ class BoardPage:
         before = len(self.sounds())
         move = self.page.touch_drag if touch else self.page.drag
         move(self.entry(name if place is None else place), self.country(country))
+        return self.sound_after(before, wait)
+
+    def sound_after(self, before, wait=10):
+        """The first sound started after the `before` sounds, or None within `wait` seconds."""
         if not self.page.wait_for(f"quillmereSeen.sounds.length > {before}", timeout=wait):
             return None
         return self.sounds()[before]

@@ -1,9 +1,6 @@
-"""The game's page laid out for a phone, played by a pupil's fingers: the names in
-the page's own panel, carried across the list onto the map, the map zoomed by a
-double tap where a small country lies and panned by a finger, the drop point a
-ring above the finger. Where to aim comes from the board's tables, through the
-place the page shows each board pixel at; the fingers are the tab's own (the
-DevTools protocol's touch in Chromium, WebDriver's touch actions elsewhere)."""
+"""The page laid out for a phone, played by a pupil's fingers: names carried from the
+page's panel, the map zoomed by double taps and panned by a finger, the drop point a
+ring above the finger. Aims come from the board's tables."""
 import time
 
 from board_page import BoardPage
@@ -14,8 +11,6 @@ LANDSCAPE = (780, 360)
 RING_ABOVE_FINGER = 56
 # A finger's width: what a target must be across at least.
 FINGER = 44
-# Where the carried ring pans a zoomed map: keep aims clear of it.
-PANNING_EDGE = 32
 
 
 class PhoneBoard(BoardPage):
@@ -84,11 +79,11 @@ class PhoneBoard(BoardPage):
                 raise AssertionError(f"a double tap at {pixel} zoomed out, to {self.zoom}")
 
     def bring_up(self, pixel):
-        """Pans the map with a finger until the pixel lies in its upper half, clear of its
-        edges, with room below it for the finger under the ring."""
+        """Pans the map with a finger until the pixel lies a third of the way down it,
+        with room below for the finger under the ring."""
         frame = self.rect("#frame")
         x, y = self.shown_at(pixel)
-        goal = ((frame["left"] + frame["right"]) / 2, frame["top"] + max(PANNING_EDGE + 8, frame["height"] / 3))
+        goal = ((frame["left"] + frame["right"]) / 2, frame["top"] + max(40, frame["height"] / 3))
         if abs(x - goal[0]) < 4 and abs(y - goal[1]) < 4:
             return
         start = ((frame["left"] + frame["right"]) / 2, (frame["top"] + frame["bottom"]) / 2)
@@ -97,21 +92,18 @@ class PhoneBoard(BoardPage):
         self.measure()
 
     def carry(self, entry, pixel):
-        """Carries entry `entry` from the panel onto a board pixel: first across the
-        list, towards the map, then on until the ring lies on the pixel."""
+        """Carries entry `entry` from the panel across the list, towards the map, then on
+        until the ring lies on a board pixel."""
         start = self.name(entry)
-        beside = self.layout()[1] == "beside"
-        away = (start[0] - 24, start[1]) if beside else (start[0], start[1] - 24)
+        away = (start[0] - 24, start[1]) if self.layout()[1] == "beside" else (start[0], start[1] - 24)
         x, y = self.shown_at(pixel)
         # A driver that touches as a mouse carries the ring at its pointer.
         below = 0 if getattr(self.page, "touch_is_mouse", False) else RING_ABOVE_FINGER
         self.page.touch_along([start, away, (x, y + below)])
         self.touches += 1
 
-    def drop(self, name, country, touch=True, wait=10, place=None):
+    def drop(self, name, country):
         """Carries entry `name` onto the board pixel `country`; the sound its drop started, or None."""
         before = len(self.sounds())
         self.carry(name, country)
-        if not self.page.wait_for(f"quillmereSeen.sounds.length > {before}", timeout=wait):
-            return None
-        return self.sounds()[before]
+        return self.sound_after(before)
